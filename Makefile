@@ -1,0 +1,49 @@
+# Quick start: `make run` builds and starts Lorvane, `make test` builds and runs every test.
+# Both install the Debian packages that are missing first.
+
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps build run test test-sanitize bench format install clean
+
+all: build
+
+deps:
+	@sh scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -z "$${DISPLAY:-}" ] && [ -z "$${WAYLAND_DISPLAY:-}" ]; then \
+		echo "Lorvane is a desktop program and needs a graphical session, but no display was found"; \
+		echo "(neither DISPLAY nor WAYLAND_DISPLAY is set). Start it from your desktop, or run"; \
+		echo "'make test' to check the build without a display."; \
+		exit 1; \
+	fi
+	@$(BUILD)/bin/lorvane
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DLORVANE_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@cmake --build $(BUILD) --target benchmarks -j $(JOBS)
+	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done; true
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+install: build
+	@cmake --install $(BUILD)
+
+clean:
+	@rm -rf $(BUILD) $(ASAN_BUILD)

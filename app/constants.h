@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace lorvane {
+
+inline QString productName() {
+    return QStringLiteral("Lorvane");
+}
+inline QString siteAddress() {
+    return QStringLiteral("https://www.example.com/lorvane/");
+}
+inline QString supportEmail() {
+    return QStringLiteral("support@example.com");
+}
+
+// The name under which the program lists itself and the title of every message box that
+// names none of its own: the product name cut back at its last blank, at least once, and
+// then while longer than 40 characters. A name without a blank stays whole.
+QString ApplicationTitle(const QString& name);
+
+}  // namespace lorvane

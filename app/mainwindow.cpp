@@ -1,0 +1,315 @@
+#include "app/mainwindow.h"
+
+#include "app/constants.h"
+#include "app/errorreport.h"
+#include "app/textprogressbar.h"
+#include "convert/formattable.h"
+#include "filelist/filelistmodel.h"
+#include "filelist/filelistview.h"
+#include "platform/paths.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QStandardPaths>
+#include <QTime>
+
+#include <unistd.h>
+
+namespace lorvane {
+
+namespace {
+
+// The window was laid out in twips; 15 twips make one logical pixel.
+int px(int twips) {
+    return qRound(twips / 15.0);
+}
+QRect twipsRect(int left, int top, int width, int height) {
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+const QString kListTooltip = QStringLiteral(
+    "Drag and drop files here. Double-click item to remove it. Move | line to right and out "
+    "of window to reveal full names.");
+
+}  // namespace
+
+WindowServices WindowServices::forProgram(Dialogs& dialogs, SettingsStore& settings) {
+    WindowServices s;
+    s.dialogs = &dialogs;
+    s.settings = &settings;
+    s.programFolder = QCoreApplication::applicationDirPath();
+    s.drawRandom = [] {
+        QRandomGenerator generator(
+            static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
+        return static_cast<int>(generator.bounded(1, 101));
+    };
+    s.desktopFolder = [] {
+        return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    };
+    // Every setting is on disk the moment it changes, so nothing is lost by leaving at once;
+    // a converter already started runs on by itself.
+    s.exitProgram = [] { ::_exit(0); };
+    return s;
+}
+
+MainWindow::MainWindow(WindowServices services, QWidget* parent)
+    : QWidget(parent), m_services(std::move(services)), m_appTitle(productName()) {
+    setObjectName(QStringLiteral("Form1"));
+    m_fileList = new FileListModel(this);
+    buildControls();
+    connectHandlers();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildControls() {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(px(8040), px(7575));
+
+    auto button = [this](QPushButton*& target, const char* name, const QString& caption,
+                         QWidget* container, QRect geometry) {
+        target = new QPushButton(caption, container);
+        target->setObjectName(QLatin1String(name));
+        target->setGeometry(geometry);
+        target->setAutoDefault(false);
+    };
+    auto frame = [this](QGroupBox*& target, const char* name, const QString& caption,
+                        QWidget* container, QRect geometry) {
+        target = new QGroupBox(caption, container);
+        target->setObjectName(QLatin1String(name));
+        target->setGeometry(geometry);
+    };
+
+    // Lies left of the visible client area so the focus rests on no visible control.
+    button(Command1, "Command1", QStringLiteral("Command1"), this, twipsRect(-720, 2640, 615, 495));
+
+    ListView1 = new FileListView(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setGeometry(twipsRect(120, 120, 7800, 2535));
+    ListView1->setModel(m_fileList);
+    ListView1->setToolTip(kListTooltip);
+
+    ProgressBar1 = new TextProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setGeometry(twipsRect(120, 7060, 7800, 405));
+    ProgressBar1->setCaption(QStringLiteral("Progress Bar"));
+
+    button(PushButton1, "PushButton1", QStringLiteral("Add OGG File(s)"), this,
+           twipsRect(120, 2750, 3840, 405));
+    button(PushButton3, "PushButton3", QStringLiteral("Add All OGG File(s) In Folder"), this,
+           twipsRect(4080, 2750, 3840, 405));
+    button(PushButton2, "PushButton2", QStringLiteral("Start Converting"), this,
+           twipsRect(120, 6540, 7800, 405));
+    button(PushButton4, "PushButton4", QStringLiteral("Clear List"), this,
+           twipsRect(120, 3260, 3840, 405));
+    button(PushButton5, "PushButton5", QStringLiteral("Load Sample/Example Files"), this,
+           twipsRect(4080, 3260, 3840, 405));
+
+    frame(Frame2, "Frame2", QStringLiteral("Output WAV Format"), this,
+          twipsRect(120, 3720, 7800, 825));
+    Combo1 = new QComboBox(Frame2);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setEditable(false);
+    Combo1->setGeometry(twipsRect(240, 300, 7335, 345));
+
+    frame(Frame3, "Frame3", QStringLiteral("Save Option"), this, twipsRect(120, 4600, 7800, 1815));
+    frame(Frame4, "Frame4", QString(), Frame3, twipsRect(480, 510, 6840, 810));
+    Text1 = new QLineEdit(Frame4);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(twipsRect(240, 300, 5670, 345));
+    button(PushButton7, "PushButton7", QStringLiteral("..."), Frame4,
+           twipsRect(6000, 300, 600, 345));
+
+    Option1 = new QRadioButton(QStringLiteral("Save results to this folder:"), Frame3);
+    Option1->setObjectName(QStringLiteral("Option1"));
+    Option1->setGeometry(twipsRect(240, 300, 3615, 255));
+    Option1->setChecked(true);
+    Option2 = new QRadioButton(QStringLiteral("Save results in folder of original file"), Frame3);
+    Option2->setObjectName(QStringLiteral("Option2"));
+    Option2->setGeometry(twipsRect(240, 1410, 3615, 255));
+
+    const QList<QWidget*> tabOrder = {Command1,    ListView1,   ProgressBar1, PushButton1,
+                                      PushButton3, PushButton2, PushButton4,  PushButton5,
+                                      Frame2,      Combo1,      Frame3,       Frame4,
+                                      Text1,       PushButton7, Option1,      Option2};
+    for (int i = 0; i + 1 < tabOrder.size(); ++i) {
+        setTabOrder(tabOrder[i], tabOrder[i + 1]);
+    }
+}
+
+void MainWindow::connectHandlers() {
+    connect(Option1, &QRadioButton::toggled, this,
+            [this](bool checked) { onOptionToggled(Option1, checked); });
+    connect(Option2, &QRadioButton::toggled, this,
+            [this](bool checked) { onOptionToggled(Option2, checked); });
+    connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
+    connect(Combo1, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this] { Combo1_Click(); });
+
+    connect(PushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
+    connect(PushButton2, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
+    connect(PushButton3, &QPushButton::clicked, this, [this] { PushButton3_Click(); });
+    connect(PushButton4, &QPushButton::clicked, this, [this] { PushButton4_Click(); });
+    connect(PushButton5, &QPushButton::clicked, this, [this] { PushButton5_Click(); });
+    connect(PushButton7, &QPushButton::clicked, this, [this] { PushButton7_Click(); });
+}
+
+void MainWindow::start() {
+    Form_Load();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    show();
+    activateWindow();
+    Command1->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::Form_Load() {
+    StepGuard guard(dialogs(), location::formLoad());
+
+    guard.step(100, [this] { applySkin(); });
+    guard.step(102, [this] {
+        setWindowTitle(productName());
+        setWindowIcon(QIcon(QStringLiteral(":/lorvane/lorvane.png")));
+        m_appTitle = ApplicationTitle(productName());
+        QGuiApplication::setApplicationDisplayName(m_appTitle);
+    });
+    const QString handPointer = programFolder() + QStringLiteral("/HAND-M.CUR");
+    if (guard.test(104, [&] { return PathExists(handPointer); })) {
+        guard.step(106, [&] { loadHandPointer(handPointer); });
+    }
+    guard.step(108, [this] {
+        if (m_services.drawRandom() == 7) {
+            dialogs().openWebPage(siteAddress());
+        }
+    });
+    const auto snapshotMissing = [this] {
+        return settings().ReadSetting(QStringLiteral("Snapshot"), QString()).isEmpty();
+    };
+    guard.step(110, [&] {
+        if (snapshotMissing()) {
+            takeSampleSnapshot();
+        }
+    });
+    guard.step(130, [&] {
+        if (snapshotMissing()) {
+            takeSampleSnapshot();
+        }
+    });
+    guard.step(132, [this] { m_fileList->setColumnHeader(QStringLiteral("OGG File(s)")); });
+    guard.step(134, [this] { ListView1->setColumnWidth(0, px(7000)); });
+
+    int stepNumber = 136;
+    for (const OutputFormat& format : OutputFormats()) {
+        guard.step(stepNumber, [&] {
+            // A combo box selects its first entry by itself; the stored choice is what
+            // selects one here, and its selection handler must run only for that.
+            const QSignalBlocker blocker(Combo1);
+            Combo1->addItem(format.label);
+            Combo1->setCurrentIndex(-1);
+        });
+        stepNumber += 2;
+    }
+    guard.step(148, [this] {
+        const int index = WholeNumberFromText(
+            settings().ReadSetting(QStringLiteral("Combo1"), QStringLiteral("0")));
+        if (index < -1 || index >= Combo1->count()) {
+            throw errors::invalidPropertyValue();
+        }
+        Combo1->setCurrentIndex(index);
+    });
+    guard.step(150, [this] {
+        const QString desktop = m_services.desktopFolder ? m_services.desktopFolder() : QString();
+        if (desktop.isEmpty()) {
+            throw errors::invalidCall();
+        }
+        const QString fallback = desktop + PathStyle::native().separator;
+        Text1->setText(settings().ReadSetting(QStringLiteral("Output Folder"), fallback));
+    });
+    guard.step(152, [this] {
+        setOptionValue(Option1, TruthFromText(settings().ReadSetting(QStringLiteral("Option1"),
+                                                                     QStringLiteral("1"))));
+    });
+    guard.step(154, [this] {
+        setOptionValue(Option2, TruthFromText(settings().ReadSetting(QStringLiteral("Option2"),
+                                                                     QStringLiteral("0"))));
+    });
+    if (guard.test(156, [this] { return Option1->isChecked(); })) {
+        guard.step(158, [this] { Frame4->setEnabled(true); });
+    } else {
+        guard.step(160, [this] { Frame4->setEnabled(false); });
+    }
+}
+
+void MainWindow::setOptionValue(QRadioButton* option, bool value) {
+    if (value) {
+        option->setChecked(true);  // runs the click handler only if it was not selected
+        return;
+    }
+    if (option->isChecked()) {
+        // A group of option buttons refuses to clear its selected member by itself.
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+        option->setAutoExclusive(true);
+    }
+}
+
+void MainWindow::onOptionToggled(QRadioButton* option, bool checked) {
+    if (!checked) {
+        return;
+    }
+    if (option == Option1) {
+        Option1_Click();
+    } else {
+        Option2_Click();
+    }
+}
+
+void MainWindow::Option1_Click() {
+    settings().WriteSetting(QStringLiteral("Option1"), TruthText(Option1->isChecked()));
+    settings().WriteSetting(QStringLiteral("Option2"), TruthText(Option2->isChecked()));
+    Frame4->setEnabled(Option1->isChecked());
+}
+
+void MainWindow::Option2_Click() {
+    Option1_Click();
+}
+
+void MainWindow::Text1_Change() {
+    settings().WriteSetting(QStringLiteral("Output Folder"), Text1->text());
+}
+
+void MainWindow::Combo1_Click() {
+    settings().WriteSetting(QStringLiteral("Combo1"), QString::number(Combo1->currentIndex()));
+    settings().WriteSetting(QStringLiteral("kbps"), Combo1->currentText());
+}
+
+int MainWindow::msgBox(const QString& text, int style, const QString& title) {
+    return dialogs().messageBox(text, style, title.isEmpty() ? m_appTitle : title);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Form_Unload: the program ends here and now; nothing is written and no step of a run or
+    // walk in progress runs after this.
+    if (m_services.exitProgram) {
+        m_services.exitProgram();
+    }
+    event->accept();
+}
+
+}  // namespace lorvane

@@ -1,0 +1,129 @@
+#pragma once
+
+#include "app/dialogs.h"
+#include "app/settingsstore.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace lorvane {
+
+class FileListModel;
+class FileListView;
+class TextProgressBar;
+
+// What the window needs from outside; tests hand in doubles for each.
+struct WindowServices {
+    Dialogs* dialogs = nullptr;              // not owned
+    SettingsStore* settings = nullptr;       // not owned
+    QString programFolder;                   // where the side files (Samples, pointers, skin) lie
+    std::function<int()> drawRandom;         // a whole number from 1 to 100
+    std::function<QString()> desktopFolder;  // empty when the desktop cannot be found
+    std::function<void()> exitProgram;       // ends the program at once
+
+    // The real program's services: the folder of the executable, a time-seeded draw, the
+    // desktop from QStandardPaths and an immediate process exit.
+    static WindowServices forProgram(Dialogs& dialogs, SettingsStore& settings);
+};
+
+// Pointer kinds of the window; kBusy doubles as the program's busy mark.
+enum PointerKind { kPointerDefault = 0, kPointerBusy = 11, kPointerCustom = 99 };
+
+// The program's one window. Its controls carry their historical names (ListView1,
+// PushButton2, ...) as object names, and its handlers the names of the events they answer.
+class MainWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit MainWindow(WindowServices services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Program start: Form_Load, then shown centred with the focus on the off-screen holder.
+    void start();
+    void Form_Load();
+
+    QString appTitle() const { return m_appTitle; }
+    // A message box; without a title of its own it shows the application title.
+    int msgBox(const QString& text, int style = Dialogs::OkOnly, const QString& title = {});
+
+    Dialogs& dialogs() { return *m_services.dialogs; }
+    SettingsStore& settings() { return *m_services.settings; }
+    const QString& programFolder() const { return m_services.programFolder; }
+    FileListModel& fileList() { return *m_fileList; }
+
+    int pointerKind() const { return m_pointerKind; }
+    void setPointerKind(int kind);
+    bool isBusy() const { return m_pointerKind == kPointerBusy; }
+
+    // Output location and format handlers.
+    void Option1_Click();
+    void Option2_Click();
+    void Text1_Change();
+    void Combo1_Click();
+
+    // --- conversion ---
+    void PushButton2_Click();
+    void PushButton7_Click();
+
+    // --- filling and emptying the queue ---
+    void PushButton1_Click();
+    void PushButton3_Click();
+    void PushButton4_Click();
+    void PushButton5_Click();
+
+    // --- look and pointers ---
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;  // Form_Unload
+
+  private:
+    void buildControls();
+    void connectHandlers();
+    // Selecting an option from code runs its click handler only when it becomes selected;
+    // clearing one leaves the group with none selected, as the stored values may ask.
+    void setOptionValue(QRadioButton* option, bool value);
+    void onOptionToggled(QRadioButton* option, bool checked);
+
+    // Start-up steps whose work belongs to other parts of the window.
+    void applySkin();                           // step 100
+    void loadHandPointer(const QString& path);  // step 106
+    void takeSampleSnapshot();                  // steps 110, 130
+
+    WindowServices m_services;
+    QString m_appTitle;
+    int m_pointerKind = kPointerDefault;
+
+    FileListModel* m_fileList = nullptr;
+
+    QPushButton* Command1 = nullptr;
+    FileListView* ListView1 = nullptr;
+    TextProgressBar* ProgressBar1 = nullptr;
+    QPushButton* PushButton1 = nullptr;
+    QPushButton* PushButton2 = nullptr;
+    QPushButton* PushButton3 = nullptr;
+    QPushButton* PushButton4 = nullptr;
+    QPushButton* PushButton5 = nullptr;
+    QPushButton* PushButton7 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QGroupBox* Frame4 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QRadioButton* Option2 = nullptr;
+
+    // --- conversion state ---
+
+    // --- queue state ---
+
+    // --- look and pointer state ---
+};
+
+}  // namespace lorvane

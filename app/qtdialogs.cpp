@@ -1,0 +1,135 @@
+#include "app/qtdialogs.h"
+
+#include "platform/paths.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace lorvane {
+
+QString DisplayText(const QString& text) {
+    QString out = text;
+    out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return out;
+}
+
+QString OpenDialogResult(const QStringList& paths) {
+    if (paths.isEmpty()) {
+        return QString();
+    }
+    if (paths.size() == 1) {
+        return paths.front();
+    }
+    QStringList parts;
+    parts.append(QFileInfo(paths.front()).absolutePath());
+    for (const QString& path : paths) {
+        parts.append(QFileInfo(path).fileName());
+    }
+    return parts.join(QChar(0));
+}
+
+QString FolderDialogResult(const QString& chosen) {
+    if (chosen.isEmpty()) {
+        return QString();
+    }
+    QString path = QDir::cleanPath(chosen);
+    const QChar sep = PathStyle::native().separator;
+    while (path.size() > 1 && path.endsWith(sep)) {
+        path.chop(1);
+    }
+    return path;
+}
+
+int QtDialogs::messageBox(const QString& text, int style, const QString& title) {
+    QMessageBox box(m_owner);
+    box.setWindowTitle(title);
+    box.setText(DisplayText(text));
+    box.setTextFormat(Qt::PlainText);
+    switch (style & 0x70) {
+        case 16:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case 32:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case 48:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case 64:
+            box.setIcon(QMessageBox::Information);
+            break;
+        default:
+            break;
+    }
+    QMessageBox::StandardButtons buttons;
+    switch (style & 0x7) {
+        case 1:
+            buttons = QMessageBox::Ok | QMessageBox::Cancel;
+            break;
+        case 2:
+            buttons = QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+            break;
+        case 3:
+            buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+            break;
+        case 4:
+            buttons = QMessageBox::Yes | QMessageBox::No;
+            break;
+        case 5:
+            buttons = QMessageBox::Retry | QMessageBox::Cancel;
+            break;
+        default:
+            buttons = QMessageBox::Ok;
+            break;
+    }
+    box.setStandardButtons(buttons);
+    switch (box.exec()) {
+        case QMessageBox::Cancel:
+            return Cancel;
+        case QMessageBox::Abort:
+            return Abort;
+        case QMessageBox::Retry:
+            return Retry;
+        case QMessageBox::Ignore:
+            return Ignore;
+        case QMessageBox::Yes:
+            return Yes;
+        case QMessageBox::No:
+            return No;
+        default:
+            return (style & 0x7) == 4 ? No : Ok;
+    }
+}
+
+QString QtDialogs::inputBox(const QString& prompt, const QString& title, const QString& preset) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(m_owner, title, DisplayText(prompt), QLineEdit::Normal, preset, &ok);
+    return ok ? text : QString();
+}
+
+QString QtDialogs::openFiles(const QString& title, const QString& filter) {
+    return OpenDialogResult(QFileDialog::getOpenFileNames(m_owner, title, QString(), filter));
+}
+
+QString QtDialogs::browseForFolder(const QString& title, const QString& initialFolder) {
+    const QString start =
+        IsExistingFolder(initialFolder).value_or(false) ? initialFolder : QString();
+    return FolderDialogResult(QFileDialog::getExistingDirectory(m_owner, title, start));
+}
+
+void QtDialogs::openFolder(const QString& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void QtDialogs::openWebPage(const QString& url) {
+    QDesktopServices::openUrl(QUrl(url));
+}
+
+}  // namespace lorvane

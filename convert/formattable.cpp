@@ -1,0 +1,28 @@
+#include "convert/formattable.h"
+
+namespace lorvane {
+
+const std::array<OutputFormat, 6>& OutputFormats() {
+    // The micro sign is U+00B5, not the Greek mu; labels compare as decoded characters.
+    static const std::array<OutputFormat, 6> formats = {{
+        {QStringLiteral("8-bit PCM"), QStringLiteral("pcm_u8")},
+        {QStringLiteral("16-bit PCM"), QStringLiteral("pcm_s16le")},
+        {QString::fromUtf16(u"16-bit PCM \u00B5-law"), QStringLiteral("pcm_mulaw")},
+        {QStringLiteral("24-bit PCM"), QStringLiteral("pcm_s24le")},
+        // The two widest "PCM" labels have always written floating-point samples.
+        {QStringLiteral("32-bit PCM"), QStringLiteral("pcm_f32le")},
+        {QStringLiteral("64-bit PCM"), QStringLiteral("pcm_f64le")},
+    }};
+    return formats;
+}
+
+QString getWAVFormat(const QString& label) {
+    for (const OutputFormat& format : OutputFormats()) {
+        if (format.label == label) {
+            return format.codec;
+        }
+    }
+    return QString();
+}
+
+}  // namespace lorvane

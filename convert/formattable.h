@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace lorvane {
+
+struct OutputFormat {
+    QString label;  // what the drop-down shows and "kbps" stores
+    QString codec;  // the FFmpeg encoder that writes it
+};
+
+// The six output formats in drop-down order; the index is what "Combo1" stores.
+const std::array<OutputFormat, 6>& OutputFormats();
+
+// The codec of the row whose label equals the text exactly (case-sensitive, no trimming),
+// or the empty text when no row matches.
+QString getWAVFormat(const QString& label);
+
+}  // namespace lorvane

@@ -1,0 +1,63 @@
+#include "platform/apperror.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace lorvane {
+
+AppError::AppError(int number, QString description)
+    : m_number(number), m_description(std::move(description)), m_what(m_description.toUtf8()) {}
+
+namespace errors {
+
+AppError invalidCall() {
+    return AppError(kInvalidCall, QStringLiteral("Invalid procedure call or argument"));
+}
+AppError overflow() {
+    return AppError(kOverflow, QStringLiteral("Overflow"));
+}
+AppError subscriptOutOfRange() {
+    return AppError(kSubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+}
+AppError typeMismatch() {
+    return AppError(kTypeMismatch, QStringLiteral("Type mismatch"));
+}
+AppError invalidPropertyValue() {
+    return AppError(kInvalidPropertyValue, QStringLiteral("Invalid property value"));
+}
+
+AppError fromErrno(int err, bool aboutFolder) {
+    int number = kPathFileAccess;
+    switch (err) {
+        case ENOENT:
+            number = aboutFolder ? kPathNotFound : kFileNotFound;
+            break;
+        case ENOTDIR:
+            number = kPathNotFound;
+            break;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            number = kPermissionDenied;
+            break;
+        case EEXIST:
+            number = kFileExists;
+            break;
+        case ENOSPC:
+        case EDQUOT:
+            number = kDiskFull;
+            break;
+        case EIO:
+            number = kDeviceIo;
+            break;
+        case ENAMETOOLONG:
+            number = kBadFileName;
+            break;
+        default:
+            break;
+    }
+    return AppError(number, QString::fromLocal8Bit(std::strerror(err)));
+}
+
+}  // namespace errors
+}  // namespace lorvane

@@ -1,0 +1,28 @@
+#!/bin/sh
+# Installs the Debian packages Lorvane needs to build, run and test, skipping the work when
+# every one of them is already there.
+set -eu
+
+packages="cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins ffmpeg fonts-liberation \
+libsndfile1-dev util-linux"
+
+missing=""
+for p in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
+        missing="$missing $p"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+echo "Installing:$missing"
+if [ "$(id -u)" -eq 0 ]; then
+    sudo=""
+elif command -v sudo >/dev/null 2>&1; then
+    sudo="sudo"
+else
+    echo "These packages are missing and there is no sudo to install them:$missing" >&2
+    exit 1
+fi
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get update -q
+# shellcheck disable=SC2086
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
