@@ -68,6 +68,7 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     m_fileList = new FileListModel(this);
     buildControls();
+    applyDesignedLook();
     connectHandlers();
 }
 
@@ -165,6 +166,10 @@ void MainWindow::connectHandlers() {
     connect(PushButton4, &QPushButton::clicked, this, [this] { PushButton4_Click(); });
     connect(PushButton5, &QPushButton::clicked, this, [this] { PushButton5_Click(); });
     connect(PushButton7, &QPushButton::clicked, this, [this] { PushButton7_Click(); });
+
+    connectConversionHandlers();
+    connectQueueHandlers();
+    connectLookHandlers();
 }
 
 void MainWindow::start() {

@@ -86,6 +86,11 @@ class MainWindow : public QWidget {
   private:
     void buildControls();
     void connectHandlers();
+    // Each part of the window wires its own handlers and look.
+    void connectConversionHandlers();
+    void connectQueueHandlers();
+    void connectLookHandlers();
+    void applyDesignedLook();  // fonts and colours as designed, before any skin
     // Selecting an option from code runs its click handler only when it becomes selected;
     // clearing one leaves the group with none selected, as the stored values may ask.
     void setOptionValue(QRadioButton* option, bool value);

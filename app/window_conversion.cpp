@@ -3,6 +3,8 @@
 
 namespace lorvane {
 
+void MainWindow::connectConversionHandlers() {}
+
 void MainWindow::PushButton2_Click() {}
 
 void MainWindow::PushButton7_Click() {}

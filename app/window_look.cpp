@@ -5,6 +5,10 @@
 
 namespace lorvane {
 
+void MainWindow::connectLookHandlers() {}
+
+void MainWindow::applyDesignedLook() {}
+
 void MainWindow::applySkin() {}
 
 void MainWindow::loadHandPointer(const QString& path) {

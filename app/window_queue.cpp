@@ -3,6 +3,8 @@
 
 namespace lorvane {
 
+void MainWindow::connectQueueHandlers() {}
+
 void MainWindow::PushButton1_Click() {}
 
 void MainWindow::PushButton3_Click() {}
