@@ -1,0 +1,399 @@
+#include "app/mainwindow.h"
+#include "app/textprogressbar.h"
+#include "filelist/filelistmodel.h"
+#include "support/windowfixture.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTreeView>
+#include <QtTest>
+
+using namespace lorvane;
+using lorvane::test::WindowFixture;
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+  private slots:
+    void controls_data();
+    void controls();
+    void windowFrame();
+    void firstStartStoresExactlyTheDefaults();
+    void restartRestoresChoices();
+    void storedEmptyOutputFolderStaysEmpty();
+    void bothOptionsOffLeavesNoneSelected();
+    void badStoredValuesAreReported_data();
+    void badStoredValuesAreReported();
+    void missingDesktopIsReportedAtStep150();
+    void siteOpensOnlyOnSeven();
+    void optionClicksWriteBothKeys();
+    void folderFieldWritesEveryKeystroke();
+    void formatSelectionWritesIndexAndLabel();
+    void closingEndsTheProgram();
+    void startShowsCentredWithHiddenFocus();
+};
+
+static QRect twips(int l, int t, int w, int h) {
+    auto px = [](int v) { return qRound(v / 15.0); };
+    return QRect(px(l), px(t), px(w), px(h));
+}
+
+void TestMainWindow::controls_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("parentName");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("Command1") << "Command1"
+                              << "Form1"
+                              << "Command1" << twips(-720, 2640, 615, 495);
+    QTest::newRow("ListView1") << "ListView1"
+                               << "Form1"
+                               << "" << twips(120, 120, 7800, 2535);
+    QTest::newRow("ProgressBar1") << "ProgressBar1"
+                                  << "Form1"
+                                  << "Progress Bar" << twips(120, 7060, 7800, 405);
+    QTest::newRow("PushButton1") << "PushButton1"
+                                 << "Form1"
+                                 << "Add OGG File(s)" << twips(120, 2750, 3840, 405);
+    QTest::newRow("PushButton3") << "PushButton3"
+                                 << "Form1"
+                                 << "Add All OGG File(s) In Folder" << twips(4080, 2750, 3840, 405);
+    QTest::newRow("PushButton2") << "PushButton2"
+                                 << "Form1"
+                                 << "Start Converting" << twips(120, 6540, 7800, 405);
+    QTest::newRow("PushButton4") << "PushButton4"
+                                 << "Form1"
+                                 << "Clear List" << twips(120, 3260, 3840, 405);
+    QTest::newRow("PushButton5") << "PushButton5"
+                                 << "Form1"
+                                 << "Load Sample/Example Files" << twips(4080, 3260, 3840, 405);
+    QTest::newRow("Frame2") << "Frame2"
+                            << "Form1"
+                            << "Output WAV Format" << twips(120, 3720, 7800, 825);
+    QTest::newRow("Combo1") << "Combo1"
+                            << "Frame2"
+                            << "" << twips(240, 300, 7335, 345);
+    QTest::newRow("Frame3") << "Frame3"
+                            << "Form1"
+                            << "Save Option" << twips(120, 4600, 7800, 1815);
+    QTest::newRow("Frame4") << "Frame4"
+                            << "Frame3"
+                            << "" << twips(480, 510, 6840, 810);
+    QTest::newRow("Text1") << "Text1"
+                           << "Frame4"
+                           << "" << twips(240, 300, 5670, 345);
+    QTest::newRow("PushButton7") << "PushButton7"
+                                 << "Frame4"
+                                 << "..." << twips(6000, 300, 600, 345);
+    QTest::newRow("Option1") << "Option1"
+                             << "Frame3"
+                             << "Save results to this folder:" << twips(240, 300, 3615, 255);
+    QTest::newRow("Option2") << "Option2"
+                             << "Frame3"
+                             << "Save results in folder of original file"
+                             << twips(240, 1410, 3615, 255);
+}
+
+static QString captionOf(QWidget* w) {
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+        return b->text();
+    }
+    if (auto* g = qobject_cast<QGroupBox*>(w)) {
+        return g->title();
+    }
+    if (auto* p = qobject_cast<TextProgressBar*>(w)) {
+        return p->caption();
+    }
+    return QString();
+}
+
+void TestMainWindow::controls() {
+    QFETCH(QString, name);
+    QFETCH(QString, parentName);
+    QFETCH(QString, caption);
+    QFETCH(QRect, geometry);
+    WindowFixture fx;
+    auto window = fx.loadedWindow();
+    auto* w = window->findChild<QWidget*>(name);
+    QVERIFY(w);
+    QCOMPARE(w->parentWidget()->objectName(), parentName);
+    QCOMPARE(captionOf(w), caption);
+    QCOMPARE(w->geometry(), geometry);
+}
+
+void TestMainWindow::windowFrame() {
+    WindowFixture fx;
+    auto window = fx.loadedWindow();
+    QCOMPARE(window->objectName(), QStringLiteral("Form1"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Lorvane"));
+    QCOMPARE(window->appTitle(), QStringLiteral("Lorvane"));
+    QCOMPARE(window->size(), QSize(536, 505));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+
+    // Tab order runs through every control in the designed order.
+    const QStringList order = {"Command1",    "ListView1",   "ProgressBar1", "PushButton1",
+                               "PushButton3", "PushButton2", "PushButton4",  "PushButton5",
+                               "Frame2",      "Combo1",      "Frame3",       "Frame4",
+                               "Text1",       "PushButton7", "Option1",      "Option2"};
+    QWidget* w = window->findChild<QWidget*>("Command1");
+    for (int i = 1; i < order.size(); ++i) {
+        w = w->nextInFocusChain();
+        while (w->objectName().isEmpty() || w->objectName().startsWith("qt_")) {
+            w = w->nextInFocusChain();  // inner parts of composite widgets
+        }
+        QCOMPARE(w->objectName(), order[i]);
+    }
+
+    auto* list = window->findChild<QTreeView*>("ListView1");
+    QCOMPARE(list->model()->columnCount(), 1);
+    QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(),
+             QStringLiteral("OGG File(s)"));
+    QCOMPARE(list->columnWidth(0), 467);
+    QCOMPARE(list->toolTip(),
+             QStringLiteral("Drag and drop files here. Double-click item to remove it. Move | line "
+                            "to right and out of window to reveal full names."));
+    auto* combo = window->findChild<QComboBox*>("Combo1");
+    QVERIFY(!combo->isEditable());
+    QStringList labels;
+    for (int i = 0; i < combo->count(); ++i) {
+        labels << combo->itemText(i);
+    }
+    QCOMPARE(labels,
+             QStringList({"8-bit PCM", "16-bit PCM", QString::fromUtf16(u"16-bit PCM \u00B5-law"),
+                          "24-bit PCM", "32-bit PCM", "64-bit PCM"}));
+    auto* bar = window->findChild<TextProgressBar*>("ProgressBar1");
+    QCOMPARE(bar->value(), 0);
+    QCOMPARE(bar->minimum(), 0);
+    QCOMPARE(bar->maximum(), 100);
+    QCOMPARE(bar->text(), QStringLiteral("Progress Bar"));
+}
+
+void TestMainWindow::firstStartStoresExactlyTheDefaults() {
+    WindowFixture fx;
+    auto window = fx.loadedWindow();
+    QVERIFY2(fx.dialogs.calls.isEmpty(), qPrintable(fx.dialogs.messages().join("|")));
+    QCOMPARE(window->findChild<QComboBox*>("Combo1")->currentText(), QStringLiteral("8-bit PCM"));
+    QCOMPARE(window->findChild<QLineEdit*>("Text1")->text(), fx.desktop + "/");
+    QVERIFY(window->findChild<QRadioButton*>("Option1")->isChecked());
+    QVERIFY(!window->findChild<QRadioButton*>("Option2")->isChecked());
+    QVERIFY(window->findChild<QGroupBox*>("Frame4")->isEnabled());
+
+    QSettings raw(fx.settingsPath, QSettings::IniFormat);
+    raw.beginGroup("Lorvane");
+    QStringList keys = raw.childKeys();
+    keys.removeAll("Snapshot");  // the sample snapshot belongs to the sample files
+    keys.sort();
+    QCOMPARE(keys, QStringList({"Combo1", "Output Folder", "kbps"}));
+    QCOMPARE(raw.value("Combo1").toString(), QStringLiteral("0"));
+    QCOMPARE(raw.value("kbps").toString(), QStringLiteral("8-bit PCM"));
+    QCOMPARE(raw.value("Output Folder").toString(), fx.desktop + "/");
+}
+
+void TestMainWindow::restartRestoresChoices() {
+    WindowFixture fx;
+    fx.settings->WriteSetting("Combo1", "3");
+    fx.settings->WriteSetting("Option1", "False");
+    fx.settings->WriteSetting("Option2", "True");
+    fx.settings->WriteSetting("Output Folder", "/srv/out/");
+    auto window = fx.loadedWindow();
+    QVERIFY(fx.dialogs.calls.isEmpty());
+    QCOMPARE(window->findChild<QComboBox*>("Combo1")->currentText(), QStringLiteral("24-bit PCM"));
+    QCOMPARE(fx.setting("kbps"), QStringLiteral("24-bit PCM"));
+    QCOMPARE(window->findChild<QLineEdit*>("Text1")->text(), QStringLiteral("/srv/out/"));
+    QVERIFY(!window->findChild<QRadioButton*>("Option1")->isChecked());
+    QVERIFY(window->findChild<QRadioButton*>("Option2")->isChecked());
+    QVERIFY(!window->findChild<QGroupBox*>("Frame4")->isEnabled());
+    QVERIFY(!window->findChild<QLineEdit*>("Text1")->isEnabled());
+    QCOMPARE(fx.setting("Option1"), QStringLiteral("False"));
+    QCOMPARE(fx.setting("Option2"), QStringLiteral("True"));
+
+    // Numbers stand for truth values too.
+    WindowFixture fx2;
+    fx2.settings->WriteSetting("Option1", "0");
+    fx2.settings->WriteSetting("Option2", "-1");
+    auto window2 = fx2.loadedWindow();
+    QVERIFY(window2->findChild<QRadioButton*>("Option2")->isChecked());
+    QVERIFY(!window2->findChild<QGroupBox*>("Frame4")->isEnabled());
+}
+
+void TestMainWindow::storedEmptyOutputFolderStaysEmpty() {
+    WindowFixture fx;
+    fx.settings->WriteSetting("Output Folder", QString());
+    auto window = fx.loadedWindow();
+    QCOMPARE(window->findChild<QLineEdit*>("Text1")->text(), QString());
+    QCOMPARE(fx.setting("Output Folder"), QString());
+}
+
+void TestMainWindow::bothOptionsOffLeavesNoneSelected() {
+    WindowFixture fx;
+    fx.settings->WriteSetting("Option1", "False");
+    fx.settings->WriteSetting("Option2", "False");
+    auto window = fx.loadedWindow();
+    auto* o1 = window->findChild<QRadioButton*>("Option1");
+    auto* o2 = window->findChild<QRadioButton*>("Option2");
+    QVERIFY(!o1->isChecked() && !o2->isChecked());
+    QVERIFY(!window->findChild<QGroupBox*>("Frame4")->isEnabled());
+    // The group still works as a group afterwards.
+    o2->click();
+    QVERIFY(o2->isChecked() && !o1->isChecked());
+    o1->click();
+    QVERIFY(o1->isChecked() && !o2->isChecked());
+}
+
+void TestMainWindow::badStoredValuesAreReported_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<int>("comboIndex");
+    QTest::newRow("combo not a number") << "Combo1"
+                                        << "abc" << 148 << "Type mismatch" << -1;
+    QTest::newRow("combo too large") << "Combo1"
+                                     << "6" << 148 << "Invalid property value" << -1;
+    QTest::newRow("combo overflow") << "Combo1"
+                                    << "99999" << 148 << "Overflow" << -1;
+    QTest::newRow("option1 word") << "Option1"
+                                  << "maybe" << 152 << "Type mismatch" << 0;
+    QTest::newRow("option2 word") << "Option2"
+                                  << "" << 154 << "Type mismatch" << 0;
+}
+
+void TestMainWindow::badStoredValuesAreReported() {
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(int, step);
+    QFETCH(QString, description);
+    QFETCH(int, comboIndex);
+    WindowFixture fx;
+    fx.settings->WriteSetting(key, value);
+    auto window = fx.loadedWindow();
+    QCOMPARE(fx.dialogs.messages().size(), 1);
+    QCOMPARE(fx.dialogs.calls[0].title, QStringLiteral("Application Error"));
+    QCOMPARE(fx.dialogs.calls[0].style, 48);
+    QCOMPARE(fx.dialogs.messages()[0],
+             description + "\r\nin Tessaly2021/08/31.Form1.Form_Load at line " +
+                 QString::number(step) +
+                 "\r\rPlease email screenshot of this message to support@example.com");
+    QCOMPARE(window->findChild<QComboBox*>("Combo1")->currentIndex(), comboIndex);
+    // Start-up went on: the later steps still ran, and Option1 kept its state.
+    QVERIFY(window->findChild<QRadioButton*>("Option1")->isChecked());
+    QVERIFY(window->findChild<QGroupBox*>("Frame4")->isEnabled());
+    QCOMPARE(window->findChild<QLineEdit*>("Text1")->text(), fx.desktop + "/");
+
+    WindowFixture quiet;
+    quiet.settings->WriteSetting("Combo1", "-1");
+    auto noSelection = quiet.loadedWindow();
+    QVERIFY(quiet.dialogs.calls.isEmpty());
+    QCOMPARE(noSelection->findChild<QComboBox*>("Combo1")->currentIndex(), -1);
+    QCOMPARE(quiet.setting("Combo1"), QStringLiteral("-1"));
+}
+
+void TestMainWindow::missingDesktopIsReportedAtStep150() {
+    WindowFixture fx;
+    fx.desktop.clear();
+    fx.settings->WriteSetting("Output Folder", "/srv/out/");
+    auto window = fx.loadedWindow();
+    QCOMPARE(fx.dialogs.messages().size(), 1);
+    QVERIFY(fx.dialogs.messages()[0].contains("Form_Load at line 150\r\r"));
+    QCOMPARE(window->findChild<QLineEdit*>("Text1")->text(), QString());
+}
+
+void TestMainWindow::siteOpensOnlyOnSeven() {
+    for (int draw : {1, 6, 7, 8, 100}) {
+        WindowFixture fx;
+        fx.randomDraw = draw;
+        auto window = fx.loadedWindow();
+        const auto web = fx.dialogs.callsOf("web");
+        QCOMPARE(web.size(), draw == 7 ? 1 : 0);
+        if (draw == 7) {
+            QVERIFY(web[0].text.contains("example.com"));
+        }
+    }
+}
+
+void TestMainWindow::optionClicksWriteBothKeys() {
+    WindowFixture fx;
+    auto window = fx.loadedWindow();
+    window->show();
+    auto* o1 = window->findChild<QRadioButton*>("Option1");
+    auto* o2 = window->findChild<QRadioButton*>("Option2");
+    QTest::mouseClick(o2, Qt::LeftButton, {}, QPoint(5, o2->height() / 2));
+    QVERIFY(o2->isChecked());
+    QCOMPARE(fx.setting("Option1"), QStringLiteral("False"));
+    QCOMPARE(fx.setting("Option2"), QStringLiteral("True"));
+    QVERIFY(!window->findChild<QPushButton*>("PushButton7")->isEnabled());
+    QTest::mouseClick(o1, Qt::LeftButton, {}, QPoint(5, o1->height() / 2));
+    QCOMPARE(fx.setting("Option1"), QStringLiteral("True"));
+    QCOMPARE(fx.setting("Option2"), QStringLiteral("False"));
+    QVERIFY(window->findChild<QPushButton*>("PushButton7")->isEnabled());
+}
+
+void TestMainWindow::folderFieldWritesEveryKeystroke() {
+    WindowFixture fx;
+    auto window = fx.loadedWindow();
+    window->show();
+    auto* text = window->findChild<QLineEdit*>("Text1");
+    text->clear();
+    QCOMPARE(fx.setting("Output Folder"), QString());
+    QStringList seen;
+    for (const char* key : {"/", "o", "u"}) {
+        QTest::keyClicks(text, key);
+        seen << fx.setting("Output Folder");
+    }
+    QCOMPARE(seen, QStringList({"/", "/o", "/ou"}));
+    QTest::keyClick(text, Qt::Key_Backspace);
+    QCOMPARE(fx.setting("Output Folder"), QStringLiteral("/o"));
+}
+
+void TestMainWindow::formatSelectionWritesIndexAndLabel() {
+    WindowFixture fx;
+    {
+        auto window = fx.loadedWindow();
+        window->findChild<QComboBox*>("Combo1")->setCurrentIndex(5);
+        QCOMPARE(fx.setting("Combo1"), QStringLiteral("5"));
+        QCOMPARE(fx.setting("kbps"), QStringLiteral("64-bit PCM"));
+        window->findChild<QComboBox*>("Combo1")->setCurrentIndex(2);
+        QCOMPARE(fx.setting("kbps"), QString::fromUtf16(u"16-bit PCM \u00B5-law"));
+        window->findChild<QComboBox*>("Combo1")->setCurrentIndex(5);
+    }
+    fx.openSettings();
+    auto restarted = fx.loadedWindow();
+    QCOMPARE(restarted->findChild<QComboBox*>("Combo1")->currentText(),
+             QStringLiteral("64-bit PCM"));
+}
+
+void TestMainWindow::closingEndsTheProgram() {
+    WindowFixture fx;
+    auto window = fx.loadedWindow();
+    window->show();
+    const QByteArray before = [&] {
+        QFile f(fx.settingsPath);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    window->close();
+    QCOMPARE(fx.exitCalls, 1);
+    QFile after(fx.settingsPath);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), before);  // nothing written at exit
+}
+
+void TestMainWindow::startShowsCentredWithHiddenFocus() {
+    WindowFixture fx;
+    MainWindow window(fx.services());
+    window.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(QApplication::focusWidget(), window.findChild<QWidget*>("Command1"));
+    const QRect screen = window.screen()->availableGeometry();
+    QVERIFY(qAbs(window.frameGeometry().center().x() - screen.center().x()) <= 2);
+    QVERIFY(qAbs(window.frameGeometry().center().y() - screen.center().y()) <= 2);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"

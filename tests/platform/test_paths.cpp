@@ -1,0 +1,238 @@
+#include "platform/apperror.h"
+#include "platform/paths.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+using namespace lorvane;
+
+class TestPaths : public QObject {
+    Q_OBJECT
+  private slots:
+    void textRoutinesWindows_data();
+    void textRoutinesWindows();
+    void collapseWindows_data();
+    void collapseWindows();
+    void collapsePosix_data();
+    void collapsePosix();
+    void textRoutinesPosix();
+    void overflowBeyondShortPositions();
+    void existenceTests();
+    void deleteQuietly();
+    void deleteQuietlyAsUnprivilegedUser();
+};
+
+void TestPaths::textRoutinesWindows_data() {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("stripped");
+    QTest::newRow("full path") << "C:\\Music\\song.ogg"
+                               << "C:\\Music\\"
+                               << "song.ogg"
+                               << "C:\\Music\\song";
+    QTest::newRow("bare name") << "song.ogg"
+                               << ""
+                               << "song.ogg"
+                               << "song";
+    QTest::newRow("folder only") << "C:\\Music\\"
+                                 << "C:\\Music\\"
+                                 << ""
+                                 << "C:\\Music\\";
+    QTest::newRow("two dots") << "a.b.ogg"
+                              << ""
+                              << "a.b.ogg"
+                              << "a.b";
+    QTest::newRow("leading dot") << ".ogg"
+                                 << ""
+                                 << ".ogg"
+                                 << ".ogg";
+    QTest::newRow("trailing dot") << "name."
+                                  << ""
+                                  << "name."
+                                  << "name";
+    QTest::newRow("dotted folder") << "C:\\my.dir\\noext"
+                                   << "C:\\my.dir\\"
+                                   << "noext"
+                                   << "C:\\my";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << ""
+                           << "";
+}
+
+void TestPaths::textRoutinesWindows() {
+    QFETCH(QString, input);
+    QFETCH(QString, folder);
+    QFETCH(QString, name);
+    QFETCH(QString, stripped);
+    QCOMPARE(FolderOfPath(input, PathStyle::windows()), folder);
+    QCOMPARE(FileNameOfPath(input, PathStyle::windows()), name);
+    QCOMPARE(StripExtension(input), stripped);
+}
+
+void TestPaths::collapseWindows_data() {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("double inside") << "C:\\Music\\\\song.wav"
+                                   << "C:\\Music\\song.wav";
+    QTest::newRow("triple after drive") << "C:\\\\\\Music\\song.wav"
+                                        << "C:\\\\Music\\song.wav";
+    QTest::newRow("share with double") << "\\\\server\\share\\\\a.wav"
+                                       << "\\\\server\\share\\a.wav";
+    QTest::newRow("four leading") << "\\\\\\\\server\\share\\a.wav"
+                                  << "\\\\server\\share\\a.wav";
+    QTest::newRow("one leading") << "\\folder\\a.wav"
+                                 << "\\\\folder\\a.wav";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("run of five inside") << "a\\\\\\\\\\b"
+                                        << "a\\\\\\b";
+    QTest::newRow("run of four inside") << "a\\\\\\\\b"
+                                        << "a\\\\b";
+    QTest::newRow("only separators") << "\\\\\\"
+                                     << "\\\\";
+    QTest::newRow("slash is ordinary") << "C:/x//y"
+                                       << "C:/x//y";
+}
+
+void TestPaths::collapseWindows() {
+    QFETCH(QString, input);
+    QFETCH(QString, expected);
+    QCOMPARE(CollapseBackslashes(input, PathStyle::windows()), expected);
+}
+
+void TestPaths::collapsePosix_data() {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("join of folder with trailing slash") << "/home/u/Music//song.wav"
+                                                        << "/home/u/Music/song.wav";
+    QTest::newRow("leading run becomes one") << "////srv/a.wav"
+                                             << "/srv/a.wav";
+    QTest::newRow("root join") << "//song.ogg"
+                               << "/song.ogg";
+    QTest::newRow("relative") << "a//b"
+                              << "a/b";
+    QTest::newRow("triple inside") << "/a///b"
+                                   << "/a//b";
+    QTest::newRow("backslash is ordinary") << "/a\\\\b"
+                                           << "/a\\\\b";
+}
+
+void TestPaths::collapsePosix() {
+    QFETCH(QString, input);
+    QFETCH(QString, expected);
+    QCOMPARE(CollapseBackslashes(input), expected);
+}
+
+void TestPaths::textRoutinesPosix() {
+    QCOMPARE(FolderOfPath(QStringLiteral("/home/u/Music/song.ogg")),
+             QStringLiteral("/home/u/Music/"));
+    QCOMPARE(FileNameOfPath(QStringLiteral("/home/u/Music/song.ogg")), QStringLiteral("song.ogg"));
+    QCOMPARE(FolderOfPath(QStringLiteral("C:\\Music\\song.ogg")), QString());
+    QCOMPARE(JoinPath(QStringLiteral("/out/"), QStringLiteral("a.wav")),
+             QStringLiteral("/out/a.wav"));
+    QCOMPARE(JoinPath(QStringLiteral("/"), QStringLiteral("a.wav")), QStringLiteral("/a.wav"));
+}
+
+void TestPaths::overflowBeyondShortPositions() {
+    const QString longFolder = QString(32766, QLatin1Char('a'));
+    // Separator at position 32767 still fits, one further does not.
+    QCOMPARE(FolderOfPath(longFolder + "/x").size(), 32767);
+    try {
+        FolderOfPath(longFolder + "a/x");
+        QFAIL("no overflow");
+    } catch (const AppError& e) {
+        QCOMPARE(e.number(), 6);
+        QCOMPARE(e.description(), QStringLiteral("Overflow"));
+    }
+    QCOMPARE(StripExtension(longFolder + ".x").size(), 32766);
+    QVERIFY_THROWS_EXCEPTION(AppError, StripExtension(longFolder + "a.x"));
+    // The name routine uses a wide position and never overflows.
+    QCOMPARE(FileNameOfPath(longFolder + "aa/x"), QStringLiteral("x"));
+}
+
+void TestPaths::existenceTests() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("a.ogg");
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    QVERIFY(PathExists(file));
+    QVERIFY(PathExists(dir.path()));
+    QVERIFY(!PathExists(QString()));
+    QVERIFY(!PathExists(dir.filePath("missing")));
+    QCOMPARE(IsExistingFolder(dir.path()), std::optional<bool>(true));
+    QCOMPARE(IsExistingFolder(file), std::optional<bool>(false));
+    QVERIFY(!IsExistingFolder(dir.filePath("missing")).has_value());
+    QVERIFY(!IsExistingFolder(file + "/below").has_value());
+}
+
+void TestPaths::deleteQuietly() {
+    QTemporaryDir dir;
+    const QString readOnly = dir.filePath("ro.wav");
+    QFile f(readOnly);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner));
+    DeleteFileQuietly(readOnly);
+    QVERIFY(!PathExists(readOnly));
+
+    DeleteFileQuietly(dir.filePath("missing.wav"));  // returns normally
+    DeleteFileQuietly(QString());
+
+    const QString folder = dir.filePath("folder.wav");
+    QVERIFY(QDir().mkdir(folder));
+    DeleteFileQuietly(folder);
+    QVERIFY(PathExists(folder));
+    QVERIFY_THROWS_EXCEPTION(AppError, ForceDeleteFile(folder));
+
+    // A pattern is a name like any other.
+    const QString star = dir.filePath("*.wav");
+    const QString other = dir.filePath("b.wav");
+    for (const QString& p : {star, other}) {
+        QFile g(p);
+        QVERIFY(g.open(QIODevice::WriteOnly));
+    }
+    DeleteFileQuietly(star);
+    QVERIFY(!PathExists(star));
+    QVERIFY(PathExists(other));
+}
+
+// As an ordinary user: a read-only file goes when its folder is writable, and a file in a
+// folder the user may not write stays without any failure escaping.
+void TestPaths::deleteQuietlyAsUnprivilegedUser() {
+    const QString probe = QString::fromLocal8Bit(qgetenv("LORVANE_TEST_BIN")) + "/fileops_probe";
+    QVERIFY2(QFile::exists(probe), qPrintable(probe));
+    QTemporaryDir dir;
+    QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0777) == 0);
+    const QString writableFolder = dir.filePath("open");
+    const QString lockedFolder = dir.filePath("locked");
+    QVERIFY(QDir().mkdir(writableFolder) && QDir().mkdir(lockedFolder));
+    QVERIFY(::chmod(QFile::encodeName(writableFolder).constData(), 0777) == 0);
+    QVERIFY(::chmod(QFile::encodeName(lockedFolder).constData(), 0755) == 0);
+    const QString readOnly = writableFolder + "/ro.wav";
+    const QString locked = lockedFolder + "/keep.wav";
+    for (const QString& p : {readOnly, locked}) {
+        QFile g(p);
+        QVERIFY(g.open(QIODevice::WriteOnly));
+        g.close();
+        QVERIFY(::chmod(QFile::encodeName(p).constData(), 0444) == 0);
+    }
+    // The executable itself must be reachable for the unprivileged user.
+    QProcess p;
+    p.start(QStringLiteral("setpriv"),
+            {"--reuid=65534", "--regid=65534", "--clear-groups", probe, readOnly, locked});
+    QVERIFY(p.waitForFinished(30000));
+    QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0,
+             p.readAllStandardError().constData());
+    QVERIFY(!PathExists(readOnly));
+    QVERIFY(PathExists(locked));
+}
+
+QTEST_GUILESS_MAIN(TestPaths)
+#include "test_paths.moc"
