@@ -48,9 +48,12 @@ QFont platformFont() {
     return font;
 }
 
+// Option buttons paint their background in the button role, frames and the window in the
+// window role.
 void paintBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
+    palette.setColor(widget->backgroundRole(), colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

@@ -43,8 +43,9 @@ void moveOver(QWidget* widget, QPoint at = QPoint(-1, -1)) {
     QApplication::sendEvent(widget, &move);
 }
 
+// The colour the widget paints in a corner clear of its text and frame lines.
 QColor backgroundOf(QWidget* widget) {
-    return widget->palette().color(QPalette::Window);
+    return widget->grab().toImage().pixelColor(widget->width() - 2, 1);
 }
 
 }  // namespace
@@ -107,7 +108,7 @@ class TestLook : public QObject {
 
     void skinPresentTakesButtonFaceAndStyleSheet() {
         WindowFixture f;
-        const QByteArray sheet = "QGroupBox { border: 2px solid rgb(10, 20, 30); }\n";
+        const QByteArray sheet = "QPushButton { color: rgb(10, 20, 30); }\n";
         putFile(f.programFolder + QStringLiteral("/x/o.cjs"), sheet);
         auto window = f.loadedWindow();
         const QColor face = QApplication::palette().color(QPalette::Button);
