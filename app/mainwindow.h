@@ -79,6 +79,19 @@ class MainWindow : public QWidget {
     void PushButton5_Click();
 
     // --- look and pointers ---
+    // Hover rule (the six push buttons) and reset rule (the window background, the frames
+    // and the folder field), run on mouse moves.
+    void PushButton_MouseMove();
+    void Form_MouseMove();
+    // Reordering the file list with the mouse.
+    void ListView1_MouseDown();
+    void ListView1_ItemClick();
+    void ListView1_MouseMove(const QPoint& position);  // in the list viewport's coordinates
+    void ListView1_MouseUp();
+    int listPointerKind() const;
+    // The pointer's position on the screen in logical pixels: the real one unless a test
+    // hands in its own.
+    void setScreenPointerSource(std::function<QPoint()> source);
 
   protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload
@@ -129,6 +142,10 @@ class MainWindow : public QWidget {
     // --- queue state ---
 
     // --- look and pointer state ---
+    class LookState;
+    LookState& look();
+    void refreshPointers();
+    LookState* m_look = nullptr;  // a child object of the window
 };
 
 }  // namespace lorvane

@@ -1,27 +1,319 @@
-// The window's look: skin, fonts, colours and the pointer rules.
+// The window's look: skin, fonts, colours, the pointer rules, and reordering the file list
+// with the mouse.
 #include "app/mainwindow.h"
 
+#include "app/pointerrules.h"
+#include "filelist/filelistmodel.h"
+#include "filelist/filelistview.h"
+#include "filelist/listreorder.h"
+#include "platform/apperror.h"
+
+#include <QApplication>
+#include <QComboBox>
 #include <QCursor>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPersistentModelIndex>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <optional>
 
 namespace lorvane {
 
-void MainWindow::connectLookHandlers() {}
+namespace {
 
-void MainWindow::applyDesignedLook() {}
+constexpr int kInvalidPicture = 481;
 
-void MainWindow::applySkin() {}
+QFont designedFont(qreal points) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+// The platform's default font, marked as the widget's own so the window's font does not
+// reach it.
+QFont platformFont() {
+    const QFont base = QApplication::font();
+    QFont font(base.family());
+    font.setPointSizeF(base.pointSizeF());
+    font.setWeight(base.weight());
+    font.setItalic(base.italic());
+    return font;
+}
+
+// Option buttons paint their background in the button role, frames and the window in the
+// window role.
+void paintBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(widget->backgroundRole(), colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// The drag pointer is optional and read afresh at every entry click; a missing or
+// unreadable file leaves the list with its arrow.
+std::optional<QCursor> dragPointerFrom(const QString& path) {
+    QByteArray bytes;
+    try {
+        bytes = ReadWholeFile(path);
+    } catch (const AppError&) {
+        return std::nullopt;
+    }
+    QPixmap image;
+    if (!image.loadFromData(bytes)) {
+        return std::nullopt;
+    }
+    return QCursor(image);
+}
+
+}  // namespace
+
+// The look's own state and its watcher of mouse moves over the window's areas.
+class MainWindow::LookState : public QObject {
+  public:
+    explicit LookState(MainWindow* window) : QObject(window), m_window(window) {}
+
+    std::optional<QCursor> handPointer;
+    std::optional<QCursor> dragPointer;
+    int listPointerKind = kListPointerDefault;
+    bool buttonDown = false;
+    // Follows its entry through insertions and removals above it, and turns invalid once
+    // the entry has left the list.
+    QPersistentModelIndex draggedEntry;
+    std::function<QPoint()> screenPointer = [] { return QCursor::pos(); };
+    QList<QWidget*> hoverAreas;
+    QList<QWidget*> resetAreas;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    MainWindow* m_window;
+};
+
+bool MainWindow::LookState::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseMove || !watched->isWidgetType()) {
+        return false;
+    }
+    auto* widget = static_cast<QWidget*>(watched);
+    auto* move = static_cast<QMouseEvent*>(event);
+
+    QWidget* listSurface = m_window->ListView1->viewport();
+    if (widget == listSurface) {
+        if (move->buttons() == Qt::NoButton) {
+            return false;
+        }
+        // While a button is held the list's own drag-selection would move the selection
+        // under the pointer and scroll at the edges; reordering alone decides both, so the
+        // list sees such a move as plain hovering.
+        QMouseEvent plain(QEvent::MouseMove, move->position(), move->scenePosition(),
+                          move->globalPosition(), Qt::NoButton, Qt::NoButton, move->modifiers(),
+                          move->pointingDevice());
+        QCoreApplication::sendEvent(listSurface, &plain);
+        return true;
+    }
+
+    // A move that a control passed on to its container is not a move over the container.
+    if (widget->childAt(move->position().toPoint()) != nullptr) {
+        return false;
+    }
+    if (hoverAreas.contains(widget)) {
+        m_window->PushButton_MouseMove();
+    } else if (resetAreas.contains(widget)) {
+        m_window->Form_MouseMove();
+    }
+    return false;
+}
+
+MainWindow::LookState& MainWindow::look() {
+    if (m_look == nullptr) {
+        m_look = new LookState(this);
+    }
+    return *m_look;
+}
+
+void MainWindow::connectLookHandlers() {
+    LookState& state = look();
+    const QList<QWidget*> buttons = {PushButton1, PushButton2, PushButton3,
+                                     PushButton4, PushButton5, PushButton7};
+    const QList<QWidget*> backgrounds = {this, Frame2, Frame3, Frame4, Text1};
+    for (QWidget* widget : buttons) {
+        state.hoverAreas.append(widget);
+    }
+    for (QWidget* widget : backgrounds) {
+        state.resetAreas.append(widget);
+    }
+    for (QWidget* widget : buttons + backgrounds) {
+        widget->setMouseTracking(true);
+        widget->installEventFilter(&state);
+    }
+    ListView1->viewport()->setMouseTracking(true);
+    ListView1->viewport()->installEventFilter(&state);
+
+    connect(ListView1, &FileListView::mousePressed, this, [this] { ListView1_MouseDown(); });
+    // Emitted once the press has made the entry current and selected.
+    connect(ListView1, &QAbstractItemView::pressed, this, [this] { ListView1_ItemClick(); });
+    connect(ListView1, &FileListView::mouseMoved, this,
+            [this](QMouseEvent* event) { ListView1_MouseMove(event->position().toPoint()); });
+    connect(ListView1, &FileListView::mouseReleased, this, [this] { ListView1_MouseUp(); });
+
+    refreshPointers();
+}
+
+void MainWindow::applyDesignedLook() {
+    // Arial's metric twin keeps the captions fitting their controls where Arial is absent.
+    if (!QFontDatabase::hasFamily(QStringLiteral("Arial"))) {
+        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    }
+    const QFont designed = designedFont(9);
+    setFont(designed);
+    for (QWidget* widget :
+         QList<QWidget*>{Frame2, Frame3, Frame4, Option1, Option2, Text1, Combo1, ListView1}) {
+        widget->setFont(designed);
+    }
+    const QFont buttonFont = designedFont(11.25);
+    for (QWidget* button : QList<QWidget*>{PushButton1, PushButton2, PushButton3, PushButton4,
+                                           PushButton5, PushButton7}) {
+        button->setFont(buttonFont);
+    }
+    Command1->setFont(platformFont());
+
+    for (QWidget* widget : QList<QWidget*>{this, Frame2, Frame3, Frame4, Option1, Option2}) {
+        paintBackground(widget, Qt::white);
+    }
+}
+
+void MainWindow::applySkin() {
+    const QString skinPath = programFolder() + QStringLiteral("/x/o.cjs");
+    if (!QFileInfo(skinPath).isFile()) {
+        return;
+    }
+    // The skinned window trades the designed white for the platform's button face.
+    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
+    for (QWidget* widget : QList<QWidget*>{this, Frame2, Frame3, Frame4, Option1, Option2}) {
+        paintBackground(widget, buttonFace);
+    }
+    setStyleSheet(QString::fromUtf8(ReadWholeFile(skinPath)));
+}
 
 void MainWindow::loadHandPointer(const QString& path) {
-    Q_UNUSED(path);
+    const QByteArray bytes = ReadWholeFile(path);
+    QPixmap image;
+    if (!image.loadFromData(bytes)) {
+        throw AppError(kInvalidPicture, QStringLiteral("Invalid picture"));
+    }
+    const QPoint hotSpot = CursorHotSpot(bytes).value_or(QPoint(-1, -1));
+    look().handPointer = QCursor(image, hotSpot.x(), hotSpot.y());
+    refreshPointers();
 }
 
 void MainWindow::setPointerKind(int kind) {
     m_pointerKind = kind;
-    if (kind == kPointerBusy) {
-        setCursor(Qt::WaitCursor);
-    } else {
-        unsetCursor();
+    refreshPointers();
+}
+
+int MainWindow::listPointerKind() const {
+    return m_look == nullptr ? kListPointerDefault : m_look->listPointerKind;
+}
+
+void MainWindow::setScreenPointerSource(std::function<QPoint()> source) {
+    look().screenPointer = std::move(source);
+}
+
+void MainWindow::refreshPointers() {
+    const LookState& state = look();
+    QCursor windowPointer(Qt::ArrowCursor);
+    if (m_pointerKind == kPointerBusy) {
+        windowPointer = QCursor(Qt::WaitCursor);
+    } else if (m_pointerKind == kPointerCustom && state.handPointer) {
+        windowPointer = *state.handPointer;
     }
+    setCursor(windowPointer);
+
+    // The folder field and the list show pointers of their own; the window's busy and hand
+    // pointers still cover them.
+    Text1->setCursor(m_pointerKind == kPointerDefault ? QCursor(Qt::IBeamCursor) : windowPointer);
+    QCursor listPointer = windowPointer;
+    if (m_pointerKind != kPointerBusy) {
+        if (state.listPointerKind == kListPointerCustom) {
+            listPointer = state.dragPointer.value_or(QCursor(Qt::ArrowCursor));
+        } else if (state.listPointerKind == kListPointerArrow) {
+            listPointer = QCursor(Qt::ArrowCursor);
+        }
+    }
+    ListView1->viewport()->setCursor(listPointer);
+}
+
+void MainWindow::PushButton_MouseMove() {
+    setPointerKind(PointerKindAfterHover(m_pointerKind));
+}
+
+void MainWindow::Form_MouseMove() {
+    setPointerKind(PointerKindAfterReset(m_pointerKind));
+}
+
+void MainWindow::ListView1_MouseDown() {
+    look().buttonDown = true;
+}
+
+void MainWindow::ListView1_ItemClick() {
+    LookState& state = look();
+    state.listPointerKind = kListPointerCustom;
+    state.dragPointer = dragPointerFrom(programFolder() + QStringLiteral("/drag.ico"));
+    // Entries are never dragged out of the list to other programs.
+    ListView1->setDragEnabled(false);
+    const QModelIndexList selected = ListView1->selectionModel()->selectedRows();
+    state.draggedEntry =
+        selected.isEmpty() ? QPersistentModelIndex() : QPersistentModelIndex(selected.first());
+    refreshPointers();
+}
+
+void MainWindow::ListView1_MouseMove(const QPoint& position) {
+    Form_MouseMove();
+    LookState& state = look();
+    if (!state.buttonDown) {
+        return;
+    }
+    // With the button held the list keeps receiving moves after the pointer has left it;
+    // out there no entry is under the pointer.
+    QModelIndex hovered;
+    if (ListView1->viewport()->rect().contains(position)) {
+        hovered = ListView1->indexAt(position);
+    }
+    const QModelIndex dragged = state.draggedEntry;
+    if (!dragged.isValid() || !hovered.isValid()) {
+        return;
+    }
+    const int draggedPosition = dragged.row() + 1;
+    const int hoveredPosition = hovered.row() + 1;
+    if (!ExchangeEntryTexts(*m_fileList, draggedPosition, hoveredPosition)) {
+        return;
+    }
+    const QModelIndex landed = m_fileList->index(hoveredPosition - 1);
+    ListView1->selectionModel()->setCurrentIndex(
+        landed, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    state.draggedEntry = landed;
+
+    const int target =
+        ScrollTargetAfterExchange(state.screenPointer().y(), hoveredPosition, m_fileList->count());
+    if (target > 0) {
+        ListView1->scrollTo(m_fileList->index(target - 1), QAbstractItemView::EnsureVisible);
+    }
+}
+
+void MainWindow::ListView1_MouseUp() {
+    LookState& state = look();
+    state.buttonDown = false;
+    state.listPointerKind = kListPointerArrow;
+    refreshPointers();
 }
 
 }  // namespace lorvane

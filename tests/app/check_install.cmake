@@ -1,0 +1,66 @@
+# Installs the build into a scratch staging folder and checks the layout a desktop needs:
+# the program with its side files in one folder, a link to it in bin/, the menu entry and
+# its icons. Run by CTest with -DBUILD_DIR=... -DSOURCE_DIR=... -DSTAGE=...
+set(prefix /opt/lorvane-check)
+file(REMOVE_RECURSE "${STAGE}")
+execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${STAGE}
+            ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix}
+    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed:\n${output}")
+endif()
+set(root "${STAGE}${prefix}")
+
+function(expect_file path)
+    if(NOT EXISTS "${root}/${path}" OR IS_DIRECTORY "${root}/${path}")
+        message(FATAL_ERROR "missing after install: ${path}")
+    endif()
+endfunction()
+
+expect_file(lib/lorvane/lorvane)
+expect_file(lib/lorvane/HAND-M.CUR)
+expect_file(lib/lorvane/drag.ico)
+expect_file(share/applications/lorvane.desktop)
+expect_file(share/icons/hicolor/256x256/apps/lorvane.png)
+expect_file(share/icons/hicolor/48x48/apps/lorvane.png)
+if(IS_DIRECTORY "${SOURCE_DIR}/resources/Samples" AND NOT IS_DIRECTORY "${root}/lib/lorvane/Samples")
+    message(FATAL_ERROR "the Samples folder was not installed beside the program")
+endif()
+
+# The program must be executable and its link relative, so the staged tree can move.
+execute_process(COMMAND test -x "${root}/lib/lorvane/lorvane" RESULT_VARIABLE not_executable)
+if(not_executable)
+    message(FATAL_ERROR "lib/lorvane/lorvane is not executable")
+endif()
+if(NOT IS_SYMLINK "${root}/bin/lorvane")
+    message(FATAL_ERROR "bin/lorvane is not a link")
+endif()
+file(READ_SYMLINK "${root}/bin/lorvane" target)
+if(NOT target STREQUAL "../lib/lorvane/lorvane")
+    message(FATAL_ERROR "bin/lorvane points to ${target}")
+endif()
+file(REAL_PATH "${root}/bin/lorvane" resolved)
+file(REAL_PATH "${root}/lib/lorvane/lorvane" program)
+if(NOT resolved STREQUAL program)
+    message(FATAL_ERROR "bin/lorvane resolves to ${resolved}")
+endif()
+
+file(READ "${root}/share/applications/lorvane.desktop" entry)
+foreach(line "[Desktop Entry]" "Type=Application" "Name=Lorvane" "Exec=lorvane" "Icon=lorvane")
+    string(FIND "${entry}" "${line}" at)
+    if(at LESS 0)
+        message(FATAL_ERROR "lorvane.desktop lacks ${line}")
+    endif()
+endforeach()
+
+# Installing again over the first install must work too (the link is replaced).
+execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${STAGE}
+            ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix}
+    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "a second cmake --install failed:\n${output}")
+endif()
+file(REMOVE_RECURSE "${STAGE}")
+message(STATUS "install layout ok")

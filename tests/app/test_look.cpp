@@ -1,0 +1,288 @@
+// The window's designed look, the skin, and the hand, arrow and busy pointers.
+#include "app/mainwindow.h"
+#include "support/windowfixture.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace lorvane;
+using lorvane::test::WindowFixture;
+
+namespace {
+
+QString sourceFile(const QString& name) {
+    return QStringLiteral(LORVANE_SOURCE_DIR "/resources/") + name;
+}
+
+void putFile(const QString& path, const QByteArray& contents) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+}
+
+// A tracking-only pointer move (no button held) over a widget, delivered the way the window
+// system delivers it: controls without mouse tracking swallow it, others may pass it on.
+void moveOver(QWidget* widget, QPoint at = QPoint(-1, -1)) {
+    if (at == QPoint(-1, -1)) {
+        at = widget->rect().center();
+    }
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(widget->mapToGlobal(at)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+// The colour the widget paints in a corner clear of its text and frame lines.
+QColor backgroundOf(QWidget* widget) {
+    return widget->grab().toImage().pixelColor(widget->width() - 2, 1);
+}
+
+}  // namespace
+
+class TestLook : public QObject {
+    Q_OBJECT
+
+    template <typename T>
+    static T* control(MainWindow& window, const char* name) {
+        T* found = window.findChild<T*>(QLatin1String(name));
+        if (found == nullptr && window.objectName() == QLatin1String(name)) {
+            found = qobject_cast<T*>(&window);
+        }
+        return found;
+    }
+
+  private slots:
+    void designedFonts() {
+        WindowFixture f;
+        auto window = f.loadedWindow();
+        for (const char* name : {"Frame2", "Frame3", "Frame4", "Option1", "Option2", "Text1",
+                                 "Combo1", "ListView1", "ProgressBar1"}) {
+            QWidget* widget = control<QWidget>(*window, name);
+            QVERIFY2(widget, name);
+            const QFontInfo shown(widget->font());
+            QVERIFY2(shown.family() == QLatin1String("Arial") ||
+                         shown.family() == QLatin1String("Liberation Sans"),
+                     qPrintable(QString::fromLatin1(name) + QLatin1String(": ") + shown.family()));
+            QCOMPARE(widget->font().pointSizeF(), 9.0);
+            QVERIFY2(widget->font().bold(), name);
+        }
+        for (const char* name : {"PushButton1", "PushButton2", "PushButton3", "PushButton4",
+                                 "PushButton5", "PushButton7"}) {
+            QWidget* button = control<QWidget>(*window, name);
+            QCOMPARE(button->font().pointSizeF(), 11.25);
+            QVERIFY(button->font().bold());
+            const QString family = QFontInfo(button->font()).family();
+            QVERIFY(family == QLatin1String("Arial") || family == QLatin1String("Liberation Sans"));
+        }
+        // The hidden focus holder keeps the platform's font, not the window's.
+        QWidget* holder = control<QWidget>(*window, "Command1");
+        QCOMPARE(holder->font().pointSizeF(), QApplication::font().pointSizeF());
+        QCOMPARE(holder->font().bold(), QApplication::font().bold());
+        QCOMPARE(holder->font().family(), QApplication::font().family());
+    }
+
+    void skinAbsentKeepsWhiteDesign() {
+        WindowFixture f;
+        // A folder of the skin's name is no skin.
+        QDir().mkpath(f.programFolder + QStringLiteral("/x/o.cjs"));
+        auto window = f.loadedWindow();
+        for (const char* name : {"Form1", "Frame2", "Frame3", "Frame4", "Option1", "Option2"}) {
+            QWidget* widget = control<QWidget>(*window, name);
+            QCOMPARE(backgroundOf(widget), QColor(Qt::white));
+            QVERIFY(widget->autoFillBackground());
+        }
+        QVERIFY(window->styleSheet().isEmpty());
+        QVERIFY(f.dialogs.messages().isEmpty());
+    }
+
+    void skinPresentTakesButtonFaceAndStyleSheet() {
+        WindowFixture f;
+        const QByteArray sheet = "QPushButton { color: rgb(10, 20, 30); }\n";
+        putFile(f.programFolder + QStringLiteral("/x/o.cjs"), sheet);
+        auto window = f.loadedWindow();
+        const QColor face = QApplication::palette().color(QPalette::Button);
+        QVERIFY(face != QColor(Qt::white));
+        for (const char* name : {"Form1", "Frame2", "Frame3", "Frame4", "Option1", "Option2"}) {
+            QCOMPARE(backgroundOf(control<QWidget>(*window, name)), face);
+        }
+        QCOMPARE(window->styleSheet(), QString::fromUtf8(sheet));
+        QVERIFY(f.dialogs.messages().isEmpty());
+        // Start-up went on after the skin.
+        QCOMPARE(window->windowTitle(), QStringLiteral("Lorvane"));
+    }
+
+    void unreadableSkinIsReportedAsStep100() {
+        // Root reads every file, so the part that must fail runs as an unprivileged user.
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString program = dir.filePath(QStringLiteral("program"));
+        putFile(program + QStringLiteral("/x/o.cjs"), "QWidget { color: red; }");
+        QFile::setPermissions(program + QStringLiteral("/x/o.cjs"), QFileDevice::Permissions());
+        const auto reachable = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                               QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                               QFileDevice::ExeOther;
+        for (const QString& folder : {dir.path(), program, program + QStringLiteral("/x")}) {
+            QFile::setPermissions(folder, reachable);
+        }
+        QProcess probe;
+        probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        probe.start(
+            QStringLiteral("setpriv"),
+            {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+             QStringLiteral("--clear-groups"),
+             qEnvironmentVariable("LORVANE_TEST_BIN") + QStringLiteral("/skin_probe"), program});
+        QVERIFY(probe.waitForFinished(60000));
+        QCOMPARE(probe.exitCode(), 0);
+        const QString out = QString::fromUtf8(probe.readAllStandardOutput());
+        QVERIFY2(out.contains(QStringLiteral("Application Error")), qPrintable(out));
+        QVERIFY2(out.contains(QStringLiteral("Permission denied")), qPrintable(out));
+        QVERIFY2(out.contains(QStringLiteral("Form_Load at line 100")), qPrintable(out));
+        // The colour change came before the failed read and stays; no style sheet.
+        const QString face = QApplication::palette().color(QPalette::Button).name();
+        QVERIFY2(out.contains(QStringLiteral("frame ") + face), qPrintable(out));
+        QVERIFY2(out.contains(QStringLiteral("sheet empty")), qPrintable(out));
+        QVERIFY2(out.contains(QStringLiteral("title Lorvane")), qPrintable(out));
+    }
+
+    void pointerRules_data() {
+        QTest::addColumn<QString>("area");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after");
+
+        const QStringList hover = {"PushButton1", "PushButton2", "PushButton3",
+                                   "PushButton4", "PushButton5", "PushButton7"};
+        const QStringList reset = {"Form1", "Frame2", "Frame3", "Frame4", "Text1", "ListView1"};
+        const QStringList none = {"Combo1", "Option1", "Option2", "ProgressBar1"};
+        for (const QString& area : hover) {
+            QTest::newRow(qPrintable(area + QLatin1String(" from arrow"))) << area << 0 << 99;
+            QTest::newRow(qPrintable(area + QLatin1String(" keeps busy"))) << area << 11 << 11;
+        }
+        for (const QString& area : reset) {
+            QTest::newRow(qPrintable(area + QLatin1String(" from hand"))) << area << 99 << 0;
+            QTest::newRow(qPrintable(area + QLatin1String(" keeps busy"))) << area << 11 << 11;
+        }
+        for (const QString& area : none) {
+            QTest::newRow(qPrintable(area + QLatin1String(" keeps hand"))) << area << 99 << 99;
+            QTest::newRow(qPrintable(area + QLatin1String(" keeps arrow"))) << area << 0 << 0;
+        }
+    }
+
+    void pointerRules() {
+        QFETCH(QString, area);
+        QFETCH(int, before);
+        QFETCH(int, after);
+        WindowFixture f;
+        auto window = f.loadedWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->setPointerKind(before);
+
+        QWidget* widget = control<QWidget>(*window, qPrintable(area));
+        QVERIFY(widget);
+        QPoint at = widget->rect().center();
+        if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+            at = QPoint(frame->width() - 4, frame->height() - 4);  // clear of its controls
+        } else if (widget == window.get()) {
+            at = QPoint(2, 2);
+        } else if (auto* list = qobject_cast<QAbstractItemView*>(widget)) {
+            widget = list->viewport();
+            at = widget->rect().center();
+        }
+        QCOMPARE(widget->childAt(at), nullptr);
+        moveOver(widget, at);
+        QCOMPARE(window->pointerKind(), after);
+    }
+
+    void handStaysFromButtonOverDropDownUntilTheFrame() {
+        WindowFixture f;
+        auto window = f.loadedWindow();
+        moveOver(control<QWidget>(*window, "PushButton7"));
+        QCOMPARE(window->pointerKind(), 99);
+        // The small button sits inside Frame4 inside Frame3; the move it passes on to them
+        // is still a move over the button.
+        QCOMPARE(window->cursor().shape(), Qt::ArrowCursor);  // no hand image beside it
+        moveOver(control<QWidget>(*window, "Combo1"));
+        QCOMPARE(window->pointerKind(), 99);
+        QGroupBox* frame = control<QGroupBox>(*window, "Frame2");
+        moveOver(frame, QPoint(frame->width() - 4, frame->height() - 4));
+        QCOMPARE(window->pointerKind(), 0);
+    }
+
+    void handPointerImage() {
+        WindowFixture f;
+        QVERIFY(QFile::copy(sourceFile(QStringLiteral("HAND-M.CUR")),
+                            f.programFolder + QStringLiteral("/HAND-M.CUR")));
+        auto window = f.loadedWindow();
+        QVERIFY(f.dialogs.messages().isEmpty());
+        QCOMPARE(window->cursor().shape(), Qt::ArrowCursor);
+        moveOver(control<QWidget>(*window, "PushButton1"));
+        QCOMPARE(window->pointerKind(), 99);
+        const QCursor hand = window->cursor();
+        QCOMPARE(hand.shape(), Qt::BitmapCursor);
+        QCOMPARE(hand.pixmap().size(), QSize(32, 32));
+        QCOMPARE(hand.hotSpot(), QPoint(8, 1));  // the fingertip, as the file records it
+        // The hand covers the controls that have pointers of their own.
+        QCOMPARE(control<QWidget>(*window, "Text1")->cursor().shape(), Qt::BitmapCursor);
+
+        moveOver(window.get(), QPoint(2, 2));
+        QCOMPARE(window->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(control<QWidget>(*window, "Text1")->cursor().shape(), Qt::IBeamCursor);
+    }
+
+    void brokenHandPointerIsReportedAsStep106() {
+        WindowFixture f;
+        putFile(f.programFolder + QStringLiteral("/HAND-M.CUR"), "not a picture");
+        auto window = f.loadedWindow();
+        const QStringList messages = f.dialogs.messages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].startsWith(QStringLiteral("Invalid picture\r\n")),
+                 qPrintable(messages[0]));
+        QVERIFY(messages[0].contains(QStringLiteral("Form_Load at line 106")));
+        moveOver(control<QWidget>(*window, "PushButton2"));
+        QCOMPARE(window->pointerKind(), 99);
+        QCOMPARE(window->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void busyPointerCoversEveryControl() {
+        WindowFixture f;
+        QVERIFY(QFile::copy(sourceFile(QStringLiteral("HAND-M.CUR")),
+                            f.programFolder + QStringLiteral("/HAND-M.CUR")));
+        auto window = f.loadedWindow();
+        window->setPointerKind(11);
+        QVERIFY(window->isBusy());
+        auto* list = control<QAbstractItemView>(*window, "ListView1");
+        for (QWidget* widget :
+             {static_cast<QWidget*>(window.get()), control<QWidget>(*window, "Text1"),
+              list->viewport(), control<QWidget>(*window, "PushButton3"),
+              control<QWidget>(*window, "Combo1")}) {
+            QCOMPARE(widget->cursor().shape(), Qt::WaitCursor);
+        }
+        // A move over the list during the run leaves the hourglass too.
+        moveOver(list->viewport());
+        QCOMPARE(window->pointerKind(), 11);
+        window->setPointerKind(0);
+        QCOMPARE(list->viewport()->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(control<QWidget>(*window, "Text1")->cursor().shape(), Qt::IBeamCursor);
+    }
+
+    void programIconIsBuiltIn() {
+        WindowFixture f;
+        auto window = f.loadedWindow();
+        QVERIFY(!window->windowIcon().isNull());
+        QVERIFY(window->windowIcon().availableSizes().contains(QSize(256, 256)));
+    }
+};
+
+QTEST_MAIN(TestLook)
+#include "test_look.moc"
