@@ -1,0 +1,6 @@
+#include <QtTest>
+class TestQueueWindow : public QObject {
+    Q_OBJECT
+};
+QTEST_MAIN(TestQueueWindow)
+#include "test_queue_window.moc"
