@@ -397,7 +397,7 @@ void TestAddFolder::treeDeeperThanThePathLimit() {
 // Root may read anything, so the part that must be refused runs as "nobody".
 void TestAddFolder::unreadableFoldersAsAnotherUser() {
     const QString helper =
-        qEnvironmentVariable("LORVANE_TEST_BIN") + QStringLiteral("/intake_helper");
+        QCoreApplication::applicationDirPath() + QStringLiteral("/intake_helper");
     QVERIFY2(QFileInfo(helper).isExecutable(), qPrintable(helper));
     QVERIFY(QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                     QFileDevice::ExeOwner | QFileDevice::ReadOther |
