@@ -1,4 +1,5 @@
 // The folder intake on real folder trees: order, filters, links, odd names and permissions.
+#include "app/constants.h"
 #include "filelist/addfolder.h"
 #include "filelist/filelistmodel.h"
 #include "support/scripteddialogs.h"
@@ -78,6 +79,7 @@ class TestAddFolder : public QObject {
     void separatorsOfTheStartFolder();
     void missingStartFolderAddsNothing();
     void linkLoopsAreWalkedOnce();
+    void walkFailuresAreReportedAndTheWalkGoesOn();
     void oddFolderNames();
     void treeDeeperThanThePathLimit();
     void unreadableFoldersAsAnotherUser();
@@ -335,6 +337,31 @@ void TestAddFolder::linkLoopsAreWalkedOnce() {
                         QStringLiteral("Outside/o.ogg"), QStringLiteral("A/Deep/d.ogg")});
     QCOMPARE(intake.run(root, QStringLiteral("*.ogg")), expected);
     QVERIFY(intake.dialogs.calls.isEmpty());
+}
+
+void TestAddFolder::walkFailuresAreReportedAndTheWalkGoesOn() {
+    const QString root = musicTree();
+    test::ScriptedDialogs dialogs;
+    FileListModel list;
+    // The first chance the walk gives the window fails, before any folder is listed.
+    bool failed = false;
+    FolderWalk walk(dialogs, [&] {
+        if (!failed) {
+            failed = true;
+            throw AppError(57, QStringLiteral("Input/output error"));
+        }
+    });
+    QuietSteps steps;
+    AddFolderFiles(root, QStringLiteral("*.ogg"), list, walk, steps);
+
+    QCOMPARE(
+        dialogs.messages(),
+        QStringList{QStringLiteral("Input/output error\r\nin "
+                                   "Brammock2021/08/31.AddFolder.GetSubDirectories2016 at line "
+                                   "114\r\rPlease email screenshot of this message to ") +
+                    supportEmail()});
+    QCOMPARE(dialogs.calls.front().title, QStringLiteral("Application Error"));
+    QCOMPARE(list.count(), 6);
 }
 
 void TestAddFolder::oddFolderNames() {
