@@ -82,15 +82,9 @@ QString withoutTrailingSeparators(const QString& path) {
 class OpenFolder {
   public:
     explicit OpenFolder(const QString& path) {
-        const int fd = ::open(encoded(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0) {
-            m_error = errno;
-            return;
-        }
-        m_dir = ::fdopendir(fd);
+        m_dir = ::opendir(encoded(path).constData());
         if (m_dir == nullptr) {
             m_error = errno;
-            ::close(fd);
         }
     }
     ~OpenFolder() {
@@ -462,19 +456,19 @@ void FolderWalk::GetSubDirectories2016(QStringList& folders, bool recurse) {
             return abandoned || result;
         };
 
-        if (test(108, [&] { return !IsExistingFolder(folder).value_or(false); })) {
+        // The look that tells whether the folder exists also identifies it, so the folder
+        // opened below is known by device and inode without a second look.
+        struct stat identity {};
+        if (test(108, [&] {
+                return ::stat(encoded(folder).constData(), &identity) != 0 ||
+                       !S_ISDIR(identity.st_mode);
+            })) {
             continue;
         }
         if (test(110, [&] { return isOverLongFolderPath(folder); })) {
             continue;
         }
-        step(112, [&] {
-            struct stat st {};
-            if (::stat(encoded(folder).constData(), &st) != 0) {
-                throw errors::fromErrno(errno, true);
-            }
-            markVisited({st.st_dev, st.st_ino});
-        });
+        step(112, [&] { markVisited({identity.st_dev, identity.st_ino}); });
         step(114, [&] { yieldNow(); });
         if (test(116, [&] { return !IsRootFolder(folder) && isSkippedFolder(folder); })) {
             continue;
