@@ -77,6 +77,14 @@ class MainWindow : public QWidget {
     void PushButton3_Click();
     void PushButton4_Click();
     void PushButton5_Click();
+    // List events: the key code follows Qt (Qt::Key_Delete is the Delete key).
+    void ListView1_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
+    void ListView1_DblClick();
+    // Refuses a drag that carries no local file; takes in what a drop carries.
+    void ListView1_OLEDragOver(QDragMoveEvent* event);
+    void ListView1_OLEDragDrop(QDropEvent* event);
+    // The adding part of a drop, run once the drop itself has ended.
+    void addDroppedItems(const QStringList& paths);
 
     // --- look and pointers ---
     // Hover rule (the six push buttons) and reset rule (the window background, the frames
@@ -140,6 +148,8 @@ class MainWindow : public QWidget {
     // --- conversion state ---
 
     // --- queue state ---
+    void removeSelectedEntry();
+    QString m_lastFolder;  // the folder last chosen for "Add All"
 
     // --- look and pointer state ---
     class LookState;

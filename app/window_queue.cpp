@@ -1,18 +1,221 @@
 // The window's handlers that fill and empty the queue.
+#include "app/errorreport.h"
 #include "app/mainwindow.h"
+#include "filelist/addfolder.h"
+#include "filelist/filedrop.h"
+#include "filelist/filelistmodel.h"
+#include "filelist/filelistview.h"
+#include "filelist/samples.h"
+#include "platform/paths.h"
+
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QItemSelectionModel>
+#include <QPointer>
+#include <QTimer>
 
 namespace lorvane {
 
-void MainWindow::connectQueueHandlers() {}
+namespace {
 
-void MainWindow::PushButton1_Click() {}
+const QChar kSep = PathStyle::native().separator;
 
-void MainWindow::PushButton3_Click() {}
+QString extensionPrompt() {
+    return QStringLiteral("Enter file extension to load:") + QStringLiteral("\r\r") +
+           QStringLiteral("(* for all files, txt for all txt files, doc for all doc files, etc.)");
+}
 
-void MainWindow::PushButton4_Click() {}
+QString tooManyFilesText() {
+    return QStringLiteral("You've selected too many files to add.") + QStringLiteral("\r\r") +
+           QStringLiteral("Please try adding via the \"Add All\" button.");
+}
 
-void MainWindow::PushButton5_Click() {}
+QString openFolderQuestion() {
+    return QStringLiteral(
+        "Would you like this software to open the folder where these sample files are stored "
+        "(so that you can view them before working with them)?");
+}
 
-void MainWindow::takeSampleSnapshot() {}
+}  // namespace
+
+void MainWindow::connectQueueHandlers() {
+    connect(
+        ListView1, &FileListView::keyDown, this,
+        [this](int key, Qt::KeyboardModifiers modifiers) { ListView1_KeyDown(key, modifiers); });
+    connect(ListView1, &FileListView::doubleClickedAnywhere, this,
+            [this] { ListView1_DblClick(); });
+    connect(ListView1, &FileListView::dragOver, this,
+            [this](QDragMoveEvent* event) { ListView1_OLEDragOver(event); });
+    connect(ListView1, &FileListView::dropped, this,
+            [this](QDropEvent* event) { ListView1_OLEDragDrop(event); });
+}
+
+void MainWindow::PushButton1_Click() {
+    StepGuard guard(dialogs(), location::pushButton1());
+    // The one failure the dialog itself signals: more names than it can hand back.
+    guard.setInterceptor([this](const AppError& error) {
+        if (error.number() != errors::kTooManyFiles) {
+            return false;
+        }
+        msgBox(tooManyFilesText(), Dialogs::OkOnly);
+        return true;
+    });
+
+    QString fileName;
+    QString title;
+    QString filter;
+    guard.step(104, [&] { fileName.clear(); });
+    // Multiple selection is what openFiles always offers.
+    guard.step(106, [] {});
+    guard.step(108,
+               [&] { title = QStringLiteral("Add File(s) - Hold Ctrl to select multiple files"); });
+    guard.step(110, [&] { filter = QStringLiteral("OGG File (*.ogg)"); });
+    guard.step(112, [&] { fileName = dialogs().openFiles(title, filter); });
+    if (guard.aborted()) {
+        return;
+    }
+    if (guard.test(114, [&] { return fileName.isEmpty(); })) {
+        return;
+    }
+    QStringList parts;
+    guard.step(116, [&] { parts = fileName.split(QChar(0)); });
+    if (guard.test(118, [&] { return parts.size() == 1; })) {
+        QString path;
+        guard.step(120, [&] { path = parts.value(0); });
+        guard.step(122, [&] { fileList().AddListEntry(path); });
+        return;
+    }
+    if (!guard.test(124, [&] { return parts.size() >= 2; })) {
+        return;
+    }
+    qsizetype first = 0;
+    qsizetype last = -1;
+    guard.step(126, [&] { first = 1; });
+    guard.step(128, [&] { last = parts.size() - 1; });
+    for (qsizetype i = first; i <= last && !guard.aborted(); ++i) {  // step 134
+        QString path;
+        guard.step(136, [&] { path = parts.at(0) + kSep + parts.at(i); });
+        guard.step(138, [&] { path = CollapseBackslashes(path); });
+        guard.step(140, [&] { fileList().AddListEntry(path); });
+        guard.step(142, [] {});
+    }
+}
+
+void MainWindow::PushButton3_Click() {
+    StepGuard guard(dialogs(), location::pushButton3());
+
+    QString extension;
+    guard.step(100, [&] {
+        extension = dialogs().inputBox(
+            extensionPrompt(), appTitle(),
+            settings().ReadSetting(QStringLiteral("Extension"), QStringLiteral("ogg")));
+        if (!extension.isEmpty()) {
+            settings().WriteSetting(QStringLiteral("Extension"), extension);
+        }
+    });
+    if (guard.test(102, [&] { return extension.isEmpty(); })) {
+        return;
+    }
+    QString folder;
+    guard.step(104, [&] {
+        m_lastFolder = settings().ReadSetting(QStringLiteral("LastFolder"), QString());
+        folder = dialogs().browseForFolder(QStringLiteral("Please select folder:"), m_lastFolder);
+    });
+    if (guard.test(106, [&] { return folder.isEmpty(); })) {
+        return;
+    }
+    guard.step(333, [&] { m_lastFolder = folder; });
+    guard.step(334, [&] { settings().WriteSetting(QStringLiteral("LastFolder"), m_lastFolder); });
+    guard.step(112, [this] { setPointerKind(kPointerBusy); });
+
+    FolderWalk walk(dialogs(), YieldToEvents);
+    GuardedSteps steps(guard);
+    AddFolderFiles(folder, QStringLiteral("*.") + extension, fileList(), walk, steps);
+
+    guard.step(136, [this] { setPointerKind(kPointerDefault); });
+}
+
+void MainWindow::PushButton4_Click() {
+    StepGuard guard(dialogs(), location::pushButton4());
+    guard.step(100, [this] {
+        if (!isBusy()) {
+            fileList().clear();
+        }
+    });
+}
+
+void MainWindow::PushButton5_Click() {
+    StepGuard guard(dialogs(), location::pushButton5());
+    guard.step(100, [this] {
+        const QString stored =
+            settings().ReadSetting(QStringLiteral("Snapshot"), QStringLiteral("False"));
+        for (const QString& path : SamplePaths(stored)) {
+            if (PathExists(path) && !fileList().ListContains(path)) {
+                fileList().AddListEntry(path);
+            }
+        }
+        if (msgBox(openFolderQuestion(), Dialogs::YesNo) == Dialogs::Yes) {
+            dialogs().openFolder(SamplesFolder(programFolder()));
+        }
+    });
+}
+
+void MainWindow::takeSampleSnapshot() {
+    settings().WriteSetting(QStringLiteral("Snapshot"),
+                            ScrambleText(SampleSnapshotText(programFolder())));
+}
+
+void MainWindow::ListView1_KeyDown(int keyCode, Qt::KeyboardModifiers shift) {
+    Q_UNUSED(shift);  // Shift+Delete and Ctrl+Delete remove as Delete does
+    if (keyCode == Qt::Key_Delete) {
+        removeSelectedEntry();
+    }
+}
+
+void MainWindow::ListView1_DblClick() {
+    removeSelectedEntry();
+}
+
+void MainWindow::removeSelectedEntry() {
+    if (isBusy() || fileList().count() == 0) {
+        return;
+    }
+    const QModelIndexList selected = ListView1->selectionModel()->selectedRows();
+    if (selected.isEmpty()) {
+        return;
+    }
+    const int row = selected.front().row();
+    fileList().removeEntry(row + 1);
+    // The next entry takes the removed one's place under the selection, so Delete can be
+    // pressed again and again.
+    if (fileList().count() > 0) {
+        const QModelIndex next = fileList().index(std::min(row, fileList().count() - 1));
+        ListView1->selectionModel()->setCurrentIndex(
+            next, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+}
+
+void MainWindow::ListView1_OLEDragOver(QDragMoveEvent* event) {
+    if (FileDropList(event->mimeData()).isEmpty()) {
+        event->setDropAction(Qt::IgnoreAction);
+        event->ignore();
+    }
+}
+
+void MainWindow::ListView1_OLEDragDrop(QDropEvent* event) {
+    const QStringList paths = FileDropList(event->mimeData());
+    if (paths.isEmpty()) {
+        event->setDropAction(Qt::IgnoreAction);
+        event->ignore();
+        return;
+    }
+    // The drag's source waits for the drop to end; a folder tree can take a while, so it is
+    // taken in once the drop is over.
+    QTimer::singleShot(0, this, [this, paths] { addDroppedItems(paths); });
+}
+
+void MainWindow::addDroppedItems(const QStringList& paths) {
+    AddDroppedItems(paths, fileList(), dialogs(), YieldToEvents);
+}
 
 }  // namespace lorvane

@@ -1,0 +1,132 @@
+#pragma once
+
+// AddFolder: taking in every matching file of a folder tree, breadth-first.
+
+#include "app/dialogs.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QString>
+#include <QStringList>
+
+#include <sys/types.h>
+
+#include <functional>
+#include <set>
+#include <utility>
+
+namespace lorvane {
+
+class FileListModel;
+class StepGuard;
+
+// File attribute bits as the intake's rules know them. On Linux: hidden = the name begins
+// with "."; archive = any regular file; reparse point = a symbolic link; read-only = the user
+// may not write to it; system is never set.
+enum FileAttributeBit {
+    kAttrReadOnly = 1,
+    kAttrHidden = 2,
+    kAttrSystem = 4,
+    kAttrDirectory = 16,
+    kAttrArchive = 32,
+    kAttrReparsePoint = 1024,
+};
+
+// Folders with exactly these attributes are not walked; files with exactly kSkippedFile are
+// not added. Whole values are compared: one more bit and the rule no longer applies.
+constexpr int kSkippedFolderHiddenSystem = kAttrDirectory | kAttrSystem | kAttrHidden;  // 22
+constexpr int kSkippedFolderHiddenSystemLink = kSkippedFolderHiddenSystem | kAttrReparsePoint;
+constexpr int kSkippedFile = kAttrArchive | kAttrHidden;  // 34
+
+// The attribute value of a file or folder; fails (AppError) when it cannot be read.
+int FileAttributesOf(const QString& path);
+
+// True only for an existing regular file that can be opened without reading it and without
+// ever blocking; folders, FIFOs, devices, missing paths and any failure give false.
+bool FileExistsStrict(const QString& path);
+
+// True when a folder name holds a control character (below 32, or 127 to 159). The raw form
+// is also unsafe when it cannot be decoded from the file system's encoding.
+bool HasUnsafeChars(const QString& name);
+bool HasUnsafeChars(const QByteArray& rawName);
+
+// Wildcard match, case-insensitive: "*" any run, "?" one character; a pattern ending in ".*"
+// also matches names without a dot, so "*.*" matches every name.
+bool MatchesPattern(const QString& name, const QString& pattern);
+
+// The order in which a folder lists its names: case-insensitive (upper-cased, as the Windows
+// file systems sort), names that differ only in case by their bytes.
+bool ListingOrderLess(const QString& a, const QString& b);
+
+// A drive root on Windows; on Linux "/" (however many separators).
+bool IsRootFolder(const QString& path);
+
+// Bare names of the files in the folder that match the pattern (hidden ones included, folders
+// excluded, FileExistsStrict true), in listing order. A missing or unreadable folder gives no
+// names; this never fails.
+QStringList ListFolderFiles(const QString& folder, const QString& pattern);
+
+// How the steps of the operation that runs an intake are taken: a guarded operation reports a
+// failure and goes on; the drop, which has no guard, goes on quietly.
+class Steps {
+  public:
+    virtual ~Steps() = default;
+    virtual void step(int number, const std::function<void()>& action) = 0;
+    // A failure while testing counts as true.
+    virtual bool test(int number, const std::function<bool()>& condition) = 0;
+};
+
+class GuardedSteps : public Steps {
+  public:
+    explicit GuardedSteps(StepGuard& guard) : m_guard(guard) {}
+    void step(int number, const std::function<void()>& action) override;
+    bool test(int number, const std::function<bool()>& condition) override;
+
+  private:
+    StepGuard& m_guard;
+};
+
+class QuietSteps : public Steps {
+  public:
+    void step(int number, const std::function<void()>& action) override;
+    bool test(int number, const std::function<bool()>& condition) override;
+};
+
+// One intake's walk of a folder tree. It reports its own failures (as
+// GetSubDirectories2016) through the dialogs, lets window events run while it works, and
+// walks a folder it reaches twice (through a link) only once.
+class FolderWalk {
+  public:
+    // yield lets pending window events run; it is called at most every few milliseconds,
+    // and the first time at once.
+    FolderWalk(Dialogs& dialogs, std::function<void()> yield);
+
+    // Appends to the list (each entry ends with a separator) its subfolders, breadth-first;
+    // with recurse, every level down. Folders whose listing is refused are removed.
+    void GetSubDirectories2016(QStringList& folders, bool recurse);
+
+    // Lets events run if enough time has passed since the last time.
+    void yieldNow();
+    bool yieldDue() const;
+    int yieldCount() const { return m_yields; }
+
+  private:
+    using FolderId = std::pair<dev_t, ino_t>;
+    // Records the folder as walked; false when it was walked already.
+    bool markVisited(const FolderId& id) { return m_visited.insert(id).second; }
+
+    Dialogs& m_dialogs;
+    std::function<void()> m_yield;
+    QElapsedTimer m_sinceYield;
+    int m_yields = 0;
+    std::set<FolderId> m_visited;
+};
+
+// Takes in every file of the folder tree that matches the pattern: the folder (no trailing
+// separator, except the root) and each subfolder, breadth-first; names beginning with "~",
+// files FileExistsStrict rejects and hidden archive files (exactly 34) are skipped. Each path
+// passes through CollapseBackslashes before it is appended to the list.
+void AddFolderFiles(const QString& folder, const QString& pattern, FileListModel& list,
+                    FolderWalk& walk, Steps& steps);
+
+}  // namespace lorvane

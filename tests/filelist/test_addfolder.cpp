@@ -1,0 +1,472 @@
+// The folder intake on real folder trees: order, filters, links, odd names and permissions.
+#include "app/constants.h"
+#include "filelist/addfolder.h"
+#include "filelist/filelistmodel.h"
+#include "support/scripteddialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <climits>
+
+using namespace lorvane;
+
+namespace {
+
+void makeFile(const QString& path, QFileDevice::Permissions permissions = {}) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    file.write("x");
+    file.close();
+    if (permissions) {
+        QVERIFY(file.setPermissions(permissions));
+    }
+}
+
+void makeLink(const QString& target, const QString& link) {
+    QVERIFY2(
+        ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) == 0,
+        qPrintable(link));
+}
+
+// One intake with its own walk, as the window runs it.
+struct Intake {
+    test::ScriptedDialogs dialogs;
+    FileListModel list;
+    int yields = 0;
+
+    QStringList run(const QString& folder, const QString& pattern) {
+        FolderWalk walk(dialogs, [this] { ++yields; });
+        QuietSteps steps;
+        AddFolderFiles(folder, pattern, list, walk, steps);
+        return list.entries();
+    }
+};
+
+QStringList prefixed(const QString& root, const QStringList& relative) {
+    QStringList out;
+    for (const QString& r : relative) {
+        out.append(root + QLatin1Char('/') + r);
+    }
+    return out;
+}
+
+}  // namespace
+
+class TestAddFolder : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void matchesPattern_data();
+    void matchesPattern();
+    void listingOrder();
+    void unsafeNames_data();
+    void unsafeNames();
+    void attributes();
+    void strictExistence();
+    void listFolderFiles();
+
+    void intakeOrderAndFilters_data();
+    void intakeOrderAndFilters();
+    void intakeTwiceAddsTwice();
+    void separatorsOfTheStartFolder();
+    void missingStartFolderAddsNothing();
+    void linkLoopsAreWalkedOnce();
+    void walkFailuresAreReportedAndTheWalkGoesOn();
+    void oddFolderNames();
+    void treeDeeperThanThePathLimit();
+    void unreadableFoldersAsAnotherUser();
+    // Qt cannot remove names that are not valid UTF-8 nor paths past PATH_MAX; rm can.
+    void cleanupTestCase() {
+        QProcess::execute(QStringLiteral("rm"), {QStringLiteral("-rf"), m_dir.path()});
+    }
+
+  private:
+    QTemporaryDir m_dir;
+    QString musicTree();
+};
+
+void TestAddFolder::matchesPattern_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<bool>("matches");
+    QTest::newRow("same case") << "song.ogg"
+                               << "*.ogg" << true;
+    QTest::newRow("upper-case extension") << "SONG.OGG"
+                                          << "*.ogg" << true;
+    QTest::newRow("mixed-case pattern") << "song.ogg"
+                                        << "*.OgG" << true;
+    QTest::newRow("other extension") << "song.oga"
+                                     << "*.ogg" << false;
+    QTest::newRow("longer extension") << "song.oggx"
+                                      << "*.ogg" << false;
+    QTest::newRow("extension only as part of name") << "ogg"
+                                                    << "*.ogg" << false;
+    QTest::newRow("hidden file") << ".ogg"
+                                 << "*.ogg" << true;
+    QTest::newRow("question mark") << "song.oga"
+                                   << "*.og?" << true;
+    QTest::newRow("question mark needs a character") << "song.og"
+                                                     << "*.og?" << false;
+    QTest::newRow("*.* with dot") << "notes.txt"
+                                  << "*.*" << true;
+    QTest::newRow("*.* without dot") << "README"
+                                     << "*.*" << true;
+    QTest::newRow("name.* without extension") << "song"
+                                              << "song.*" << true;
+    QTest::newRow("two dots") << "a.b.ogg"
+                              << "*.ogg" << true;
+    QTest::newRow("typed with a dot") << "song.ogg"
+                                      << "*..ogg" << false;
+    QTest::newRow("unicode case") << "ÄRGER.ÖGG"
+                                  << "*.ögg" << true;
+    QTest::newRow("star in the middle") << "track 01 (live).ogg"
+                                        << "track*live*" << true;
+}
+
+void TestAddFolder::matchesPattern() {
+    QFETCH(QString, name);
+    QFETCH(QString, pattern);
+    QFETCH(bool, matches);
+    QCOMPARE(MatchesPattern(name, pattern), matches);
+}
+
+void TestAddFolder::listingOrder() {
+    QStringList names = {QStringLiteral("b"),   QStringLiteral("C"), QStringLiteral("a_b"),
+                         QStringLiteral("aB"),  QStringLiteral("A"), QStringLiteral("a"),
+                         QStringLiteral("Zeta")};
+    std::sort(names.begin(), names.end(), ListingOrderLess);
+    // Upper-cased comparison, as Windows lists: "AB" before "A_B"; names equal but for case
+    // keep one fixed order.
+    const QStringList expected = {QStringLiteral("A"),   QStringLiteral("a"), QStringLiteral("aB"),
+                                  QStringLiteral("a_b"), QStringLiteral("b"), QStringLiteral("C"),
+                                  QStringLiteral("Zeta")};
+    QCOMPARE(names, expected);
+}
+
+void TestAddFolder::unsafeNames_data() {
+    QTest::addColumn<QByteArray>("raw");
+    QTest::addColumn<bool>("unsafe");
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("plain") << QByteArray("Music") << false;
+    QTest::newRow("question mark is ordinary") << QByteArray("Why?") << false;
+    QTest::newRow("tab") << QByteArray("a\tb") << true;
+    QTest::newRow("code 31") << QByteArray("a\x1f") << true;
+    QTest::newRow("space") << QByteArray("a b") << false;
+    QTest::newRow("delete 127") << QByteArray("a\x7f") << true;
+    QTest::newRow("C1 control 133") << QString(QChar(0x85)).toUtf8() << true;
+    QTest::newRow("C1 control 159") << QString(QChar(0x9f)).toUtf8() << true;
+    QTest::newRow("no-break space 160") << QString(QChar(0xa0)).toUtf8() << false;
+    QTest::newRow("other scripts") << QStringLiteral("Müsik 日本語 Ωμέγα").toUtf8() << false;
+    QTest::newRow("not UTF-8") << QByteArray("caf\xe9") << true;
+    QTest::newRow("cut-off sequence") << QByteArray("ab\xe6\x97") << true;
+}
+
+void TestAddFolder::unsafeNames() {
+    QFETCH(QByteArray, raw);
+    QFETCH(bool, unsafe);
+    QCOMPARE(HasUnsafeChars(raw), unsafe);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString name = decoder.decode(raw);
+    if (!decoder.hasError()) {
+        QCOMPARE(HasUnsafeChars(name), unsafe);
+    }
+}
+
+void TestAddFolder::attributes() {
+    const QString root = m_dir.filePath(QStringLiteral("attributes"));
+    makeFile(root + QStringLiteral("/plain.ogg"));
+    makeFile(root + QStringLiteral("/.hidden.ogg"));
+    QDir().mkpath(root + QStringLiteral("/Folder"));
+    QDir().mkpath(root + QStringLiteral("/.hiddenfolder"));
+    makeLink(root + QStringLiteral("/plain.ogg"), root + QStringLiteral("/link.ogg"));
+    makeLink(root + QStringLiteral("/plain.ogg"), root + QStringLiteral("/.hiddenlink.ogg"));
+    makeLink(root + QStringLiteral("/Folder"), root + QStringLiteral("/FolderLink"));
+
+    QCOMPARE(FileAttributesOf(root + QStringLiteral("/plain.ogg")), 32);
+    QCOMPARE(FileAttributesOf(root + QStringLiteral("/.hidden.ogg")), 34);
+    QCOMPARE(FileAttributesOf(root + QStringLiteral("/Folder")), 16);
+    QCOMPARE(FileAttributesOf(root + QStringLiteral("/Folder/")), 16);
+    QCOMPARE(FileAttributesOf(root + QStringLiteral("/.hiddenfolder")), 18);
+    QCOMPARE(FileAttributesOf(root + QStringLiteral("/link.ogg")), 1024 + 32);
+    QCOMPARE(FileAttributesOf(root + QStringLiteral("/.hiddenlink.ogg")), 1024 + 32 + 2);
+    QCOMPARE(FileAttributesOf(root + QStringLiteral("/FolderLink/")), 1024 + 16);
+    try {
+        FileAttributesOf(root + QStringLiteral("/missing.ogg"));
+        QFAIL("attributes of a missing file were read");
+    } catch (const AppError& e) {
+        QCOMPARE(e.number(), errors::kPathNotFound);
+    }
+}
+
+void TestAddFolder::strictExistence() {
+    const QString root = m_dir.filePath(QStringLiteral("strict"));
+    makeFile(root + QStringLiteral("/song.ogg"));
+    makeFile(root + QStringLiteral("/locked.ogg"), QFileDevice::Permissions());
+    QVERIFY(
+        QFile::setPermissions(root + QStringLiteral("/locked.ogg"), QFileDevice::Permissions()));
+    QVERIFY(::mkfifo(QFile::encodeName(root + QStringLiteral("/pipe.ogg")).constData(), 0644) == 0);
+    makeLink(root + QStringLiteral("/song.ogg"), root + QStringLiteral("/link.ogg"));
+    makeLink(root + QStringLiteral("/gone.ogg"), root + QStringLiteral("/dangling.ogg"));
+
+    QVERIFY(FileExistsStrict(root + QStringLiteral("/song.ogg")));
+    QVERIFY(FileExistsStrict(root + QStringLiteral("/locked.ogg")));
+    QVERIFY(FileExistsStrict(root + QStringLiteral("/link.ogg")));
+    // A FIFO nobody writes to would block an ordinary open for good.
+    QVERIFY(!FileExistsStrict(root + QStringLiteral("/pipe.ogg")));
+    QVERIFY(!FileExistsStrict(QStringLiteral("/dev/null")));
+    QVERIFY(!FileExistsStrict(root + QStringLiteral("/dangling.ogg")));
+    QVERIFY(!FileExistsStrict(root));
+    QVERIFY(!FileExistsStrict(root + QStringLiteral("/missing.ogg")));
+    QVERIFY(!FileExistsStrict(QString()));
+}
+
+void TestAddFolder::listFolderFiles() {
+    const QString root = m_dir.filePath(QStringLiteral("listing"));
+    for (const char* name : {"b.ogg", "A.OGG", "c.txt", ".hidden.ogg", "~tmp.ogg"}) {
+        makeFile(root + QLatin1Char('/') + QLatin1String(name));
+    }
+    QDir().mkpath(root + QStringLiteral("/folder.ogg"));
+    QVERIFY(::mkfifo(QFile::encodeName(root + QStringLiteral("/pipe.ogg")).constData(), 0644) == 0);
+    makeLink(root + QStringLiteral("/b.ogg"), root + QStringLiteral("/link.ogg"));
+
+    // Hidden files are listed, folders and FIFOs are not; the intake decides about the rest.
+    const QStringList expected = {QStringLiteral(".hidden.ogg"), QStringLiteral("A.OGG"),
+                                  QStringLiteral("b.ogg"), QStringLiteral("link.ogg"),
+                                  QStringLiteral("~tmp.ogg")};
+    QCOMPARE(ListFolderFiles(root, QStringLiteral("*.ogg")), expected);
+    QCOMPARE(ListFolderFiles(root + QLatin1Char('/'), QStringLiteral("*.ogg")), expected);
+    QCOMPARE(ListFolderFiles(root, QStringLiteral("*.*")).size(), 6);
+    QVERIFY(ListFolderFiles(root, QStringLiteral("*.wav")).isEmpty());
+    QVERIFY(ListFolderFiles(root + QStringLiteral("/missing"), QStringLiteral("*.*")).isEmpty());
+}
+
+QString TestAddFolder::musicTree() {
+    const QString root = m_dir.filePath(QStringLiteral("Music"));
+    if (QFileInfo::exists(root)) {
+        return root;
+    }
+    // Made out of order: the intake's order must come from the names, not from creation.
+    for (const char* name :
+         {"B/b1.ogg", "zeta.ogg", "A/X/x1.ogg", "A/a1.OGG", "Alpha.ogg", "beta.Ogg", "notes.txt",
+          "~temp.ogg", "A/~lock.txt", "B/cover.jpg", ".hidden.ogg", "A/X/.config"}) {
+        makeFile(root + QLatin1Char('/') + QLatin1String(name));
+    }
+    QDir().mkpath(root + QStringLiteral("/Empty"));
+    return root;
+}
+
+void TestAddFolder::intakeOrderAndFilters_data() {
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QStringList>("expected");
+    // Breadth-first: Music, then A and B (and Empty), then X.
+    QTest::newRow("ogg") << "*.ogg" << QStringList{"Alpha.ogg", "beta.Ogg", "zeta.ogg",
+                                                   "A/a1.OGG",  "B/b1.ogg", "A/X/x1.ogg"};
+    QTest::newRow("all files") << "*.*"
+                               << QStringList{"Alpha.ogg", "beta.Ogg", "notes.txt",   "zeta.ogg",
+                                              "A/a1.OGG",  "B/b1.ogg", "B/cover.jpg", "A/X/x1.ogg"};
+    QTest::newRow("txt") << "*.txt" << QStringList{"notes.txt"};
+    QTest::newRow("nothing matches") << "*.flac" << QStringList{};
+}
+
+void TestAddFolder::intakeOrderAndFilters() {
+    QFETCH(QString, pattern);
+    QFETCH(QStringList, expected);
+    const QString root = musicTree();
+    Intake intake;
+    // ".hidden.ogg" is a hidden archive file (34), "A/X/.config" is hidden but taken with "*.*"
+    // only if it is not 34, which it is: neither is added.
+    QCOMPARE(intake.run(root, pattern), prefixed(root, expected));
+    QVERIFY(intake.dialogs.calls.isEmpty());
+    QVERIFY(intake.yields > 0);
+}
+
+void TestAddFolder::intakeTwiceAddsTwice() {
+    const QString root = musicTree();
+    Intake intake;
+    intake.run(root, QStringLiteral("*.ogg"));
+    const QStringList once = intake.list.entries();
+    QCOMPARE(intake.run(root, QStringLiteral("*.ogg")), once + once);
+}
+
+void TestAddFolder::separatorsOfTheStartFolder() {
+    const QString root = musicTree();
+    const QStringList expected = Intake().run(root, QStringLiteral("*.txt"));
+    QCOMPARE(expected, QStringList{root + QStringLiteral("/notes.txt")});
+    // Given with its separator, like a root ("/"): the doubled separator is collapsed away.
+    QCOMPARE(Intake().run(root + QLatin1Char('/'), QStringLiteral("*.txt")), expected);
+    // A leading run of separators is one separator on Linux.
+    QCOMPARE(Intake().run(QStringLiteral("//") + root, QStringLiteral("*.txt")), expected);
+    QVERIFY(IsRootFolder(QStringLiteral("/")));
+    QVERIFY(IsRootFolder(QStringLiteral("//")));
+    QVERIFY(!IsRootFolder(root + QLatin1Char('/')));
+}
+
+void TestAddFolder::missingStartFolderAddsNothing() {
+    Intake intake;
+    QVERIFY(intake.run(m_dir.filePath(QStringLiteral("nowhere")), QStringLiteral("*.*")).isEmpty());
+    QVERIFY(intake.dialogs.calls.isEmpty());
+    // A file given as the folder has no files of its own.
+    const QString root = musicTree();
+    QVERIFY(intake.run(root + QStringLiteral("/notes.txt"), QStringLiteral("*.*")).isEmpty());
+    QVERIFY(intake.dialogs.calls.isEmpty());
+}
+
+void TestAddFolder::linkLoopsAreWalkedOnce() {
+    const QString root = m_dir.filePath(QStringLiteral("Loops"));
+    makeFile(root + QStringLiteral("/top.ogg"));
+    makeFile(root + QStringLiteral("/A/a.ogg"));
+    makeFile(root + QStringLiteral("/A/Deep/d.ogg"));
+    makeFile(root + QStringLiteral("/Outside/o.ogg"));
+    makeLink(QStringLiteral(".."), root + QStringLiteral("/A/Deep/up"));  // back to the top
+    makeLink(QStringLiteral("."), root + QStringLiteral("/A/self"));
+    makeLink(root + QStringLiteral("/A"), root + QStringLiteral("/B"));  // a second way into A
+    makeLink(root + QStringLiteral("/Outside"), root + QStringLiteral("/A/Deep/elsewhere"));
+    makeLink(root + QStringLiteral("/gone"), root + QStringLiteral("/dangling"));
+
+    Intake intake;
+    const QStringList expected =
+        prefixed(root, {QStringLiteral("top.ogg"), QStringLiteral("A/a.ogg"),
+                        QStringLiteral("Outside/o.ogg"), QStringLiteral("A/Deep/d.ogg")});
+    QCOMPARE(intake.run(root, QStringLiteral("*.ogg")), expected);
+    QVERIFY(intake.dialogs.calls.isEmpty());
+}
+
+void TestAddFolder::walkFailuresAreReportedAndTheWalkGoesOn() {
+    const QString root = musicTree();
+    test::ScriptedDialogs dialogs;
+    FileListModel list;
+    // The first chance the walk gives the window fails, before any folder is listed.
+    bool failed = false;
+    FolderWalk walk(dialogs, [&] {
+        if (!failed) {
+            failed = true;
+            throw AppError(57, QStringLiteral("Input/output error"));
+        }
+    });
+    QuietSteps steps;
+    AddFolderFiles(root, QStringLiteral("*.ogg"), list, walk, steps);
+
+    QCOMPARE(
+        dialogs.messages(),
+        QStringList{QStringLiteral("Input/output error\r\nin "
+                                   "Brammock2021/08/31.AddFolder.GetSubDirectories2016 at line "
+                                   "114\r\rPlease email screenshot of this message to ") +
+                    supportEmail()});
+    QCOMPARE(dialogs.calls.front().title, QStringLiteral("Application Error"));
+    QCOMPARE(list.count(), 6);
+}
+
+void TestAddFolder::oddFolderNames() {
+    const QString root = m_dir.filePath(QStringLiteral("Names"));
+    makeFile(root + QStringLiteral("/Müsik/日本語/歌.ogg"));
+    makeFile(root + QStringLiteral("/Ωμέγα/track?.ogg"));
+    makeFile(root + QStringLiteral("/bad\x01name/hidden.ogg"));
+    makeFile(root + QStringLiteral("/bad\x01name/Sub/deeper.ogg"));
+    makeFile(root + QStringLiteral("/line\nbreak/x.ogg"));
+    const QByteArray rawRoot = QFile::encodeName(root);
+    QVERIFY(::mkdir((rawRoot + "/caf\xe9").constData(), 0755) == 0);
+    QVERIFY(::close(::open((rawRoot + "/caf\xe9/inside.ogg").constData(), O_CREAT | O_WRONLY,
+                           0644)) == 0);
+    QVERIFY(::close(::open((rawRoot + "/undecodable\xff.ogg").constData(), O_CREAT | O_WRONLY,
+                           0644)) == 0);
+
+    Intake intake;
+    const QStringList expected =
+        prefixed(root, {QStringLiteral("Müsik/日本語/歌.ogg"), QStringLiteral("Ωμέγα/track?.ogg")});
+    // Folders with a control character or an undecodable name are skipped with their whole
+    // subtree; a file whose name cannot be decoded could not be named, so it is skipped too.
+    const QStringList added = intake.run(root, QStringLiteral("*.ogg"));
+    QCOMPARE(QSet<QString>(added.begin(), added.end()),
+             QSet<QString>(expected.begin(), expected.end()));
+    QCOMPARE(added.size(), expected.size());
+    QVERIFY(intake.dialogs.calls.isEmpty());
+}
+
+void TestAddFolder::treeDeeperThanThePathLimit() {
+    const QString root = m_dir.filePath(QStringLiteral("Deep"));
+    QDir().mkpath(root);
+    makeFile(root + QStringLiteral("/first.ogg"));
+    // Nest folders of 200-character names until the path is far past PATH_MAX; each is made
+    // relative to its parent, since the full path cannot be used any more.
+    int fd = ::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY);
+    QVERIFY(fd >= 0);
+    const QByteArray name(200, 'd');
+    qsizetype length = QFile::encodeName(root).size();
+    while (length < PATH_MAX + 600) {
+        QVERIFY(::mkdirat(fd, name.constData(), 0755) == 0);
+        const int inner = ::openat(fd, name.constData(), O_RDONLY | O_DIRECTORY);
+        ::close(::openat(inner, "deep.ogg", O_CREAT | O_WRONLY, 0644));
+        ::close(fd);
+        fd = inner;
+        length += name.size() + 1;
+    }
+    ::close(fd);
+
+    Intake intake;
+    const QStringList added = intake.run(root, QStringLiteral("*.ogg"));
+    QVERIFY(added.contains(root + QStringLiteral("/first.ogg")));
+    QVERIFY(added.size() > 10);
+    for (const QString& path : added) {
+        QVERIFY(QFile::encodeName(path).size() < PATH_MAX);
+        QVERIFY(FileExistsStrict(path));
+    }
+    QVERIFY(intake.dialogs.calls.isEmpty());
+}
+
+// Root may read anything, so the part that must be refused runs as "nobody".
+void TestAddFolder::unreadableFoldersAsAnotherUser() {
+    const QString helper =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/intake_helper");
+    QVERIFY2(QFileInfo(helper).isExecutable(), qPrintable(helper));
+    QVERIFY(QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                    QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                                    QFileDevice::ExeOther));
+    const QString root = m_dir.filePath(QStringLiteral("Shared"));
+    const auto readable = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther;
+    for (const char* name :
+         {"top.ogg", "A/a.ogg", "B/b.ogg", "B/Sub/s.ogg", "C/c.ogg", "D/d.ogg"}) {
+        makeFile(root + QLatin1Char('/') + QLatin1String(name), readable);
+    }
+    // Hidden archive files: writable by that user (34, skipped) and read-only for it (35, added).
+    makeFile(root + QStringLiteral("/.open.ogg"), readable | QFileDevice::WriteOther);
+    makeFile(root + QStringLiteral("/.readonly.ogg"), readable);
+    const auto folder = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    const auto walkable = folder | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    for (const char* name : {"", "/A", "/C", "/B/Sub"}) {
+        QVERIFY(QFile::setPermissions(root + QLatin1String(name), walkable));
+    }
+    QVERIFY(QFile::setPermissions(root + QStringLiteral("/B"), folder));  // no access at all
+    QVERIFY(QFile::setPermissions(root + QStringLiteral("/D"),
+                                  folder | QFileDevice::ReadOther));  // names only
+
+    auto runAsNobody = [&](const QString& start) {
+        QProcess process;
+        process.start(QStringLiteral("setpriv"),
+                      {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                       QStringLiteral("--clear-groups"), helper, start, QStringLiteral("*.ogg")});
+        process.waitForFinished(60000);
+        if (process.exitCode() != 0) {
+            qWarning() << process.readAllStandardError();
+        }
+        return QString::fromUtf8(process.readAllStandardOutput())
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    };
+
+    // The refused folder is dropped quietly with its subtree; its siblings are walked.
+    QCOMPARE(runAsNobody(root),
+             prefixed(root, {QStringLiteral(".readonly.ogg"), QStringLiteral("top.ogg"),
+                             QStringLiteral("A/a.ogg"), QStringLiteral("C/c.ogg")}));
+    // A refused starting folder adds nothing and says nothing.
+    QCOMPARE(runAsNobody(root + QStringLiteral("/B")), QStringList());
+}
+
+QTEST_GUILESS_MAIN(TestAddFolder)
+#include "test_addfolder.moc"

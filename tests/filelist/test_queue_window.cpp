@@ -1,0 +1,442 @@
+// Filling and emptying the queue through the window: the open dialog, "Add All", drops, the
+// Delete key, double-clicks and "Clear List".
+#include "filelist/filelistmodel.h"
+#include "filelist/filelistview.h"
+#include "support/windowfixture.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+#include <QtTest>
+
+using namespace lorvane;
+using namespace lorvane::test;
+
+namespace {
+
+const QChar kNul(0);
+
+void makeFile(const QString& path) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+}
+
+FileListView* listView(MainWindow& window) {
+    return window.findChild<FileListView*>(QStringLiteral("ListView1"));
+}
+
+QMimeData* fileDrag(const QStringList& paths) {
+    auto* data = new QMimeData;
+    QList<QUrl> urls;
+    for (const QString& path : paths) {
+        urls.append(QUrl::fromLocalFile(path));
+    }
+    data->setUrls(urls);
+    return data;
+}
+
+// Drags the data over the list and, when it is accepted, drops it; returns whether the list
+// accepted the drag. The adding happens once the drop has ended.
+bool dragAndDrop(MainWindow& window, QMimeData* data) {
+    QWidget* target = listView(window)->viewport();
+    const QPointF at(10, 10);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    const bool accepted = enter.isAccepted();
+    if (accepted) {
+        QDragMoveEvent move(at.toPoint(), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &move);
+        if (move.isAccepted()) {
+            QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &drop);
+        }
+    }
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+    }
+    delete data;
+    return accepted;
+}
+
+void selectRow(MainWindow& window, int row) {
+    FileListView* view = listView(window);
+    view->selectionModel()->setCurrentIndex(
+        window.fileList().index(row),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+QString prompt() {
+    return QStringLiteral(
+        "Enter file extension to load:\r\r(* for all files, txt for all txt files, doc for all "
+        "doc files, etc.)");
+}
+
+}  // namespace
+
+class TestQueueWindow : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void openDialog_data();
+    void openDialog();
+    void openDialogTwiceAddsTwice();
+    void tooManyFiles();
+    void otherOpenFailureIsReported();
+
+    void addAllPromptAndSettings();
+    void addAllTakesTheTree_data();
+    void addAllTakesTheTree();
+    void busyWhileWalking();
+
+    void dropFiles();
+    void dropFolders();
+    void dropRefusesOtherData_data();
+    void dropRefusesOtherData();
+
+    void removeAndClear_data();
+    void removeAndClear();
+
+  private:
+    QTemporaryDir m_dir;
+    QString tree();
+};
+
+void TestQueueWindow::openDialog_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("cancelled") << QString() << QStringList{};
+    QTest::newRow("one file, taken as it is")
+        << "/music/a//b.txt" << QStringList{"/music/a//b.txt"};
+    QTest::newRow("three files") << (QStringLiteral("/music") + kNul + "c.ogg" + kNul + "a.ogg" +
+                                     kNul + "b.ogg")
+                                 << QStringList{"/music/c.ogg", "/music/a.ogg", "/music/b.ogg"};
+    QTest::newRow("three files at the root")
+        << (QStringLiteral("/") + kNul + "a.ogg" + kNul + "b.ogg" + kNul + "c.ogg")
+        << QStringList{"/a.ogg", "/b.ogg", "/c.ogg"};
+    QTest::newRow("leading run of separators")
+        << (QStringLiteral("//srv/share") + kNul + "a.ogg" + kNul + "b.ogg")
+        << QStringList{"/srv/share/a.ogg", "/srv/share/b.ogg"};
+    QTest::newRow("names of missing files and other types")
+        << (QStringLiteral("/nowhere") + kNul + "ghost.ogg" + kNul + "notes.txt")
+        << QStringList{"/nowhere/ghost.ogg", "/nowhere/notes.txt"};
+}
+
+void TestQueueWindow::openDialog() {
+    QFETCH(QString, answer);
+    QFETCH(QStringList, expected);
+    WindowFixture f;
+    auto window = f.loadedWindow();
+    f.dialogs.calls.clear();
+    f.dialogs.openAnswers.enqueue(answer);
+    window->findChild<QPushButton*>(QStringLiteral("PushButton1"))->click();
+
+    QCOMPARE(window->fileList().entries(), expected);
+    QCOMPARE(f.dialogs.calls.size(), 1);
+    const DialogCall call = f.dialogs.calls.front();
+    QCOMPARE(call.kind, QStringLiteral("open"));
+    QCOMPARE(call.title, QStringLiteral("Add File(s) - Hold Ctrl to select multiple files"));
+    QCOMPARE(call.text, QStringLiteral("OGG File (*.ogg)"));
+}
+
+void TestQueueWindow::openDialogTwiceAddsTwice() {
+    WindowFixture f;
+    auto window = f.loadedWindow();
+    f.dialogs.openAnswers.enqueue(QStringLiteral("/music/a.ogg"));
+    f.dialogs.openAnswers.enqueue(QStringLiteral("/music/a.ogg"));
+    window->PushButton1_Click();
+    window->PushButton1_Click();
+    QCOMPARE(window->fileList().entries(), (QStringList{"/music/a.ogg", "/music/a.ogg"}));
+}
+
+void TestQueueWindow::tooManyFiles() {
+    WindowFixture f;
+    auto window = f.loadedWindow();
+    window->fileList().AddListEntry(QStringLiteral("/already.ogg"));
+    f.dialogs.calls.clear();
+    f.dialogs.openAnswers.enqueue(AppError(20476, QStringLiteral("Buffer too small")));
+    window->PushButton1_Click();
+
+    QCOMPARE(window->fileList().entries(), QStringList{"/already.ogg"});
+    const QList<DialogCall> boxes = f.dialogs.callsOf(QStringLiteral("message"));
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.front().text, QStringLiteral("You've selected too many files to add.\r\rPlease "
+                                                "try adding via the \"Add All\" button."));
+    QCOMPARE(boxes.front().style, 0);
+    QCOMPARE(boxes.front().title, window->appTitle());
+}
+
+void TestQueueWindow::otherOpenFailureIsReported() {
+    WindowFixture f;
+    auto window = f.loadedWindow();
+    f.dialogs.calls.clear();
+    f.dialogs.openAnswers.enqueue(
+        AppError(5, QStringLiteral("Invalid procedure call or argument")));
+    window->PushButton1_Click();
+
+    QVERIFY(window->fileList().entries().isEmpty());
+    const QList<DialogCall> boxes = f.dialogs.callsOf(QStringLiteral("message"));
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.front().title, QStringLiteral("Application Error"));
+    QCOMPARE(boxes.front().style, 48);
+    QVERIFY(boxes.front().text.startsWith(
+        QStringLiteral("Invalid procedure call or argument\r\nin "
+                       "Tessaly2021/08/31.Form1.PushButton1_Click at line 112\r\r")));
+}
+
+QString TestQueueWindow::tree() {
+    const QString root = m_dir.filePath(QStringLiteral("Music"));
+    if (!QFileInfo::exists(root)) {
+        for (const char* name :
+             {"b.ogg", "A.OGG", "notes.txt", "~temp.ogg", "Sub/c.ogg", "Sub/cover.jpg"}) {
+            makeFile(root + QLatin1Char('/') + QLatin1String(name));
+        }
+    }
+    return root;
+}
+
+void TestQueueWindow::addAllPromptAndSettings() {
+    WindowFixture f;
+    auto window = f.loadedWindow();
+    const QString root = tree();
+    f.dialogs.calls.clear();
+
+    // Cancelling the prompt: nothing asked further, nothing saved.
+    window->PushButton3_Click();
+    QCOMPARE(f.dialogs.calls.size(), 1);
+    DialogCall input = f.dialogs.calls.front();
+    QCOMPARE(input.kind, QStringLiteral("input"));
+    QCOMPARE(input.text, prompt());
+    QCOMPARE(input.title, window->appTitle());
+    QCOMPARE(input.preset, QStringLiteral("ogg"));
+    QCOMPARE(f.setting(QStringLiteral("Extension")), QStringLiteral("<missing>"));
+
+    // An extension confirmed and the browser cancelled: the extension is kept, no folder.
+    f.dialogs.inputAnswers.enqueue(QStringLiteral("txt"));
+    window->PushButton3_Click();
+    QCOMPARE(f.setting(QStringLiteral("Extension")), QStringLiteral("txt"));
+    QCOMPARE(f.setting(QStringLiteral("LastFolder")), QStringLiteral("<missing>"));
+    const DialogCall browse = f.dialogs.calls.back();
+    QCOMPARE(browse.kind, QStringLiteral("folder"));
+    QCOMPARE(browse.title, QStringLiteral("Please select folder:"));
+    QCOMPARE(browse.preset, QString());
+    QVERIFY(window->fileList().entries().isEmpty());
+
+    // The next press offers both again.
+    f.dialogs.inputAnswers.enqueue(QStringLiteral("ogg"));
+    f.dialogs.folderAnswers.enqueue(root);
+    window->PushButton3_Click();
+    QCOMPARE(f.dialogs.callsOf(QStringLiteral("input")).back().preset, QStringLiteral("txt"));
+    QCOMPARE(f.setting(QStringLiteral("LastFolder")), root);
+    QCOMPARE(window->fileList().count(), 3);
+    QCOMPARE(window->pointerKind(), 0);
+
+    window->PushButton3_Click();  // prompt cancelled
+    QCOMPARE(f.dialogs.callsOf(QStringLiteral("input")).back().preset, QStringLiteral("ogg"));
+    f.dialogs.inputAnswers.enqueue(QStringLiteral("ogg"));
+    window->PushButton3_Click();  // browser cancelled
+    QCOMPARE(f.dialogs.callsOf(QStringLiteral("folder")).back().preset, root);
+    QCOMPARE(f.setting(QStringLiteral("LastFolder")), root);
+    QVERIFY(f.dialogs.callsOf(QStringLiteral("message")).isEmpty());
+}
+
+void TestQueueWindow::addAllTakesTheTree_data() {
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("ogg, any case") << "ogg" << QStringList{"A.OGG", "b.ogg", "Sub/c.ogg"};
+    QTest::newRow("every file") << "*"
+                                << QStringList{"A.OGG", "b.ogg", "notes.txt", "Sub/c.ogg",
+                                               "Sub/cover.jpg"};
+    QTest::newRow("jpg") << "jpg" << QStringList{"Sub/cover.jpg"};
+}
+
+void TestQueueWindow::addAllTakesTheTree() {
+    QFETCH(QString, extension);
+    QFETCH(QStringList, expected);
+    WindowFixture f;
+    auto window = f.loadedWindow();
+    const QString root = tree();
+    f.dialogs.inputAnswers.enqueue(extension);
+    f.dialogs.folderAnswers.enqueue(root);
+    window->PushButton3_Click();
+    QStringList want;
+    for (const QString& e : expected) {
+        want.append(root + QLatin1Char('/') + e);
+    }
+    QCOMPARE(window->fileList().entries(), want);
+    QCOMPARE(f.setting(QStringLiteral("Extension")), extension);
+}
+
+void TestQueueWindow::busyWhileWalking() {
+    WindowFixture f;
+    auto window = f.loadedWindow();
+    window->show();
+    window->fileList().AddListEntry(QStringLiteral("/keep/me.ogg"));
+    selectRow(*window, 0);
+    const QString root = tree();
+    f.dialogs.inputAnswers.enqueue(QStringLiteral("ogg"));
+    f.dialogs.folderAnswers.enqueue(root);
+
+    // Runs while the walk lets window events through.
+    int pointerDuringWalk = -1;
+    QTimer::singleShot(0, window.get(), [&] {
+        pointerDuringWalk = window->pointerKind();
+        QTest::keyClick(listView(*window), Qt::Key_Delete);
+        window->ListView1_DblClick();
+        window->findChild<QPushButton*>(QStringLiteral("PushButton4"))->click();
+    });
+    window->PushButton3_Click();
+
+    QCOMPARE(pointerDuringWalk, 11);
+    QCOMPARE(window->pointerKind(), 0);
+    QCOMPARE(window->fileList().count(), 4);
+    QCOMPARE(window->fileList().entryText(1), QStringLiteral("/keep/me.ogg"));
+}
+
+void TestQueueWindow::dropFiles() {
+    WindowFixture f;
+    auto window = f.loadedWindow();
+    const QString root = tree();
+    const QStringList files = {root + QStringLiteral("/b.ogg"), root + QStringLiteral("/A.OGG"),
+                               root + QStringLiteral("/notes.txt"),
+                               root + QStringLiteral("/~temp.ogg"),
+                               QStringLiteral("/nowhere/ghost.ogg")};
+    QVERIFY(dragAndDrop(*window, fileDrag(files)));
+    // Files go in exactly as dropped: in order, whatever the type, "~" names too, unchecked.
+    QCOMPARE(window->fileList().entries(), files);
+
+    QVERIFY(dragAndDrop(*window, fileDrag({files.front()})));
+    QCOMPARE(window->fileList().count(), files.size() + 1);
+    QCOMPARE(window->fileList().entries().back(), files.front());
+    QVERIFY(f.dialogs.calls.isEmpty());
+}
+
+void TestQueueWindow::dropFolders() {
+    WindowFixture f;
+    auto window = f.loadedWindow();
+    const QString root = tree();
+    const QString other = m_dir.filePath(QStringLiteral("Other"));
+    makeFile(other + QStringLiteral("/z.ogg"));
+
+    // Every file of the tree, whatever its extension, but never a "~" name; the folder's own
+    // files before its subfolder's; the pointer stays as it was and no setting is touched.
+    QVERIFY(dragAndDrop(*window, fileDrag({other, root})));
+    const QStringList expected = {
+        other + QStringLiteral("/z.ogg"),    root + QStringLiteral("/A.OGG"),
+        root + QStringLiteral("/b.ogg"),     root + QStringLiteral("/notes.txt"),
+        root + QStringLiteral("/Sub/c.ogg"), root + QStringLiteral("/Sub/cover.jpg")};
+    QCOMPARE(window->fileList().entries(), expected);
+    QCOMPARE(window->pointerKind(), 0);
+    QCOMPARE(f.setting(QStringLiteral("Extension")), QStringLiteral("<missing>"));
+    QCOMPARE(f.setting(QStringLiteral("LastFolder")), QStringLiteral("<missing>"));
+
+    // A folder and a file together, the folder with a trailing separator.
+    window->fileList().clear();
+    QVERIFY(dragAndDrop(
+        *window, fileDrag({root + QStringLiteral("/Sub/"), root + QStringLiteral("/b.ogg")})));
+    QCOMPARE(window->fileList().entries(), (QStringList{root + QStringLiteral("/Sub/c.ogg"),
+                                                        root + QStringLiteral("/Sub/cover.jpg"),
+                                                        root + QStringLiteral("/b.ogg")}));
+    QVERIFY(f.dialogs.calls.isEmpty());
+}
+
+void TestQueueWindow::dropRefusesOtherData_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("selected text") << "text";
+    QTest::newRow("web link") << "web";
+    QTest::newRow("nothing usable") << "empty";
+}
+
+void TestQueueWindow::dropRefusesOtherData() {
+    QFETCH(QString, kind);
+    WindowFixture f;
+    auto window = f.loadedWindow();
+    auto* data = new QMimeData;
+    if (kind == QLatin1String("text")) {
+        data->setText(tree() + QStringLiteral("/b.ogg"));
+    } else if (kind == QLatin1String("web")) {
+        data->setUrls({QUrl(QStringLiteral("https://example.com/song.ogg"))});
+    }
+    QVERIFY(!dragAndDrop(*window, data));
+
+    // Even a drop that arrives without the drag being accepted adds nothing.
+    auto* again = new QMimeData;
+    again->setText(QStringLiteral("/some/file.ogg"));
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, again, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(listView(*window)->viewport(), &drop);
+    QCoreApplication::processEvents();
+    delete again;
+    QVERIFY(window->fileList().entries().isEmpty());
+}
+
+void TestQueueWindow::removeAndClear_data() {
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<int>("selected");  // row, -1 for none
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("busy");
+    QTest::addColumn<QStringList>("expected");
+    const QStringList abc = {"/a.ogg", "/b.ogg", "/c.ogg"};
+    QTest::newRow("Delete removes the selected entry")
+        << abc << 1 << "delete" << false << QStringList{"/a.ogg", "/c.ogg"};
+    QTest::newRow("Shift+Delete too")
+        << abc << 2 << "shift+delete" << false << QStringList{"/a.ogg", "/b.ogg"};
+    QTest::newRow("Ctrl+Delete too")
+        << abc << 0 << "ctrl+delete" << false << QStringList{"/b.ogg", "/c.ogg"};
+    QTest::newRow("another key removes nothing") << abc << 1 << "backspace" << false << abc;
+    QTest::newRow("Delete without a selection") << abc << -1 << "delete" << false << abc;
+    QTest::newRow("Delete on an empty list")
+        << QStringList{} << -1 << "delete" << false << QStringList{};
+    QTest::newRow("Delete while busy") << abc << 1 << "delete" << true << abc;
+    QTest::newRow("double-click removes that copy")
+        << QStringList{"/x.ogg", "/y.ogg", "/x.ogg"} << 2 << "double-click" << false
+        << QStringList{"/x.ogg", "/y.ogg"};
+    QTest::newRow("double-click while busy") << abc << 1 << "double-click" << true << abc;
+    QTest::newRow("Clear List") << abc << 1 << "clear" << false << QStringList{};
+    QTest::newRow("Clear List on an empty list")
+        << QStringList{} << -1 << "clear" << false << QStringList{};
+    QTest::newRow("Clear List while busy") << abc << -1 << "clear" << true << abc;
+}
+
+void TestQueueWindow::removeAndClear() {
+    QFETCH(QStringList, entries);
+    QFETCH(int, selected);
+    QFETCH(QString, action);
+    QFETCH(bool, busy);
+    QFETCH(QStringList, expected);
+    WindowFixture f;
+    auto window = f.loadedWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->fileList().addEntries(entries);
+    if (selected >= 0) {
+        selectRow(*window, selected);
+    }
+    if (busy) {
+        window->setPointerKind(11);
+    }
+    f.dialogs.calls.clear();
+
+    FileListView* view = listView(*window);
+    if (action == QLatin1String("delete")) {
+        QTest::keyClick(view, Qt::Key_Delete);
+    } else if (action == QLatin1String("shift+delete")) {
+        QTest::keyClick(view, Qt::Key_Delete, Qt::ShiftModifier);
+    } else if (action == QLatin1String("ctrl+delete")) {
+        QTest::keyClick(view, Qt::Key_Delete, Qt::ControlModifier);
+    } else if (action == QLatin1String("backspace")) {
+        QTest::keyClick(view, Qt::Key_Backspace);
+    } else if (action == QLatin1String("double-click")) {
+        const QRect row = view->visualRect(window->fileList().index(selected));
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+    } else {
+        window->findChild<QPushButton*>(QStringLiteral("PushButton4"))->click();
+    }
+
+    QCOMPARE(window->fileList().entries(), expected);
+    QVERIFY(f.dialogs.calls.isEmpty());
+}
+
+QTEST_MAIN(TestQueueWindow)
+#include "test_queue_window.moc"
