@@ -27,18 +27,16 @@ inline bool makeOgg(const QString& path, int rate, int channels, double seconds 
                     int frequency = 440) {
     QProcess p;
     p.setStandardInputFile(QProcess::nullDevice());
-    p.start(realFfmpeg(),
-            {QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"),
-             QStringLiteral("-y"), QStringLiteral("-f"), QStringLiteral("lavfi"),
-             QStringLiteral("-i"),
-             QStringLiteral("sine=frequency=%1:sample_rate=%2:duration=%3")
-                 .arg(frequency)
-                 .arg(rate)
-                 .arg(seconds),
-             QStringLiteral("-ac"), QString::number(channels), QStringLiteral("-c:a"),
-             QStringLiteral("libvorbis"), QStringLiteral("file:") + path});
-    return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit &&
-           p.exitCode() == 0;
+    p.start(realFfmpeg(), {QStringLiteral("-nostdin"), QStringLiteral("-v"),
+                           QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-f"),
+                           QStringLiteral("lavfi"), QStringLiteral("-i"),
+                           QStringLiteral("sine=frequency=%1:sample_rate=%2:duration=%3")
+                               .arg(frequency)
+                               .arg(rate)
+                               .arg(seconds),
+                           QStringLiteral("-ac"), QString::number(channels), QStringLiteral("-c:a"),
+                           QStringLiteral("libvorbis"), QStringLiteral("file:") + path});
+    return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
 inline bool writeFile(const QString& path, const QByteArray& bytes) {
@@ -119,7 +117,9 @@ class FakeTool {
     QString file(const QString& name) const { return m_dir + QLatin1Char('/') + name; }
     void hold() { writeFile(file(QStringLiteral("hold")), {}); }
     void release(int n) { writeFile(file(QStringLiteral("release-%1").arg(n)), {}); }
-    bool started(int n) const { return QFileInfo::exists(file(QStringLiteral("started-%1").arg(n))); }
+    bool started(int n) const {
+        return QFileInfo::exists(file(QStringLiteral("started-%1").arg(n)));
+    }
     bool finished(int n) const {
         return QFileInfo::exists(file(QStringLiteral("finished-%1").arg(n)));
     }

@@ -34,14 +34,22 @@ void ConvertTextTest::commandLine_data() {
     QTest::addColumn<QString>("output");
     QTest::addColumn<QString>("expected");
     QTest::newRow("song beside its source")
-        << "/usr/bin/ffmpeg" << "/home/u/Music/song.ogg" << "pcm_s16le"
+        << "/usr/bin/ffmpeg"
+        << "/home/u/Music/song.ogg"
+        << "pcm_s16le"
         << "/home/u/Music/song.wav"
         << R"("/usr/bin/ffmpeg" -i "/home/u/Music/song.ogg" -acodec pcm_s16le "/home/u/Music/song.wav")";
-    QTest::newRow("no format chosen") << "/usr/bin/ffmpeg" << "/a.ogg" << "" << "/a.wav"
+    QTest::newRow("no format chosen") << "/usr/bin/ffmpeg"
+                                      << "/a.ogg"
+                                      << ""
+                                      << "/a.wav"
                                       << R"("/usr/bin/ffmpeg" -i "/a.ogg" -acodec  "/a.wav")";
     // Paths go in as they are: nothing is escaped in the text form.
     QTest::newRow("quotes and blanks")
-        << "/opt/my tools/ffmpeg" << R"(/m/say "hi".ogg)" << "pcm_mulaw" << R"(/m/say "hi".wav)"
+        << "/opt/my tools/ffmpeg"
+        << R"(/m/say "hi".ogg)"
+        << "pcm_mulaw"
+        << R"(/m/say "hi".wav)"
         << R"("/opt/my tools/ffmpeg" -i "/m/say "hi".ogg" -acodec pcm_mulaw "/m/say "hi".wav")";
 }
 
@@ -83,29 +91,33 @@ void ConvertTextTest::outputPath_data() {
     QTest::addColumn<bool>("toFolder");
     QTest::addColumn<bool>("beside");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("beside, windows") << true << R"(C:\Music\song.ogg)" << "" << false << true
-                                     << R"(C:\Music\song.wav)";
-    QTest::newRow("folder with separator") << true << R"(C:\Music\song.ogg)" << R"(C:\Out\)"
-                                           << true << false << R"(C:\Out\song.wav)";
-    QTest::newRow("folder without separator") << true << R"(C:\Music\song.ogg)" << R"(C:\Out)"
-                                              << true << false << R"(C:\Out\song.wav)";
-    QTest::newRow("network share beside") << true << R"(\\server\share\a.ogg)" << "" << false
-                                          << true << R"(\\server\share\a.wav)";
-    QTest::newRow("leading single separator") << true << R"(C:\a.ogg)" << R"(\Out)" << true
-                                              << false << R"(\\Out\a.wav)";
-    QTest::newRow("neither option: the folder text") << true << R"(C:\a.ogg)" << R"(C:\Out\)"
-                                                     << false << false << R"(C:\Out\)";
-    QTest::newRow("both on: the folder wins") << false << "/m/a.ogg" << "/out" << true << true
-                                              << "/out/a.wav";
-    QTest::newRow("posix beside") << false << "/home/u/a.b.ogg" << "/x/" << false << true
-                                  << "/home/u/a.b.wav";
-    QTest::newRow("posix folder") << false << "/home/u/song.ogg" << "/tmp/out/" << true << false
-                                  << "/tmp/out/song.wav";
+    QTest::newRow("beside, windows") << true << R"(C:\Music\song.ogg)"
+                                     << "" << false << true << R"(C:\Music\song.wav)";
+    QTest::newRow("folder with separator") << true << R"(C:\Music\song.ogg)"
+                                           << R"(C:\Out\)" << true << false << R"(C:\Out\song.wav)";
+    QTest::newRow("folder without separator")
+        << true << R"(C:\Music\song.ogg)"
+        << R"(C:\Out)" << true << false << R"(C:\Out\song.wav)";
+    QTest::newRow("network share beside") << true << R"(\\server\share\a.ogg)"
+                                          << "" << false << true << R"(\\server\share\a.wav)";
+    QTest::newRow("leading single separator") << true << R"(C:\a.ogg)"
+                                              << R"(\Out)" << true << false << R"(\\Out\a.wav)";
+    QTest::newRow("neither option: the folder text")
+        << true << R"(C:\a.ogg)"
+        << R"(C:\Out\)" << false << false << R"(C:\Out\)";
+    QTest::newRow("both on: the folder wins") << false << "/m/a.ogg"
+                                              << "/out" << true << true << "/out/a.wav";
+    QTest::newRow("posix beside") << false << "/home/u/a.b.ogg"
+                                  << "/x/" << false << true << "/home/u/a.b.wav";
+    QTest::newRow("posix folder") << false << "/home/u/song.ogg"
+                                  << "/tmp/out/" << true << false << "/tmp/out/song.wav";
     QTest::newRow("posix doubled separators")
-        << false << "/home/u/song.ogg" << "//tmp//out" << true << false << "/tmp/out/song.wav";
-    QTest::newRow("no extension") << false << "/m/noext" << "" << false << true << "/m/noext.wav";
-    QTest::newRow("only a leading dot") << false << "/m/.ogg" << "" << false << true
-                                        << "/m/.ogg.wav";
+        << false << "/home/u/song.ogg"
+        << "//tmp//out" << true << false << "/tmp/out/song.wav";
+    QTest::newRow("no extension") << false << "/m/noext"
+                                  << "" << false << true << "/m/noext.wav";
+    QTest::newRow("only a leading dot") << false << "/m/.ogg"
+                                        << "" << false << true << "/m/.ogg.wav";
 }
 
 void ConvertTextTest::outputPath() {
@@ -130,8 +142,7 @@ void ConvertTextTest::closingMessage_data() {
     for (int i = 1; i <= 12; ++i) {
         (i <= 10 ? ten : twelve).append(QStringLiteral("/m/%1.ogg").arg(i));
     }
-    QTest::newRow("ten") << ten
-                         << "Done.\n\n10 files could not be converted:\n" + ten.join('\n');
+    QTest::newRow("ten") << ten << "Done.\n\n10 files could not be converted:\n" + ten.join('\n');
     QTest::newRow("twelve") << (ten + twelve)
                             << "Done.\n\n12 files could not be converted:\n" + ten.join('\n') +
                                    "\nand 2 more";
@@ -217,8 +228,7 @@ void ConvertTextTest::missingCapabilities() {
         "--\n A pcm_u8 x\n A pcm_s16le x\n A pcm_s24le x\n A pcm_f32le x\n A pcm_f64le x\n"));
     const ToolListing decoders = ParseToolListing(QStringLiteral("--\n A libvorbis x\n"));
     const ToolListing muxers = ParseToolListing(QStringLiteral("--\n E wav x\n"));
-    QCOMPARE(MissingCapabilities(encoders, decoders, muxers),
-             QStringList{"the encoder pcm_mulaw"});
+    QCOMPARE(MissingCapabilities(encoders, decoders, muxers), QStringList{"the encoder pcm_mulaw"});
     QCOMPARE(MissingCapabilities(encoders, ToolListing{}, ToolListing{}),
              (QStringList{"the encoder pcm_mulaw", "the Vorbis decoder", "the WAV writer"}));
 }

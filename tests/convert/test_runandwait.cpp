@@ -1,11 +1,11 @@
 // Starting one program and waiting for it: results, input and output handling, the wait's
 // note and creep, and events running meanwhile.
-#include "convert/runandwait.h"
 #include "convert/convertsupport.h"
+#include "convert/runandwait.h"
 
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 using namespace lorvane;
 using namespace lorvane::test;
@@ -89,8 +89,7 @@ void RunAndWaitTest::inputIsEmptyAndOutputNeverBlocks() {
     // A program that reads its input ends at once instead of waiting for an answer.
     QCOMPARE(RunAndWait(kSh, {"-c", "read answer; test -z \"$answer\""}, nullptr, {}, 0, 1), 0);
     // Far more output than any pipe holds, on both channels.
-    QCOMPARE(RunAndWait(kSh,
-                        {"-c", "head -c 20000000 /dev/zero; head -c 20000000 /dev/zero >&2"},
+    QCOMPARE(RunAndWait(kSh, {"-c", "head -c 20000000 /dev/zero; head -c 20000000 /dev/zero >&2"},
                         nullptr, {}, 0, 1),
              0);
 }
@@ -106,7 +105,8 @@ void RunAndWaitTest::noteAndCreepFollowTheTicks() {
         }
     };
     const int result = RunAndWait(
-        kSh, {"-c", QStringLiteral("while [ ! -e '%1' ]; do sleep 0.005; done; exit 7").arg(release)},
+        kSh,
+        {"-c", QStringLiteral("while [ ! -e '%1' ]; do sleep 0.005; done; exit 7").arg(release)},
         &bar, "Processing: a.ogg", 25, 4, 1);
     QCOMPARE(result, 7);
     QVERIFY(bar.texts.size() >= 257);
@@ -140,11 +140,11 @@ void RunAndWaitTest::eventsRunWhileWaiting() {
         ran = true;
         writeFile(release, {});
     });
-    QCOMPARE(RunAndWait(kSh,
-                        {"-c", QStringLiteral("while [ ! -e '%1' ]; do sleep 0.005; done")
-                                   .arg(release)},
-                        nullptr, {}, 0, 1),
-             0);
+    QCOMPARE(
+        RunAndWait(kSh,
+                   {"-c", QStringLiteral("while [ ! -e '%1' ]; do sleep 0.005; done").arg(release)},
+                   nullptr, {}, 0, 1),
+        0);
     QVERIFY(ran);
 }
 
