@@ -247,9 +247,14 @@ void ConversionRunTest::waitNoteAndCreepOnTheBar() {
         return true;
     });
     QVERIFY2(noteSeen.startsWith("Processing: 1.ogg, Please wait.. "), qPrintable(noteSeen));
-    // File 1 of 4 starts at 25 and creeps by 2 at ticks 50, 200 and 350; then the next files.
+    // File 1 of 4 starts at 25 and creeps by 2 at ticks 50, 200, 350 (and on, should the
+    // converter take a while to notice it may go); then the next file starts at 50.
     QCOMPARE(values.mid(0, 3), (QList<int>{25, 27, 29}));
-    QCOMPARE(values.mid(3, 1), (QList<int>{50}));
+    const qsizetype next = values.indexOf(50);
+    QVERIFY(next >= 3);
+    for (qsizetype i = 1; i < next; ++i) {
+        QCOMPARE(values[i], values[i - 1] + 2);
+    }
     QCOMPARE(values.last(), 0);
     QCOMPARE(bar()->caption(), QStringLiteral("Progress Bar"));
 }
