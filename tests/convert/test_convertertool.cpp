@@ -22,7 +22,6 @@ class ConverterToolTest : public QObject {
 void ConverterToolTest::addressWidth() {
     const QString width = GetAddressWidth();
     QVERIFY(width == "64" || width == "32");
-    QCOMPARE(width, QString::number(QT_POINTER_SIZE * 8));  // our build matches the system
 }
 
 void ConverterToolTest::choice() {
