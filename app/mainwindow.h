@@ -71,6 +71,11 @@ class MainWindow : public QWidget {
     // --- conversion ---
     void PushButton2_Click();
     void PushButton7_Click();
+    // True from the start of a conversion run to its end; a second start is ignored meanwhile.
+    bool isConverting() const { return m_isConverting; }
+    // How often the progress bar's wait note counts while the converter runs (100 ms; tests
+    // shorten it).
+    void setWaitTick(int milliseconds) { m_waitTickMs = milliseconds; }
 
     // --- filling and emptying the queue ---
     void PushButton1_Click();
@@ -146,6 +151,9 @@ class MainWindow : public QWidget {
     QRadioButton* Option2 = nullptr;
 
     // --- conversion state ---
+    friend class WindowConversionHost;
+    bool m_isConverting = false;
+    int m_waitTickMs = 100;
 
     // --- queue state ---
     void removeSelectedEntry();

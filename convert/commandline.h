@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/paths.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace lorvane {
+
+// The tool path between double quotes.
+QString ComposeToolCommand(const QString& toolPath);
+
+// -i "source" -acodec codec "output", the paths quoted as they are, without escaping. This is
+// the text form of a conversion, the way it has always been written out; the tool itself is
+// started with ToolArguments, never by handing this text to a shell or splitting it again.
+QString ComposeArguments(const QString& source, const QString& codec, const QString& output);
+
+// The tool command, one space, and the arguments.
+QString ComposeCommandLine(const QString& toolPath, const QString& source, const QString& codec,
+                           const QString& output);
+
+// The argument vector the tool is started with: the same request as ComposeArguments, with
+// every path handed over as a "file:" address so no name (one beginning with "-", or one
+// that looks like "proto:...") can be taken for an option or another protocol, and
+// -nostdin so FFmpeg never reads the keyboard nor asks a question.
+QStringList ToolArguments(const QString& source, const QString& codec, const QString& output);
+
+// One start of the tool: the command line as text, and what is actually started.
+struct ToolCall {
+    QString commandLine;
+    QString program;
+    QStringList arguments;
+};
+ToolCall ComposeToolCall(const QString& toolPath, const QString& source, const QString& codec,
+                         const QString& output);
+
+// Where the result of one source goes. With "save to this folder" on: the folder text, a
+// separator and the source's name with ".wav" for its last extension; with "save in folder of
+// original file" on: the same beside the source; with neither: the folder text itself. The
+// joins are collapsed (doubled separators removed).
+QString OutputPathFor(const QString& source, const QString& folderText, bool saveToFolder,
+                      bool saveBesideSource, PathStyle style = PathStyle::native());
+
+// The message that ends a run: "Done." when every file was converted, otherwise "Done.", an
+// empty line, how many could not be converted, and which (the first ten, then how many more).
+QString ClosingMessage(const QStringList& notConverted);
+
+}  // namespace lorvane

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace lorvane {
+
+// "64" on a 64-bit system, "32" otherwise.
+QString GetAddressWidth();
+
+// The environment variable that names the converter to use instead of "ffmpeg" on PATH.
+inline const char* converterVariable() {
+    return "LORVANE_FFMPEG";
+}
+
+// The converter the program would use: the program named by LORVANE_FFMPEG (looked up on
+// PATH when it is a bare name), otherwise "ffmpeg" on PATH. The same for either address
+// width: the distribution's FFmpeg matches its system. Gives the absolute path, or the
+// empty text when nothing was found.
+QString ChooseConverterTool(const QString& addressWidth);
+
+// What one of FFmpeg's listings (-encoders, -decoders, -muxers) offers: the names below the
+// dashed line, each with its flag letters. A muxer line may name several formats at once.
+struct ToolListing {
+    QStringList names;
+    QStringList flags;  // parallel to names
+    bool has(const QString& name, QChar flag) const;
+};
+ToolListing ParseToolListing(const QString& text);
+
+// The six PCM encoders, the Vorbis decoder and the WAV muxer every run relies on; a
+// description of each one the listings lack.
+QStringList MissingCapabilities(const ToolListing& encoders, const ToolListing& decoders,
+                                const ToolListing& muxers);
+
+// Whether a converter can do the program's work, and if not, what the user should read.
+struct ToolCheck {
+    QString program;  // absolute path of the chosen tool, empty when none was found
+    QString problem;  // empty when the tool is usable
+    bool usable() const { return problem.isEmpty(); }
+};
+
+// Checks the chosen tool (the result of ChooseConverterTool): it must be an executable file,
+// and offer what MissingCapabilities asks. Asking the tool takes three short runs of it, so
+// the answer is remembered for the rest of the program's run (as long as the file is not
+// replaced); the existence test is made every time.
+ToolCheck CheckConverterTool(const QString& program);
+
+}  // namespace lorvane

@@ -1,0 +1,145 @@
+#pragma once
+
+// Helpers for the conversion tests: OGG files made by the real FFmpeg, a stand-in converter
+// that can be held until a test lets it go, and environment changes undone at scope end.
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+
+#include <optional>
+
+namespace lorvane::test {
+
+inline QString realFfmpeg() {
+    return QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
+}
+
+// A sine (amplitude 1/8, FFmpeg's default) encoded with libvorbis.
+inline bool makeOgg(const QString& path, int rate, int channels, double seconds = 1.0,
+                    int frequency = 440) {
+    QProcess p;
+    p.setStandardInputFile(QProcess::nullDevice());
+    p.start(realFfmpeg(), {QStringLiteral("-nostdin"), QStringLiteral("-v"),
+                           QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-f"),
+                           QStringLiteral("lavfi"), QStringLiteral("-i"),
+                           QStringLiteral("sine=frequency=%1:sample_rate=%2:duration=%3")
+                               .arg(frequency)
+                               .arg(rate)
+                               .arg(seconds),
+                           QStringLiteral("-ac"), QString::number(channels), QStringLiteral("-c:a"),
+                           QStringLiteral("libvorbis"), QStringLiteral("file:") + path});
+    return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+inline QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Sets (or with no value, removes) an environment variable until the end of the scope.
+class EnvChange {
+  public:
+    EnvChange(const char* name, const std::optional<QByteArray>& value) : m_name(name) {
+        if (qEnvironmentVariableIsSet(name)) {
+            m_old = qgetenv(name);
+        }
+        if (value) {
+            qputenv(name, *value);
+        } else {
+            qunsetenv(name);
+        }
+    }
+    ~EnvChange() {
+        if (m_old) {
+            qputenv(m_name, *m_old);
+        } else {
+            qunsetenv(m_name);
+        }
+    }
+    EnvChange(const EnvChange&) = delete;
+    EnvChange& operator=(const EnvChange&) = delete;
+
+  private:
+    const char* m_name;
+    std::optional<QByteArray> m_old;
+};
+
+// A converter script that forwards to the real FFmpeg. Each conversion call n records its
+// arguments (NUL-separated) in args-n and leaves started-n; while "hold" exists it waits for
+// release-n before converting; finished-n marks its end. The capability listings go straight
+// to FFmpeg, or come from listing files when the test provides them.
+class FakeTool {
+  public:
+    explicit FakeTool(const QString& folder) : m_dir(folder) {
+        QDir().mkpath(folder);
+        const QString script =
+            QStringLiteral(
+                "#!/bin/sh\n"
+                "dir='%1'\n"
+                "if [ \"$1\" = -hide_banner ]; then\n"
+                "  name=${2#-}\n"
+                "  if [ -e \"$dir/listing-$name\" ]; then cat \"$dir/listing-$name\"; exit 0; fi\n"
+                "  exec '%2' \"$@\"\n"
+                "fi\n"
+                "n=$(( $(cat \"$dir/count\" 2>/dev/null || echo 0) + 1 ))\n"
+                "echo $n > \"$dir/count\"\n"
+                "printf '%s\\0' \"$@\" > \"$dir/args-$n\"\n"
+                ": > \"$dir/started-$n\"\n"
+                "if [ -e \"$dir/hold\" ]; then\n"
+                "  while [ ! -e \"$dir/release-$n\" ]; do sleep 0.005; done\n"
+                "fi\n"
+                "'%2' \"$@\"\n"
+                "rc=$?\n"
+                ": > \"$dir/finished-$n\"\n"
+                "exit $rc\n")
+                .arg(folder, realFfmpeg());
+        writeFile(path(), script.toUtf8());
+        QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                          QFileDevice::ExeOther | QFileDevice::ReadGroup |
+                                          QFileDevice::ExeGroup);
+    }
+
+    QString path() const { return m_dir + QStringLiteral("/ffmpeg-stand-in"); }
+    QString file(const QString& name) const { return m_dir + QLatin1Char('/') + name; }
+    void hold() { writeFile(file(QStringLiteral("hold")), {}); }
+    void release(int n) { writeFile(file(QStringLiteral("release-%1").arg(n)), {}); }
+    bool started(int n) const {
+        return QFileInfo::exists(file(QStringLiteral("started-%1").arg(n)));
+    }
+    bool finished(int n) const {
+        return QFileInfo::exists(file(QStringLiteral("finished-%1").arg(n)));
+    }
+    int calls() const { return readFile(file(QStringLiteral("count"))).trimmed().toInt(); }
+    QStringList arguments(int n) const {
+        QByteArray raw = readFile(file(QStringLiteral("args-%1").arg(n)));
+        QStringList out;
+        for (const QByteArray& part : raw.split('\0')) {
+            out.append(QString::fromUtf8(part));
+        }
+        out.removeLast();  // after the last NUL
+        return out;
+    }
+    // Replaces one capability listing (encoders, decoders, muxers) with the given text.
+    void setListing(const QString& name, const QString& text) {
+        writeFile(file(QStringLiteral("listing-") + name), text.toUtf8());
+    }
+
+  private:
+    QString m_dir;
+};
+
+}  // namespace lorvane::test

@@ -1,0 +1,192 @@
+// Files FFmpeg cannot convert and names a shell would mangle, with the real FFmpeg: nothing
+// crashes, no source is touched, the other results are whole, and the closing message names
+// exactly the files that were not converted.
+#include "convert/convertsupport.h"
+#include "filelist/filelistmodel.h"
+#include "support/windowfixture.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace lorvane;
+using namespace lorvane::test;
+
+namespace {
+
+QString notConverted(const QStringList& paths) {
+    return QStringLiteral("Done.\n\n%1 file%2 could not be converted:\n")
+               .arg(paths.size())
+               .arg(paths.size() == 1 ? "" : "s") +
+           paths.join('\n');
+}
+
+bool looksLikeWav(const QString& path) {
+    const QByteArray head = readFile(path).left(12);
+    return head.startsWith("RIFF") && head.mid(8, 4) == "WAVE" && QFileInfo(path).size() > 44;
+}
+
+}  // namespace
+
+class ConversionBadInputTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void cleanupTestCase() { m_tool.reset(); }
+    void unconvertibleFilesAreListed();
+    void everyNameReachesFfmpegIntact();
+    void relativeNamesAreNotOptions();
+    void sourcesAreNeverLost();
+
+  private:
+    std::unique_ptr<EnvChange> m_tool;
+    QTemporaryDir m_samples;
+    QString mono() const { return m_samples.filePath("mono.ogg"); }
+    QString stereo() const { return m_samples.filePath("stereo.ogg"); }
+};
+
+void ConversionBadInputTest::initTestCase() {
+    m_tool = std::make_unique<EnvChange>("LORVANE_FFMPEG", std::nullopt);
+    QVERIFY(makeOgg(mono(), 8000, 1, 0.2));
+    QVERIFY(makeOgg(stereo(), 8000, 2, 0.2));
+}
+
+void ConversionBadInputTest::unconvertibleFilesAreListed() {
+    WindowFixture fx;
+    auto window = fx.loadedWindow();
+    const QString in = fx.dir.filePath("in") + "/";
+    QDir().mkpath(in + "folder.ogg");
+    QVERIFY(QFile::copy(mono(), in + "good1.ogg"));
+    QVERIFY(QFile::copy(mono(), in + "good2.ogg"));
+    QByteArray corrupt = readFile(mono());
+    corrupt.truncate(200);  // the headers begun, the stream cut off
+    corrupt.append(QByteArray(300, '\x5a'));
+    QVERIFY(writeFile(in + "corrupt.ogg", corrupt));
+    QVERIFY(writeFile(in + "empty.ogg", {}));
+    QVERIFY(writeFile(in + "corrupt.wav", "result of an earlier run"));
+
+    const QStringList queue = {in + "good1.ogg",   in + "corrupt.ogg", in + "empty.ogg",
+                               in + "missing.ogg", in + "folder.ogg",  in + "good2.ogg"};
+    QHash<QString, QByteArray> before;
+    for (const QString& path : queue) {
+        before.insert(path, readFile(path));
+    }
+    window->fileList().addEntries(queue);
+    window->findChild<QRadioButton*>("Option2")->setChecked(true);
+    window->PushButton2_Click();
+
+    QCOMPARE(fx.dialogs.messages(),
+             QStringList{notConverted(
+                 {in + "corrupt.ogg", in + "empty.ogg", in + "missing.ogg", in + "folder.ogg"})});
+    QVERIFY(looksLikeWav(in + "good1.wav"));
+    QVERIFY(looksLikeWav(in + "good2.wav"));
+    // No half-written file passes for a result.
+    for (const char* name : {"corrupt.wav", "empty.wav", "missing.wav", "folder.wav"}) {
+        QVERIFY2(!QFileInfo::exists(in + name), name);
+    }
+    for (const QString& path : queue) {
+        QCOMPARE(readFile(path), before.value(path));
+    }
+    QVERIFY(QFileInfo(in + "folder.ogg").isDir());
+    QCOMPARE(window->pointerKind(), 0);
+}
+
+void ConversionBadInputTest::everyNameReachesFfmpegIntact() {
+    WindowFixture fx;
+    auto window = fx.loadedWindow();
+    const QString in = fx.dir.filePath("in") + "/";
+    const QString out = fx.dir.filePath("out") + "/";
+    QDir().mkpath(in);
+    QDir().mkpath(out);
+    const QStringList names = {R"(it's "quoted".ogg)",
+                               "  blanks  around .ogg",
+                               "-dash.ogg",
+                               "-y",
+                               "--.ogg",
+                               QString::fromUtf8("Ünïcødé ♫ 音楽.ogg"),
+                               "$HOME $(id).ogg",
+                               "`touch pwned`.ogg",
+                               "new\nline.ogg",
+                               "semi;colon|pipe&.ogg",
+                               "http:like.ogg",
+                               "percent %d %s.ogg"};
+    for (const QString& name : names) {
+        QVERIFY2(QFile::copy(mono(), in + name), qPrintable(name));
+        window->fileList().AddListEntry(in + name);
+    }
+    window->findChild<QLineEdit*>("Text1")->setText(out);
+    window->PushButton2_Click();
+
+    QCOMPARE(fx.dialogs.messages(), QStringList{"Done."});
+    for (const QString& name : names) {
+        const QString wav = out + (name == "-y" ? name : name.chopped(4)) + ".wav";
+        QVERIFY2(looksLikeWav(wav), qPrintable(wav));
+        QCOMPARE(readFile(in + name), readFile(mono()));
+    }
+    // Exactly one result per name, and nothing any shell would have made.
+    QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden).size(), names.size());
+    QVERIFY(!QFileInfo::exists(QDir::current().filePath("pwned")));
+}
+
+void ConversionBadInputTest::relativeNamesAreNotOptions() {
+    // Names typed as relative paths put a leading "-" or a "word:" first on FFmpeg's line.
+    WindowFixture fx;
+    auto window = fx.loadedWindow();
+    const QString in = fx.dir.filePath("in") + "/";
+    QDir().mkpath(in + "-out");
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(in);
+    const QStringList names = {"-dash.ogg", "http:like.ogg", "pipe:1.ogg"};
+    for (const QString& name : names) {
+        QVERIFY(QFile::copy(mono(), in + name));
+        window->fileList().AddListEntry(name);
+    }
+    window->findChild<QLineEdit*>("Text1")->setText("-out");
+    window->PushButton2_Click();
+    QDir::setCurrent(before);
+    QCOMPARE(fx.dialogs.messages(), QStringList{"Done."});
+    for (const QString& name : names) {
+        QVERIFY2(looksLikeWav(in + "-out/" + name.chopped(4) + ".wav"), qPrintable(name));
+    }
+}
+
+void ConversionBadInputTest::sourcesAreNeverLost() {
+    WindowFixture fx;
+    auto window = fx.loadedWindow();
+    const QString root = fx.dir.path() + "/";
+    for (const char* folder : {"a", "b", "out", "w"}) {
+        QDir().mkpath(root + folder);
+    }
+    QVERIFY(QFile::copy(mono(), root + "a/song.ogg"));
+    QVERIFY(QFile::copy(stereo(), root + "b/song.ogg"));
+    QVERIFY(QFile::copy(mono(), root + "a/twice.ogg"));
+    // A WAV queued as a source: its own result would be itself.
+    const QByteArray wavBytes = "RIFF a wav queued as a source";
+    QVERIFY(writeFile(root + "out/self.wav", wavBytes));
+    // A queued source that another entry's result would replace.
+    const QByteArray otherBytes = "RIFF another queued source";
+    QVERIFY(writeFile(root + "out/twice.wav", otherBytes));
+    QVERIFY(QFile::copy(mono(), root + "w/twice.ogg"));
+
+    window->fileList().addEntries({root + "a/song.ogg", root + "b/song.ogg", root + "out/self.wav",
+                                   root + "a/twice.ogg", root + "out/twice.wav",
+                                   root + "a/song.ogg"});
+    window->findChild<QLineEdit*>("Text1")->setText(root + "out");
+    window->PushButton2_Click();
+
+    // b/song.ogg would overwrite a/song.ogg's result; self.wav and a/twice.ogg would destroy
+    // queued sources; out/twice.wav is not audio FFmpeg can read. a/song.ogg queued twice
+    // converts twice.
+    QCOMPARE(fx.dialogs.messages(),
+             QStringList{notConverted({root + "b/song.ogg", root + "out/self.wav",
+                                       root + "a/twice.ogg", root + "out/twice.wav"})});
+    QCOMPARE(readFile(root + "out/self.wav"), wavBytes);
+    QCOMPARE(readFile(root + "out/twice.wav"), otherBytes);
+    const QByteArray result = readFile(root + "out/song.wav");
+    QVERIFY(looksLikeWav(root + "out/song.wav"));
+    QCOMPARE(result.at(22), '\x01');  // one channel: a's mono, not b's stereo
+    QCOMPARE(readFile(root + "b/song.ogg"), readFile(stereo()));
+}
+
+QTEST_MAIN(ConversionBadInputTest)
+#include "test_conversion_badinput.moc"

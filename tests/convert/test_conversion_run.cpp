@@ -1,0 +1,397 @@
+// "Start Converting" on the window: its messages and their order, where results go, what the
+// bar shows, what the user can and cannot do while it waits, and the refusal without a
+// usable converter. The converter is a stand-in that forwards to the real FFmpeg and can be
+// held until the test has looked at the window.
+#include "app/textprogressbar.h"
+#include "convert/convertsupport.h"
+#include "filelist/filelistmodel.h"
+#include "support/windowfixture.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace lorvane;
+using namespace lorvane::test;
+
+namespace {
+
+struct Seen {
+    double value = -1;
+    QString caption;
+    bool busy = false;
+    bool converting = false;
+};
+
+}  // namespace
+
+class ConversionRunTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+    void messagesBeforeAnyWork_data();
+    void messagesBeforeAnyWork();
+    void besideSourceNeedsNoFolder();
+    void outputGoesWhereTheOptionsSay_data();
+    void outputGoesWhereTheOptionsSay();
+    void progressPerFile();
+    void waitNoteAndCreepOnTheBar();
+    void whileWaiting();
+    void entriesRemovedWhileWaitingEndTheRun();
+    void noUsableConverterTouchesNothing_data();
+    void noUsableConverterTouchesNothing();
+    void browseForOutputFolder_data();
+    void browseForOutputFolder();
+
+  private:
+    // Clicks "Start Converting" and answers each converter start: once `release` says so for
+    // start n, the stand-in goes on converting.
+    void run(const std::function<bool(int)>& release);
+    QString makeSource(const QString& relative);
+    template <typename T>
+    T* control(const char* name) {
+        return m_window->findChild<T*>(QLatin1String(name));
+    }
+    TextProgressBar* bar() { return control<TextProgressBar>("ProgressBar1"); }
+
+    std::unique_ptr<WindowFixture> m_fx;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<FakeTool> m_fake;
+    std::unique_ptr<EnvChange> m_toolVariable;
+    QString m_sample;  // a short OGG made once
+};
+
+void ConversionRunTest::init() {
+    m_fx = std::make_unique<WindowFixture>();
+    m_window = m_fx->loadedWindow();
+    m_fake = std::make_unique<FakeTool>(m_fx->dir.filePath("tool"));
+    m_toolVariable = std::make_unique<EnvChange>("LORVANE_FFMPEG", m_fake->path().toUtf8());
+    m_sample = m_fx->dir.filePath("sample.ogg");
+    QVERIFY(makeOgg(m_sample, 8000, 1, 0.2));
+}
+
+void ConversionRunTest::cleanup() {
+    m_toolVariable.reset();
+    m_window.reset();
+    m_fake.reset();
+    m_fx.reset();
+}
+
+QString ConversionRunTest::makeSource(const QString& relative) {
+    const QString path = m_fx->dir.filePath(relative);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile::copy(m_sample, path);
+    return path;
+}
+
+void ConversionRunTest::run(const std::function<bool(int)>& release) {
+    m_fake->hold();
+    int current = 1;
+    QTimer poll;
+    poll.setInterval(2);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        if (m_fake->started(current) && release(current)) {
+            m_fake->release(current);
+            ++current;
+        }
+    });
+    poll.start();
+    m_window->PushButton2_Click();
+    poll.stop();
+}
+
+void ConversionRunTest::messagesBeforeAnyWork_data() {
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty list, list tested first") << 0 << "/no/such/folder/"
+                                                   << "No files added.";
+    QTest::newRow("missing folder") << 1 << "/no/such/folder/"
+                                    << "Folder does not exist. Please select another folder.";
+    QTest::newRow("folder text names a file")
+        << 1 << "<file>"
+        << "Folder does not exist. Please select another folder.";
+    QTest::newRow("empty folder text") << 1 << ""
+                                       << "Folder does not exist. Please select another folder.";
+}
+
+void ConversionRunTest::messagesBeforeAnyWork() {
+    QFETCH(int, entries);
+    QFETCH(QString, folder);
+    QFETCH(QString, message);
+    for (int i = 0; i < entries; ++i) {
+        m_window->fileList().AddListEntry(makeSource(QStringLiteral("in/%1.ogg").arg(i)));
+    }
+    control<QLineEdit>("Text1")->setText(folder == "<file>" ? m_sample : folder);
+    m_window->PushButton2_Click();
+    const auto calls = m_fx->dialogs.callsOf("message");
+    QCOMPARE(calls.size(), 1);
+    QCOMPARE(calls[0].text, message);
+    QCOMPARE(calls[0].style, 0);
+    QCOMPARE(calls[0].title, m_window->appTitle());
+    QCOMPARE(m_fake->calls(), 0);
+    QCOMPARE(m_window->pointerKind(), 0);
+    QVERIFY(!m_window->isConverting());
+    QCOMPARE(bar()->caption(), QStringLiteral("Progress Bar"));
+}
+
+void ConversionRunTest::besideSourceNeedsNoFolder() {
+    const QString source = makeSource("in/song.ogg");
+    m_window->fileList().AddListEntry(source);
+    control<QRadioButton>("Option2")->setChecked(true);
+    control<QLineEdit>("Text1")->setText(QString());
+    m_window->PushButton2_Click();
+    QCOMPARE(m_fx->dialogs.messages(), QStringList{"Done."});
+    QVERIFY(QFileInfo(m_fx->dir.filePath("in/song.wav")).size() > 44);
+    QCOMPARE(readFile(source), readFile(m_sample));
+}
+
+void ConversionRunTest::outputGoesWhereTheOptionsSay_data() {
+    QTest::addColumn<int>("option");  // 1, 2, or 0 for neither
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("to folder, with separator") << 1 << "out/"
+                                               << "out/song.wav";
+    QTest::newRow("to folder, without") << 1 << "out"
+                                        << "out/song.wav";
+    // One pass of the collapse: three separators become two, which POSIX reads as one.
+    QTest::newRow("to folder, doubled") << 1 << "out//"
+                                        << "out//song.wav";
+    QTest::newRow("beside source") << 2 << "out/"
+                                   << "in/song.wav";
+    QTest::newRow("neither: the folder itself") << 0 << "out/"
+                                                << "out/";
+}
+
+void ConversionRunTest::outputGoesWhereTheOptionsSay() {
+    QFETCH(int, option);
+    QFETCH(QString, folder);
+    QFETCH(QString, output);
+    const QString root = m_fx->dir.path() + "/";
+    QDir().mkpath(root + "out");
+    const QString source = makeSource("in/song.ogg");
+    m_window->fileList().AddListEntry(source);
+    control<QLineEdit>("Text1")->setText(root + folder);
+    if (option == 2) {
+        control<QRadioButton>("Option2")->setChecked(true);
+    } else if (option == 0) {
+        for (const char* name : {"Option1", "Option2"}) {
+            auto* button = control<QRadioButton>(name);
+            button->setAutoExclusive(false);
+            button->setChecked(false);
+        }
+    }
+    m_window->PushButton2_Click();
+    QCOMPARE(m_fake->calls(), 1);
+    QCOMPARE(m_fake->arguments(1), (QStringList{"-nostdin", "-i", "file:" + source, "-acodec",
+                                                "pcm_u8", "file:" + root + output}));
+    if (option == 0) {
+        // FFmpeg cannot write a folder: the file is reported, the folder stays.
+        QCOMPARE(m_fx->dialogs.messages(),
+                 QStringList{"Done.\n\n1 file could not be converted:\n" + source});
+        QVERIFY(QFileInfo(root + "out").isDir());
+    } else {
+        QCOMPARE(m_fx->dialogs.messages(), QStringList{"Done."});
+        QVERIFY(QFileInfo(root + output).size() > 44);
+    }
+}
+
+void ConversionRunTest::progressPerFile() {
+    for (int i = 1; i <= 4; ++i) {
+        m_window->fileList().AddListEntry(makeSource(QStringLiteral("in/%1.ogg").arg(i)));
+    }
+    control<QRadioButton>("Option2")->setChecked(true);
+    QList<Seen> seen;
+    run([&](int) {
+        seen.append({bar()->preciseValue(), bar()->caption(), m_window->isBusy(),
+                     m_window->isConverting()});
+        return true;
+    });
+    QCOMPARE(seen.size(), 4);
+    for (int i = 1; i <= 4; ++i) {
+        QCOMPARE(seen[i - 1].value, 25.0 * i);
+        QCOMPARE(seen[i - 1].caption, QStringLiteral("Processing: %1.ogg").arg(i));
+        QVERIFY(seen[i - 1].busy);
+        QVERIFY(seen[i - 1].converting);
+    }
+    QCOMPARE(bar()->preciseValue(), 0.0);
+    QCOMPARE(bar()->caption(), QStringLiteral("Progress Bar"));
+    QCOMPARE(m_window->pointerKind(), 0);
+    QVERIFY(!m_window->isConverting());
+    QCOMPARE(m_fx->dialogs.messages(), QStringList{"Done."});
+}
+
+void ConversionRunTest::waitNoteAndCreepOnTheBar() {
+    for (int i = 1; i <= 4; ++i) {
+        m_window->fileList().AddListEntry(makeSource(QStringLiteral("in/%1.ogg").arg(i)));
+    }
+    control<QRadioButton>("Option2")->setChecked(true);
+    m_window->setWaitTick(1);
+    QList<int> values;
+    connect(bar(), &QProgressBar::valueChanged, this, [&](int v) { values.append(v); });
+    QString noteSeen;
+    run([&](int n) {
+        if (n > 1) {
+            return true;
+        }
+        const QString caption = bar()->caption();
+        // Past the third creep (tick 350) the first file may go.
+        const qsizetype at = caption.lastIndexOf(QLatin1String(".. "));
+        if (at < 0 || caption.mid(at + 3).toInt() < 301) {
+            return false;
+        }
+        noteSeen = caption;
+        return true;
+    });
+    QVERIFY2(noteSeen.startsWith("Processing: 1.ogg, Please wait.. "), qPrintable(noteSeen));
+    // File 1 of 4 starts at 25 and creeps by 2 at ticks 50, 200, 350 (and on, should the
+    // converter take a while to notice it may go); then the next file starts at 50.
+    QCOMPARE(values.mid(0, 3), (QList<int>{25, 27, 29}));
+    const qsizetype next = values.indexOf(50);
+    QVERIFY(next >= 3);
+    for (qsizetype i = 1; i < next; ++i) {
+        QCOMPARE(values[i], values[i - 1] + 2);
+    }
+    QCOMPARE(values.last(), 0);
+    QCOMPARE(bar()->caption(), QStringLiteral("Progress Bar"));
+}
+
+void ConversionRunTest::whileWaiting() {
+    const QString a = makeSource("in/a.ogg");
+    const QString b = makeSource("in/b.ogg");
+    m_window->fileList().addEntries({a, b});
+    control<QRadioButton>("Option2")->setChecked(true);
+    bool quietSecondStart = false;
+    bool busy = false;
+    int countAfterClear = -1;
+    run([&](int n) {
+        if (n == 1) {
+            // A second start is ignored, silently.
+            m_window->PushButton2_Click();
+            quietSecondStart = m_fx->dialogs.calls.isEmpty() && m_window->isConverting();
+            // Clear List (and Delete) look at the busy pointer and leave the list alone.
+            busy = m_window->isBusy();
+            m_window->PushButton4_Click();
+            countAfterClear = m_window->fileList().count();
+            // A format chosen now applies from the next file on.
+            control<QComboBox>("Combo1")->setCurrentIndex(5);
+            // Entries added now lie beyond this run.
+            m_window->fileList().AddListEntry(makeSource("in/late.ogg"));
+        }
+        return true;
+    });
+    QVERIFY(quietSecondStart);
+    QVERIFY(busy);
+    QCOMPARE(countAfterClear, 2);
+    QCOMPARE(m_fake->calls(), 2);
+    QCOMPARE(m_fake->arguments(1).at(4), QStringLiteral("pcm_u8"));
+    QCOMPARE(m_fake->arguments(2).at(4), QStringLiteral("pcm_f64le"));
+    QCOMPARE(m_fx->dialogs.messages(), QStringList{"Done."});
+    QVERIFY(!QFileInfo::exists(m_fx->dir.filePath("in/late.wav")));
+}
+
+void ConversionRunTest::entriesRemovedWhileWaitingEndTheRun() {
+    for (int i = 1; i <= 3; ++i) {
+        m_window->fileList().AddListEntry(makeSource(QStringLiteral("in/%1.ogg").arg(i)));
+    }
+    control<QRadioButton>("Option2")->setChecked(true);
+    run([&](int n) {
+        if (n == 1) {
+            // Possible when something else has set the pointer back meanwhile.
+            m_window->fileList().removeEntry(3);
+            m_window->fileList().removeEntry(2);
+        }
+        return true;
+    });
+    QCOMPARE(m_fake->calls(), 1);
+    QCOMPARE(m_fx->dialogs.messages(), QStringList{"Done."});
+}
+
+void ConversionRunTest::noUsableConverterTouchesNothing_data() {
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("no FFmpeg anywhere") << "none"
+                                        << "FFmpeg, which does the conversion, was not found.";
+    QTest::newRow("named converter missing") << "missing"
+                                             << "was not found";
+    QTest::newRow("named converter lacks an encoder") << "incomplete"
+                                                      << "pcm_s24le";
+}
+
+void ConversionRunTest::noUsableConverterTouchesNothing() {
+    QFETCH(QString, situation);
+    QFETCH(QString, says);
+    const QString source = makeSource("in/a.ogg");
+    const QString old = m_fx->dir.filePath("in/a.wav");
+    QVERIFY(writeFile(old, "an older result"));
+    m_window->fileList().AddListEntry(source);
+    control<QRadioButton>("Option2")->setChecked(true);
+
+    std::unique_ptr<EnvChange> variable;
+    std::unique_ptr<EnvChange> path;
+    if (situation == "none") {
+        variable = std::make_unique<EnvChange>("LORVANE_FFMPEG", std::nullopt);
+        path = std::make_unique<EnvChange>("PATH", m_fx->dir.filePath("in").toUtf8());
+    } else if (situation == "missing") {
+        variable =
+            std::make_unique<EnvChange>("LORVANE_FFMPEG", m_fx->dir.filePath("nothing").toUtf8());
+    } else {
+        m_fake->setListing("encoders", "--\n A pcm_u8 x\n A pcm_s16le x\n A pcm_mulaw x\n");
+    }
+    m_window->PushButton2_Click();
+
+    const QStringList messages = m_fx->dialogs.messages();
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages[0].contains(says), qPrintable(messages[0]));
+    QVERIFY(messages[0].contains("sudo apt install ffmpeg"));
+    QVERIFY(!messages[0].startsWith("Done."));
+    QCOMPARE(m_fx->dialogs.callsOf("message")[0].title, m_window->appTitle());
+    QCOMPARE(readFile(old), QByteArray("an older result"));
+    QCOMPARE(m_fake->calls(), 0);
+    QCOMPARE(m_window->pointerKind(), 0);
+    QCOMPARE(bar()->caption(), QStringLiteral("Progress Bar"));
+    QCOMPARE(bar()->preciseValue(), 0.0);
+    QVERIFY(!m_window->isConverting());
+}
+
+void ConversionRunTest::browseForOutputFolder_data() {
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("a folder") << "/home/u/Music"
+                              << "/home/u/Music/";
+    QTest::newRow("the root") << "/"
+                              << "/";
+    QTest::newRow("cancelled") << ""
+                               << "<unchanged>";
+}
+
+void ConversionRunTest::browseForOutputFolder() {
+    QFETCH(QString, chosen);
+    QFETCH(QString, field);
+    auto* text1 = control<QLineEdit>("Text1");
+    text1->setText("/before/");
+    m_fx->settings->WriteSetting("LastFolderDot", "/last/pick");
+    m_fx->dialogs.folderAnswers.enqueue(chosen);
+    m_window->PushButton7_Click();
+
+    const auto calls = m_fx->dialogs.callsOf("folder");
+    QCOMPARE(calls.size(), 1);
+    QCOMPARE(calls[0].title, QStringLiteral("Please select folder:"));
+    QCOMPARE(calls[0].preset, QStringLiteral("/last/pick"));
+    if (chosen.isEmpty()) {
+        QCOMPARE(text1->text(), QStringLiteral("/before/"));
+        QCOMPARE(m_fx->setting("LastFolderDot"), QStringLiteral("/last/pick"));
+        QCOMPARE(m_fx->setting("Output Folder"), QStringLiteral("/before/"));
+    } else {
+        QCOMPARE(text1->text(), field);
+        QCOMPARE(m_fx->setting("LastFolderDot"), chosen);
+        QCOMPARE(m_fx->setting("Output Folder"), field);
+    }
+    QVERIFY(m_fx->dialogs.callsOf("message").isEmpty());
+}
+
+QTEST_MAIN(ConversionRunTest)
+#include "test_conversion_run.moc"

@@ -1,0 +1,131 @@
+// Finding the converter and checking that it can do the work.
+#include "convert/convertertool.h"
+#include "convert/convertsupport.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lorvane;
+using namespace lorvane::test;
+
+class ConverterToolTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void addressWidth();
+    void choice();
+    void nothingUsableSaysHowToFix();
+    void realFfmpegIsUsable();
+    void incompleteToolIsRefusedByName();
+    void answerIsRemembered();
+};
+
+void ConverterToolTest::addressWidth() {
+    const QString width = GetAddressWidth();
+    QVERIFY(width == "64" || width == "32");
+}
+
+void ConverterToolTest::choice() {
+    QTemporaryDir dir;
+    FakeTool fake(dir.filePath("tool"));
+    {
+        EnvChange unset("LORVANE_FFMPEG", std::nullopt);
+        QCOMPARE(ChooseConverterTool("64"), realFfmpeg());
+        QCOMPARE(ChooseConverterTool("32"), realFfmpeg());
+    }
+    {
+        EnvChange named("LORVANE_FFMPEG", fake.path().toUtf8());
+        QCOMPARE(ChooseConverterTool("64"), fake.path());
+    }
+    {
+        EnvChange empty("LORVANE_FFMPEG", QByteArray());
+        QCOMPARE(ChooseConverterTool("64"), realFfmpeg());
+    }
+    {
+        // A bare name is looked up on PATH, a relative path is taken from the current folder.
+        EnvChange path("PATH", dir.filePath("tool").toUtf8());
+        EnvChange named("LORVANE_FFMPEG", "ffmpeg-stand-in");
+        QCOMPARE(ChooseConverterTool("64"), fake.path());
+        EnvChange unknown("LORVANE_FFMPEG", "no-such-converter");
+        QCOMPARE(ChooseConverterTool("64"), QString());
+        EnvChange relative("LORVANE_FFMPEG", "sub/ff");
+        QCOMPARE(ChooseConverterTool("64"), QDir::current().absoluteFilePath("sub/ff"));
+    }
+    {
+        EnvChange unset("LORVANE_FFMPEG", std::nullopt);
+        EnvChange path("PATH", dir.path().toUtf8());
+        QCOMPARE(ChooseConverterTool("64"), QString());
+    }
+}
+
+void ConverterToolTest::nothingUsableSaysHowToFix() {
+    QTemporaryDir dir;
+    const QString plain = dir.filePath("plain");
+    QVERIFY(writeFile(plain, "not a program"));
+    struct Case {
+        QString program;
+        QString says;
+    };
+    const QList<Case> cases = {
+        {QString(), "FFmpeg, which does the conversion, was not found."},
+        {dir.filePath("gone"), "was not found"},
+        {plain, "is not an executable program"},
+        {dir.path(), "is not an executable program"},
+    };
+    EnvChange unset("LORVANE_FFMPEG", std::nullopt);
+    for (const Case& c : cases) {
+        const ToolCheck check = CheckConverterTool(c.program);
+        QVERIFY2(!check.usable(), qPrintable(c.program));
+        QVERIFY2(check.problem.contains(c.says), qPrintable(check.problem));
+        QVERIFY(check.problem.contains("sudo apt install ffmpeg"));
+        QVERIFY(check.problem.contains("LORVANE_FFMPEG"));
+    }
+    EnvChange named("LORVANE_FFMPEG", "no-such-converter");
+    QVERIFY(CheckConverterTool(QString()).problem.contains("no-such-converter"));
+}
+
+void ConverterToolTest::realFfmpegIsUsable() {
+    const ToolCheck check = CheckConverterTool(realFfmpeg());
+    QVERIFY2(check.usable(), qPrintable(check.problem));
+    QCOMPARE(check.program, realFfmpeg());
+}
+
+void ConverterToolTest::incompleteToolIsRefusedByName() {
+    QTemporaryDir dir;
+    FakeTool fake(dir.filePath("tool"));
+    fake.setListing("encoders", "Encoders:\n ------\n A....D pcm_u8 x\n A....D pcm_s16le x\n");
+    const ToolCheck check = CheckConverterTool(fake.path());
+    QVERIFY(!check.usable());
+    QVERIFY(check.problem.contains(fake.path()));
+    for (const char* codec : {"pcm_mulaw", "pcm_s24le", "pcm_f32le", "pcm_f64le"}) {
+        QVERIFY2(check.problem.contains(codec), codec);
+    }
+    QVERIFY(!check.problem.contains("pcm_u8"));
+    QVERIFY(!check.problem.contains("Vorbis"));
+    QVERIFY(check.problem.contains("sudo apt install ffmpeg"));
+
+    // A program that does not answer like FFmpeg at all.
+    const QString failing = dir.filePath("failing");
+    QVERIFY(writeFile(failing, "#!/bin/sh\nexit 1\n"));
+    QFile::setPermissions(failing, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QVERIFY(CheckConverterTool(failing).problem.contains("did not answer"));
+}
+
+void ConverterToolTest::answerIsRemembered() {
+    QTemporaryDir dir;
+    FakeTool fake(dir.filePath("tool"));
+    // Counts how often the tool is asked for its encoders.
+    const QString wrapper = dir.filePath("counting");
+    QVERIFY(writeFile(wrapper, QStringLiteral("#!/bin/sh\necho x >> '%1'\nexec '%2' \"$@\"\n")
+                                   .arg(dir.filePath("asked"), fake.path())
+                                   .toUtf8()));
+    QFile::setPermissions(wrapper, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QVERIFY(CheckConverterTool(wrapper).usable());
+    QVERIFY(CheckConverterTool(wrapper).usable());
+    QCOMPARE(readFile(dir.filePath("asked")).count('\n'), 3);  // three listings, once
+    // The existence test is made every time.
+    QFile::remove(wrapper);
+    QVERIFY(!CheckConverterTool(wrapper).usable());
+}
+
+QTEST_GUILESS_MAIN(ConverterToolTest)
+#include "test_convertertool.moc"
