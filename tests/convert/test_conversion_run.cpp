@@ -9,9 +9,11 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 using namespace lorvane;
 using namespace lorvane::test;
@@ -41,6 +43,7 @@ class ConversionRunTest : public QObject {
     void waitNoteAndCreepOnTheBar();
     void whileWaiting();
     void entriesRemovedWhileWaitingEndTheRun();
+    void reorderedListConvertsInItsNewOrder();
     void noUsableConverterTouchesNothing_data();
     void noUsableConverterTouchesNothing();
     void browseForOutputFolder_data();
@@ -275,6 +278,10 @@ void ConversionRunTest::whileWaiting() {
             // Clear List (and Delete) look at the busy pointer and leave the list alone.
             busy = m_window->isBusy();
             m_window->PushButton4_Click();
+            auto* list = control<QTreeView>("ListView1");
+            list->setCurrentIndex(list->model()->index(0, 0));
+            QTest::keyClick(list, Qt::Key_Delete);
+            m_window->ListView1_DblClick();
             countAfterClear = m_window->fileList().count();
             // A format chosen now applies from the next file on.
             control<QComboBox>("Combo1")->setCurrentIndex(5);
@@ -307,6 +314,41 @@ void ConversionRunTest::entriesRemovedWhileWaitingEndTheRun() {
         return true;
     });
     QCOMPARE(m_fake->calls(), 1);
+    QCOMPARE(m_fx->dialogs.messages(), QStringList{"Done."});
+}
+
+// Dragging the first entry down to the last place with the mouse; the run then works through
+// the list as it now stands.
+void ConversionRunTest::reorderedListConvertsInItsNewOrder() {
+    const QStringList sources = {makeSource("in/a.ogg"), makeSource("in/b.ogg"),
+                                 makeSource("in/c.ogg")};
+    m_window->fileList().addEntries(sources);
+    control<QRadioButton>("Option2")->setChecked(true);
+    m_window->setScreenPointerSource([] { return QPoint(0, 330); });  // between the scroll lines
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    auto* list = control<QTreeView>("ListView1");
+    QWidget* surface = list->viewport();
+    const auto rowCentre = [&](int row) {
+        return list->visualRect(list->model()->index(row, 0)).center();
+    };
+    const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton button,
+                          Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(at), QPointF(surface->mapToGlobal(at)), button, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(surface, &event);
+    };
+    send(QEvent::MouseButtonPress, rowCentre(0), Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, rowCentre(1), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseMove, rowCentre(2), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, rowCentre(2), Qt::LeftButton, {});
+    QCOMPARE(m_window->fileList().entries(), QStringList({sources[1], sources[2], sources[0]}));
+
+    run([](int) { return true; });
+    QCOMPARE(m_fake->calls(), 3);
+    for (int n = 1; n <= 3; ++n) {
+        QCOMPARE(m_fake->arguments(n).at(2), QStringLiteral("file:") + sources[n % 3]);
+    }
     QCOMPARE(m_fx->dialogs.messages(), QStringList{"Done."});
 }
 
