@@ -2,14 +2,18 @@
 # the program with its side files in one folder, a link to it in bin/, the menu entry and
 # its icons. Run by CTest with -DBUILD_DIR=... -DSOURCE_DIR=... -DSTAGE=...
 set(prefix /opt/lorvane-check)
+function(stage_install what)
+    execute_process(
+        COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${STAGE}
+                ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix}
+        RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "${what} failed:\n${output}")
+    endif()
+endfunction()
+
 file(REMOVE_RECURSE "${STAGE}")
-execute_process(
-    COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${STAGE}
-            ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix}
-    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
-if(NOT result EQUAL 0)
-    message(FATAL_ERROR "cmake --install failed:\n${output}")
-endif()
+stage_install("cmake --install")
 set(root "${STAGE}${prefix}")
 
 function(expect_file path)
@@ -55,12 +59,6 @@ foreach(line "[Desktop Entry]" "Type=Application" "Name=Lorvane" "Exec=lorvane" 
 endforeach()
 
 # Installing again over the first install must work too (the link is replaced).
-execute_process(
-    COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${STAGE}
-            ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix}
-    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
-if(NOT result EQUAL 0)
-    message(FATAL_ERROR "a second cmake --install failed:\n${output}")
-endif()
+stage_install("a second cmake --install")
 file(REMOVE_RECURSE "${STAGE}")
 message(STATUS "install layout ok")
