@@ -90,6 +90,7 @@ class TestQueueWindow : public QObject {
     void addAllTakesTheTree_data();
     void addAllTakesTheTree();
     void busyWhileWalking();
+    void walkInsideAnotherLongOperationKeepsItsHourglass();
 
     void dropFiles();
     void dropFolders();
@@ -293,6 +294,49 @@ void TestQueueWindow::busyWhileWalking() {
     QCOMPARE(window->pointerKind(), 0);
     QCOMPARE(window->fileList().count(), 4);
     QCOMPARE(window->fileList().entryText(1), QStringLiteral("/keep/me.ogg"));
+}
+
+// An "Add All" pressed while another long operation shows the hourglass (a conversion run, or
+// a first "Add All" still walking) must not take the hourglass away from it: the list has to
+// stay safe from Delete and "Clear List" until that operation ends.
+void TestQueueWindow::walkInsideAnotherLongOperationKeepsItsHourglass() {
+    WindowFixture f;
+    auto window = f.loadedWindow();
+    window->show();
+    const QString root = tree();
+
+    // Started while the pointer is already busy: it stays busy afterwards.
+    window->setPointerKind(11);
+    f.dialogs.inputAnswers.enqueue(QStringLiteral("ogg"));
+    f.dialogs.folderAnswers.enqueue(root);
+    window->PushButton3_Click();
+    QCOMPARE(window->fileList().count(), 3);
+    QCOMPARE(window->pointerKind(), 11);
+    window->setPointerKind(0);
+    window->fileList().clear();
+
+    // A second "Add All" while the first one walks.
+    f.dialogs.inputAnswers.enqueue(QStringLiteral("ogg"));
+    f.dialogs.folderAnswers.enqueue(root);
+    int pointerAfterInner = -1;
+    int countAfterClear = -1;
+    bool innerRan = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        innerRan = true;
+        f.dialogs.inputAnswers.enqueue(QStringLiteral("ogg"));
+        f.dialogs.folderAnswers.enqueue(root);
+        window->PushButton3_Click();
+        pointerAfterInner = window->pointerKind();
+        window->findChild<QPushButton*>(QStringLiteral("PushButton4"))->click();
+        countAfterClear = window->fileList().count();
+    });
+    window->PushButton3_Click();
+
+    QVERIFY(innerRan);
+    QCOMPARE(pointerAfterInner, 11);
+    QCOMPARE(countAfterClear, 3);
+    QCOMPARE(window->fileList().count(), 6);
+    QCOMPARE(window->pointerKind(), 0);
 }
 
 void TestQueueWindow::dropFiles() {
