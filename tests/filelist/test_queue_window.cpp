@@ -1,5 +1,6 @@
 // Filling and emptying the queue through the window: the open dialog, "Add All", drops, the
 // Delete key, double-clicks and "Clear List".
+#include "app/qtdialogs.h"
 #include "filelist/filelistmodel.h"
 #include "filelist/filelistview.h"
 #include "support/windowfixture.h"
@@ -83,6 +84,8 @@ class TestQueueWindow : public QObject {
     void openDialog_data();
     void openDialog();
     void openDialogTwiceAddsTwice();
+    void openDialogChoicesReachTheList_data();
+    void openDialogChoicesReachTheList();
     void tooManyFiles();
     void otherOpenFailureIsReported();
 
@@ -150,6 +153,31 @@ void TestQueueWindow::openDialogTwiceAddsTwice() {
     window->PushButton1_Click();
     window->PushButton1_Click();
     QCOMPARE(window->fileList().entries(), (QStringList{"/music/a.ogg", "/music/a.ogg"}));
+}
+
+// What the real dialog picks, through the one text it hands over, must come out as the same
+// paths in the list. A file dialog can return files of several folders at once (a "Recent"
+// view, names typed with their folders).
+void TestQueueWindow::openDialogChoicesReachTheList_data() {
+    QTest::addColumn<QStringList>("chosen");
+    QTest::newRow("one file") << QStringList{"/music/a.ogg"};
+    QTest::newRow("one folder") << QStringList{"/music/b.ogg", "/music/a.ogg"};
+    QTest::newRow("at the root") << QStringList{"/a.ogg", "/b.ogg"};
+    QTest::newRow("two folders") << QStringList{"/music/a.ogg", "/other/b.ogg"};
+    QTest::newRow("folder and subfolder")
+        << QStringList{"/music/a.ogg", "/music/live/b.ogg", "/music/c.ogg"};
+    QTest::newRow("only the root in common") << QStringList{"/x/1.ogg", "/y/z/2.ogg", "/3.ogg"};
+    QTest::newRow("same name in two folders")
+        << QStringList{"/home/u/a/song.ogg", "/home/u/b/song.ogg"};
+}
+
+void TestQueueWindow::openDialogChoicesReachTheList() {
+    QFETCH(QStringList, chosen);
+    WindowFixture f;
+    auto window = f.loadedWindow();
+    f.dialogs.openAnswers.enqueue(OpenDialogResult(chosen));
+    window->PushButton1_Click();
+    QCOMPARE(window->fileList().entries(), chosen);
 }
 
 void TestQueueWindow::tooManyFiles() {
