@@ -26,10 +26,30 @@ QString OpenDialogResult(const QStringList& paths) {
     if (paths.size() == 1) {
         return paths.front();
     }
-    QStringList parts;
-    parts.append(QFileInfo(paths.front()).absolutePath());
+    // Files chosen in several folders (a "Recent" view, names typed with their folders) are
+    // named from the deepest folder they share, so each name still leads to its own file.
+    const QChar sep = PathStyle::native().separator;
+    QStringList common = QFileInfo(paths.front()).absolutePath().split(sep);
     for (const QString& path : paths) {
-        parts.append(QFileInfo(path).fileName());
+        const QStringList folder = QFileInfo(path).absolutePath().split(sep);
+        qsizetype shared = 0;
+        while (shared < common.size() && shared < folder.size() &&
+               common.at(shared) == folder.at(shared)) {
+            ++shared;
+        }
+        common = common.mid(0, shared);
+    }
+    QString base = common.join(sep);
+    if (base.isEmpty()) {
+        base = sep;  // only the root in common
+    }
+    QStringList parts{base};
+    for (const QString& path : paths) {
+        const QStringList folder = QFileInfo(path).absolutePath().split(sep);
+        QStringList relative = folder.mid(common.size());
+        relative.append(QFileInfo(path).fileName());
+        relative.removeAll(QString());
+        parts.append(relative.join(sep));
     }
     return parts.join(QChar(0));
 }

@@ -126,13 +126,20 @@ void MainWindow::PushButton3_Click() {
     }
     guard.step(333, [&] { m_lastFolder = folder; });
     guard.step(334, [&] { settings().WriteSetting(QStringLiteral("LastFolder"), m_lastFolder); });
-    guard.step(112, [this] { setPointerKind(kPointerBusy); });
+    // Pressed while another long operation (a conversion run, a first walk) shows the
+    // hourglass, the walk leaves it to that operation to take down: the hourglass is also
+    // what keeps Delete and "Clear List" away from the list meanwhile.
+    bool othersBusy = false;
+    guard.step(112, [&] {
+        othersBusy = isBusy();
+        setPointerKind(kPointerBusy);
+    });
 
     FolderWalk walk(dialogs(), YieldToEvents);
     GuardedSteps steps(guard);
     AddFolderFiles(folder, QStringLiteral("*.") + extension, fileList(), walk, steps);
 
-    guard.step(136, [this] { setPointerKind(kPointerDefault); });
+    guard.step(136, [&] { setPointerKind(othersBusy ? kPointerBusy : kPointerDefault); });
 }
 
 void MainWindow::PushButton4_Click() {

@@ -1,5 +1,6 @@
 // Filling and emptying the queue through the window: the open dialog, "Add All", drops, the
 // Delete key, double-clicks and "Clear List".
+#include "app/qtdialogs.h"
 #include "filelist/filelistmodel.h"
 #include "filelist/filelistview.h"
 #include "support/windowfixture.h"
@@ -83,6 +84,8 @@ class TestQueueWindow : public QObject {
     void openDialog_data();
     void openDialog();
     void openDialogTwiceAddsTwice();
+    void openDialogChoicesReachTheList_data();
+    void openDialogChoicesReachTheList();
     void tooManyFiles();
     void otherOpenFailureIsReported();
 
@@ -90,6 +93,7 @@ class TestQueueWindow : public QObject {
     void addAllTakesTheTree_data();
     void addAllTakesTheTree();
     void busyWhileWalking();
+    void walkInsideAnotherLongOperationKeepsItsHourglass();
 
     void dropFiles();
     void dropFolders();
@@ -149,6 +153,31 @@ void TestQueueWindow::openDialogTwiceAddsTwice() {
     window->PushButton1_Click();
     window->PushButton1_Click();
     QCOMPARE(window->fileList().entries(), (QStringList{"/music/a.ogg", "/music/a.ogg"}));
+}
+
+// What the real dialog picks, through the one text it hands over, must come out as the same
+// paths in the list. A file dialog can return files of several folders at once (a "Recent"
+// view, names typed with their folders).
+void TestQueueWindow::openDialogChoicesReachTheList_data() {
+    QTest::addColumn<QStringList>("chosen");
+    QTest::newRow("one file") << QStringList{"/music/a.ogg"};
+    QTest::newRow("one folder") << QStringList{"/music/b.ogg", "/music/a.ogg"};
+    QTest::newRow("at the root") << QStringList{"/a.ogg", "/b.ogg"};
+    QTest::newRow("two folders") << QStringList{"/music/a.ogg", "/other/b.ogg"};
+    QTest::newRow("folder and subfolder")
+        << QStringList{"/music/a.ogg", "/music/live/b.ogg", "/music/c.ogg"};
+    QTest::newRow("only the root in common") << QStringList{"/x/1.ogg", "/y/z/2.ogg", "/3.ogg"};
+    QTest::newRow("same name in two folders")
+        << QStringList{"/home/u/a/song.ogg", "/home/u/b/song.ogg"};
+}
+
+void TestQueueWindow::openDialogChoicesReachTheList() {
+    QFETCH(QStringList, chosen);
+    WindowFixture f;
+    auto window = f.loadedWindow();
+    f.dialogs.openAnswers.enqueue(OpenDialogResult(chosen));
+    window->PushButton1_Click();
+    QCOMPARE(window->fileList().entries(), chosen);
 }
 
 void TestQueueWindow::tooManyFiles() {
@@ -293,6 +322,49 @@ void TestQueueWindow::busyWhileWalking() {
     QCOMPARE(window->pointerKind(), 0);
     QCOMPARE(window->fileList().count(), 4);
     QCOMPARE(window->fileList().entryText(1), QStringLiteral("/keep/me.ogg"));
+}
+
+// An "Add All" pressed while another long operation shows the hourglass (a conversion run, or
+// a first "Add All" still walking) must not take the hourglass away from it: the list has to
+// stay safe from Delete and "Clear List" until that operation ends.
+void TestQueueWindow::walkInsideAnotherLongOperationKeepsItsHourglass() {
+    WindowFixture f;
+    auto window = f.loadedWindow();
+    window->show();
+    const QString root = tree();
+
+    // Started while the pointer is already busy: it stays busy afterwards.
+    window->setPointerKind(11);
+    f.dialogs.inputAnswers.enqueue(QStringLiteral("ogg"));
+    f.dialogs.folderAnswers.enqueue(root);
+    window->PushButton3_Click();
+    QCOMPARE(window->fileList().count(), 3);
+    QCOMPARE(window->pointerKind(), 11);
+    window->setPointerKind(0);
+    window->fileList().clear();
+
+    // A second "Add All" while the first one walks.
+    f.dialogs.inputAnswers.enqueue(QStringLiteral("ogg"));
+    f.dialogs.folderAnswers.enqueue(root);
+    int pointerAfterInner = -1;
+    int countAfterClear = -1;
+    bool innerRan = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        innerRan = true;
+        f.dialogs.inputAnswers.enqueue(QStringLiteral("ogg"));
+        f.dialogs.folderAnswers.enqueue(root);
+        window->PushButton3_Click();
+        pointerAfterInner = window->pointerKind();
+        window->findChild<QPushButton*>(QStringLiteral("PushButton4"))->click();
+        countAfterClear = window->fileList().count();
+    });
+    window->PushButton3_Click();
+
+    QVERIFY(innerRan);
+    QCOMPARE(pointerAfterInner, 11);
+    QCOMPARE(countAfterClear, 3);
+    QCOMPARE(window->fileList().count(), 6);
+    QCOMPARE(window->pointerKind(), 0);
 }
 
 void TestQueueWindow::dropFiles() {
