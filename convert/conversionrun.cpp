@@ -41,6 +41,10 @@ bool isRegularFile(const QString& path) {
 }  // namespace
 
 void SourceKeeper::protect(const QString& source) {
+    if (m_protectedTexts.contains(source)) {
+        return;
+    }
+    m_protectedTexts.insert(source);
     // Both the file and the entry naming it: removing a link that is itself queued loses the
     // entry as surely as removing the file loses the data.
     for (bool follow : {true, false}) {
@@ -154,6 +158,13 @@ void RunConversion(ConversionHost& host, StepGuard& guard) {
 
         bool mayWrite = false;
         guard.step(144, [&] {
+            if (fileId(output, false)) {
+                // Files queued while the run waited (and perhaps dragged into its range) are
+                // sources too; only an existing output can destroy one.
+                for (int position = 1; position <= host.entryCount(); ++position) {
+                    keeper.protect(host.entryText(position));
+                }
+            }
             mayWrite = keeper.mayWrite(source, output);
             if (mayWrite) {
                 DeleteFileQuietly(output);

@@ -44,6 +44,7 @@ class ConversionRunTest : public QObject {
     void whileWaiting();
     void entriesRemovedWhileWaitingEndTheRun();
     void reorderedListConvertsInItsNewOrder();
+    void entriesAddedWhileWaitingAreSourcesToo();
     void noUsableConverterTouchesNothing_data();
     void noUsableConverterTouchesNothing();
     void browseForOutputFolder_data();
@@ -350,6 +351,34 @@ void ConversionRunTest::reorderedListConvertsInItsNewOrder() {
         QCOMPARE(m_fake->arguments(n).at(2), QStringLiteral("file:") + sources[n % 3]);
     }
     QCOMPARE(m_fx->dialogs.messages(), QStringList{"Done."});
+}
+
+// Files queued while the run waits are sources like the others: a later result must not
+// replace one, and one moved into the run's range must not be replaced by its own result.
+void ConversionRunTest::entriesAddedWhileWaitingAreSourcesToo() {
+    const QStringList sources = {makeSource("in/a.ogg"), makeSource("in/b.ogg"),
+                                 makeSource("in/c.ogg")};
+    const QString bWav = m_fx->dir.filePath("in/b.wav");
+    const QString lateWav = m_fx->dir.filePath("in/late.wav");
+    QVERIFY(writeFile(bWav, "RIFF queued while the run waited"));
+    QVERIFY(writeFile(lateWav, "RIFF queued and moved up"));
+    m_window->fileList().addEntries(sources);
+    control<QRadioButton>("Option2")->setChecked(true);
+    run([&](int n) {
+        if (n == 1) {
+            FileListModel& list = m_window->fileList();
+            list.addEntries({bWav, lateWav});
+            // Dragged up: the texts of the third and fifth entries exchange places.
+            list.setEntryText(3, lateWav);
+            list.setEntryText(5, sources[2]);
+        }
+        return true;
+    });
+    QCOMPARE(readFile(bWav), QByteArray("RIFF queued while the run waited"));
+    QCOMPARE(readFile(lateWav), QByteArray("RIFF queued and moved up"));
+    QCOMPARE(m_fake->calls(), 1);
+    QCOMPARE(m_fx->dialogs.messages(), QStringList{"Done.\n\n2 files could not be converted:\n" +
+                                                   sources[1] + "\n" + lateWav});
 }
 
 void ConversionRunTest::noUsableConverterTouchesNothing_data() {
