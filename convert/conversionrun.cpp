@@ -147,13 +147,25 @@ void RunConversion(ConversionHost& host, StepGuard& guard) {
         guard.step(132, [&] { host.setBusyPointer(true); });
 
         QString output;
-        guard.step(134, [&] { output = host.folderText(); });
+        // An output path that failed to build still holds the folder field's text, which may
+        // name any file of the user's: such a path is neither removed nor written.
+        bool outputBuilt = false;
+        guard.step(134, [&] {
+            output = host.folderText();
+            outputBuilt = true;
+        });
         if (guard.test(136, [&] { return host.saveToFolder(); })) {
-            guard.step(138,
-                       [&] { output = OutputPathFor(source, host.folderText(), true, false); });
+            outputBuilt = false;
+            guard.step(138, [&] {
+                output = OutputPathFor(source, host.folderText(), true, false);
+                outputBuilt = true;
+            });
         } else if (guard.test(140, [&] { return host.saveBesideSource(); })) {
-            guard.step(142,
-                       [&] { output = OutputPathFor(source, host.folderText(), false, true); });
+            outputBuilt = false;
+            guard.step(142, [&] {
+                output = OutputPathFor(source, host.folderText(), false, true);
+                outputBuilt = true;
+            });
         }
 
         bool mayWrite = false;
@@ -165,7 +177,7 @@ void RunConversion(ConversionHost& host, StepGuard& guard) {
                     keeper.protect(host.entryText(position));
                 }
             }
-            mayWrite = keeper.mayWrite(source, output);
+            mayWrite = outputBuilt && keeper.mayWrite(source, output);
             if (mayWrite) {
                 DeleteFileQuietly(output);
             }

@@ -45,6 +45,7 @@ class ConversionRunTest : public QObject {
     void entriesRemovedWhileWaitingEndTheRun();
     void reorderedListConvertsInItsNewOrder();
     void entriesAddedWhileWaitingAreSourcesToo();
+    void unbuildableOutputPathTouchesNothing();
     void noUsableConverterTouchesNothing_data();
     void noUsableConverterTouchesNothing();
     void browseForOutputFolder_data();
@@ -379,6 +380,28 @@ void ConversionRunTest::entriesAddedWhileWaitingAreSourcesToo() {
     QCOMPARE(m_fake->calls(), 1);
     QCOMPARE(m_fx->dialogs.messages(), QStringList{"Done.\n\n2 files could not be converted:\n" +
                                                    sources[1] + "\n" + lateWav});
+}
+
+// A name too long for the output path rules fails at step 142 and is reported; the output
+// path then still holds the folder field's text, which may name any file of the user's.
+void ConversionRunTest::unbuildableOutputPathTouchesNothing() {
+    const QString keep = m_fx->dir.filePath("keep.txt");
+    QVERIFY(writeFile(keep, "the user's own file"));
+    const QString tooLong = m_fx->dir.filePath("in/") + QString(40000, 'x') + ".ogg";
+    m_window->fileList().AddListEntry(tooLong);
+    control<QRadioButton>("Option2")->setChecked(true);
+    control<QLineEdit>("Text1")->setText(keep);
+    m_window->PushButton2_Click();
+
+    QCOMPARE(readFile(keep), QByteArray("the user's own file"));
+    QCOMPARE(m_fake->calls(), 0);
+    const auto calls = m_fx->dialogs.callsOf("message");
+    QCOMPARE(calls.size(), 2);
+    QCOMPARE(calls[0].title, QStringLiteral("Application Error"));
+    QVERIFY2(calls[0].text.startsWith("Overflow\r\nin Tessaly2021/08/31.Form1.PushButton2_Click "
+                                      "at line 142\r\r"),
+             qPrintable(calls[0].text.left(100)));
+    QCOMPARE(calls[1].text, "Done.\n\n1 file could not be converted:\n" + tooLong);
 }
 
 void ConversionRunTest::noUsableConverterTouchesNothing_data() {
