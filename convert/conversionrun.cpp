@@ -44,12 +44,13 @@ void SourceKeeper::protect(const QString& source) {
     if (m_protectedTexts.contains(source)) {
         return;
     }
-    m_protectedTexts.insert(source);
     // Both the file and the entry naming it: removing a link that is itself queued loses the
     // entry as surely as removing the file loses the data.
     for (bool follow : {true, false}) {
         if (const auto id = fileId(source, follow)) {
             m_sources.insert(*id);
+            // A name that reaches nothing yet is looked at again next time.
+            m_protectedTexts.insert(source);
         }
     }
 }

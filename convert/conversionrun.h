@@ -36,7 +36,7 @@ class ConversionHost : public ProgressIndicator {
 // wrote for a different source (two sources of one name, one output folder).
 class SourceKeeper {
   public:
-    // Each text is looked at once; asking again for a text already protected costs a lookup.
+    // A text that reaches a file is looked at once; asking again costs a lookup.
     void protect(const QString& source);
     // False when writing the output for this source would destroy a source or another
     // source's result.
