@@ -11,6 +11,7 @@ class TestQtDialogs : public QObject {
   private slots:
     void folderResult_data();
     void folderResult();
+    void folderStart();
     void openResult_data();
     void openResult();
     void displayText_data();
@@ -36,6 +37,21 @@ void TestQtDialogs::folderResult() {
     QFETCH(QString, chosen);
     QFETCH(QString, expected);
     QCOMPARE(FolderDialogResult(chosen), expected);
+}
+
+// The browser opens at the remembered folder while it exists, otherwise at the desktop.
+void TestQtDialogs::folderStart() {
+    QTemporaryDir dir;
+    const QString desktop = dir.filePath("Desktop");
+    const QString kept = dir.filePath("kept");
+    QVERIFY(QDir().mkpath(kept));
+    QFile file(dir.filePath("a file"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QCOMPARE(FolderDialogStart(kept, desktop), kept);
+    QCOMPARE(FolderDialogStart(QString(), desktop), desktop);
+    QCOMPARE(FolderDialogStart(dir.filePath("deleted meanwhile"), desktop), desktop);
+    QCOMPARE(FolderDialogStart(dir.filePath("a file"), desktop), desktop);
 }
 
 void TestQtDialogs::openResult_data() {
