@@ -383,25 +383,36 @@ void ConversionRunTest::entriesAddedWhileWaitingAreSourcesToo() {
 }
 
 // A name too long for the output path rules fails at step 142 and is reported; the output
-// path then still holds the folder field's text, which may name any file of the user's.
+// path then still holds the folder field's text, which may name any file of the user's. Each
+// failure has its own report, and the run goes on to its end.
 void ConversionRunTest::unbuildableOutputPathTouchesNothing() {
     const QString keep = m_fx->dir.filePath("keep.txt");
     QVERIFY(writeFile(keep, "the user's own file"));
-    const QString tooLong = m_fx->dir.filePath("in/") + QString(40000, 'x') + ".ogg";
-    m_window->fileList().AddListEntry(tooLong);
+    const QString tooLong1 = m_fx->dir.filePath("in/") + QString(40000, 'x') + ".ogg";
+    const QString tooLong2 = m_fx->dir.filePath("in/") + QString(40000, 'y') + ".ogg";
+    const QString good = makeSource("in/good.ogg");
+    m_window->fileList().addEntries({tooLong1, good, tooLong2});
     control<QRadioButton>("Option2")->setChecked(true);
     control<QLineEdit>("Text1")->setText(keep);
     m_window->PushButton2_Click();
 
     QCOMPARE(readFile(keep), QByteArray("the user's own file"));
-    QCOMPARE(m_fake->calls(), 0);
+    QCOMPARE(m_fake->calls(), 1);
+    QVERIFY(QFileInfo(m_fx->dir.filePath("in/good.wav")).size() > 44);
     const auto calls = m_fx->dialogs.callsOf("message");
-    QCOMPARE(calls.size(), 2);
-    QCOMPARE(calls[0].title, QStringLiteral("Application Error"));
-    QVERIFY2(calls[0].text.startsWith("Overflow\r\nin Tessaly2021/08/31.Form1.PushButton2_Click "
-                                      "at line 142\r\r"),
-             qPrintable(calls[0].text.left(100)));
-    QCOMPARE(calls[1].text, "Done.\n\n1 file could not be converted:\n" + tooLong);
+    QCOMPARE(calls.size(), 3);
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(calls[i].title, QStringLiteral("Application Error"));
+        QCOMPARE(calls[i].style, 48);
+        QVERIFY2(calls[i].text.startsWith(
+                     "Overflow\r\nin Tessaly2021/08/31.Form1.PushButton2_Click at line 142\r\r"),
+                 qPrintable(calls[i].text.left(100)));
+    }
+    QCOMPARE(calls[2].text,
+             "Done.\n\n2 files could not be converted:\n" + tooLong1 + "\n" + tooLong2);
+    QVERIFY(!m_window->isConverting());
+    QCOMPARE(m_window->pointerKind(), 0);
+    QCOMPARE(bar()->caption(), QStringLiteral("Progress Bar"));
 }
 
 void ConversionRunTest::noUsableConverterTouchesNothing_data() {
