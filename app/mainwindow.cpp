@@ -192,7 +192,9 @@ void MainWindow::Form_Load() {
         setWindowTitle(productName());
         setWindowIcon(QIcon(QStringLiteral(":/lorvane/lorvane.png")));
         m_appTitle = ApplicationTitle(productName());
-        QGuiApplication::setApplicationDisplayName(m_appTitle);
+        // The name the desktop lists the program under. Not the display name: that one the
+        // desktop appends to every window's title, and the boxes' titles must stay exact.
+        QCoreApplication::setApplicationName(m_appTitle);
     });
     const QString handPointer = programFolder() + QStringLiteral("/HAND-M.CUR");
     if (guard.test(104, [&] { return PathExists(handPointer); })) {

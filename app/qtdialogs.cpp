@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace lorvane {
@@ -64,6 +65,10 @@ QString FolderDialogResult(const QString& chosen) {
         path.chop(1);
     }
     return path;
+}
+
+QString FolderDialogStart(const QString& initialFolder, const QString& desktop) {
+    return IsExistingFolder(initialFolder).value_or(false) ? initialFolder : desktop;
 }
 
 int QtDialogs::messageBox(const QString& text, int style, const QString& title) {
@@ -139,8 +144,8 @@ QString QtDialogs::openFiles(const QString& title, const QString& filter) {
 }
 
 QString QtDialogs::browseForFolder(const QString& title, const QString& initialFolder) {
-    const QString start =
-        IsExistingFolder(initialFolder).value_or(false) ? initialFolder : QString();
+    const QString start = FolderDialogStart(
+        initialFolder, QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
     return FolderDialogResult(QFileDialog::getExistingDirectory(m_owner, title, start));
 }
 

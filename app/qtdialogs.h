@@ -34,4 +34,7 @@ QString OpenDialogResult(const QStringList& paths);
 // A chosen folder without trailing separator, except the root.
 QString FolderDialogResult(const QString& chosen);
 
+// Where the folder browser opens: the given folder when it exists, otherwise the desktop.
+QString FolderDialogStart(const QString& initialFolder, const QString& desktop);
+
 }  // namespace lorvane

@@ -41,11 +41,16 @@ bool isRegularFile(const QString& path) {
 }  // namespace
 
 void SourceKeeper::protect(const QString& source) {
+    if (m_protectedTexts.contains(source)) {
+        return;
+    }
     // Both the file and the entry naming it: removing a link that is itself queued loses the
     // entry as surely as removing the file loses the data.
     for (bool follow : {true, false}) {
         if (const auto id = fileId(source, follow)) {
             m_sources.insert(*id);
+            // A name that reaches nothing yet is looked at again next time.
+            m_protectedTexts.insert(source);
         }
     }
 }
@@ -143,18 +148,37 @@ void RunConversion(ConversionHost& host, StepGuard& guard) {
         guard.step(132, [&] { host.setBusyPointer(true); });
 
         QString output;
-        guard.step(134, [&] { output = host.folderText(); });
+        // An output path that failed to build still holds the folder field's text, which may
+        // name any file of the user's: such a path is neither removed nor written.
+        bool outputBuilt = false;
+        guard.step(134, [&] {
+            output = host.folderText();
+            outputBuilt = true;
+        });
         if (guard.test(136, [&] { return host.saveToFolder(); })) {
-            guard.step(138,
-                       [&] { output = OutputPathFor(source, host.folderText(), true, false); });
+            outputBuilt = false;
+            guard.step(138, [&] {
+                output = OutputPathFor(source, host.folderText(), true, false);
+                outputBuilt = true;
+            });
         } else if (guard.test(140, [&] { return host.saveBesideSource(); })) {
-            guard.step(142,
-                       [&] { output = OutputPathFor(source, host.folderText(), false, true); });
+            outputBuilt = false;
+            guard.step(142, [&] {
+                output = OutputPathFor(source, host.folderText(), false, true);
+                outputBuilt = true;
+            });
         }
 
         bool mayWrite = false;
         guard.step(144, [&] {
-            mayWrite = keeper.mayWrite(source, output);
+            if (fileId(output, false)) {
+                // Files queued while the run waited (and perhaps dragged into its range) are
+                // sources too; only an existing output can destroy one.
+                for (int position = 1; position <= host.entryCount(); ++position) {
+                    keeper.protect(host.entryText(position));
+                }
+            }
+            mayWrite = outputBuilt && keeper.mayWrite(source, output);
             if (mayWrite) {
                 DeleteFileQuietly(output);
             }

@@ -36,6 +36,7 @@ class ConversionHost : public ProgressIndicator {
 // wrote for a different source (two sources of one name, one output folder).
 class SourceKeeper {
   public:
+    // A text that reaches a file is looked at once; asking again costs a lookup.
     void protect(const QString& source);
     // False when writing the output for this source would destroy a source or another
     // source's result.
@@ -44,6 +45,7 @@ class SourceKeeper {
 
   private:
     using FileId = QPair<quint64, quint64>;  // device, inode
+    QSet<QString> m_protectedTexts;
     QSet<FileId> m_sources;
     QHash<FileId, FileId> m_resultSource;  // a result written by this run -> its source
 };

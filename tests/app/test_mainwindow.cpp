@@ -131,6 +131,9 @@ void TestMainWindow::windowFrame() {
     QCOMPARE(window->objectName(), QStringLiteral("Form1"));
     QCOMPARE(window->windowTitle(), QStringLiteral("Lorvane"));
     QCOMPARE(window->appTitle(), QStringLiteral("Lorvane"));
+    // A display name of its own would be appended by the desktop to every window's title
+    // ("Application Error — Lorvane"); the boxes must show their titles exactly.
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
     QCOMPARE(window->size(), QSize(536, 505));
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(window->windowFlags() & Qt::WindowMinimizeButtonHint);

@@ -44,6 +44,8 @@ class ConversionRunTest : public QObject {
     void whileWaiting();
     void entriesRemovedWhileWaitingEndTheRun();
     void reorderedListConvertsInItsNewOrder();
+    void entriesAddedWhileWaitingAreSourcesToo();
+    void unbuildableOutputPathTouchesNothing();
     void noUsableConverterTouchesNothing_data();
     void noUsableConverterTouchesNothing();
     void browseForOutputFolder_data();
@@ -350,6 +352,67 @@ void ConversionRunTest::reorderedListConvertsInItsNewOrder() {
         QCOMPARE(m_fake->arguments(n).at(2), QStringLiteral("file:") + sources[n % 3]);
     }
     QCOMPARE(m_fx->dialogs.messages(), QStringList{"Done."});
+}
+
+// Files queued while the run waits are sources like the others: a later result must not
+// replace one, and one moved into the run's range must not be replaced by its own result.
+void ConversionRunTest::entriesAddedWhileWaitingAreSourcesToo() {
+    const QStringList sources = {makeSource("in/a.ogg"), makeSource("in/b.ogg"),
+                                 makeSource("in/c.ogg")};
+    const QString bWav = m_fx->dir.filePath("in/b.wav");
+    const QString lateWav = m_fx->dir.filePath("in/late.wav");
+    QVERIFY(writeFile(bWav, "RIFF queued while the run waited"));
+    QVERIFY(writeFile(lateWav, "RIFF queued and moved up"));
+    m_window->fileList().addEntries(sources);
+    control<QRadioButton>("Option2")->setChecked(true);
+    run([&](int n) {
+        if (n == 1) {
+            FileListModel& list = m_window->fileList();
+            list.addEntries({bWav, lateWav});
+            // Dragged up: the texts of the third and fifth entries exchange places.
+            list.setEntryText(3, lateWav);
+            list.setEntryText(5, sources[2]);
+        }
+        return true;
+    });
+    QCOMPARE(readFile(bWav), QByteArray("RIFF queued while the run waited"));
+    QCOMPARE(readFile(lateWav), QByteArray("RIFF queued and moved up"));
+    QCOMPARE(m_fake->calls(), 1);
+    QCOMPARE(m_fx->dialogs.messages(), QStringList{"Done.\n\n2 files could not be converted:\n" +
+                                                   sources[1] + "\n" + lateWav});
+}
+
+// A name too long for the output path rules fails at step 142 and is reported; the output
+// path then still holds the folder field's text, which may name any file of the user's. Each
+// failure has its own report, and the run goes on to its end.
+void ConversionRunTest::unbuildableOutputPathTouchesNothing() {
+    const QString keep = m_fx->dir.filePath("keep.txt");
+    QVERIFY(writeFile(keep, "the user's own file"));
+    const QString tooLong1 = m_fx->dir.filePath("in/") + QString(40000, 'x') + ".ogg";
+    const QString tooLong2 = m_fx->dir.filePath("in/") + QString(40000, 'y') + ".ogg";
+    const QString good = makeSource("in/good.ogg");
+    m_window->fileList().addEntries({tooLong1, good, tooLong2});
+    control<QRadioButton>("Option2")->setChecked(true);
+    control<QLineEdit>("Text1")->setText(keep);
+    m_window->PushButton2_Click();
+
+    QCOMPARE(readFile(keep), QByteArray("the user's own file"));
+    QCOMPARE(m_fake->calls(), 1);
+    QVERIFY(QFileInfo(m_fx->dir.filePath("in/good.wav")).size() > 44);
+    const auto calls = m_fx->dialogs.callsOf("message");
+    QCOMPARE(calls.size(), 3);
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(calls[i].title, QStringLiteral("Application Error"));
+        QCOMPARE(calls[i].style, 48);
+        QVERIFY2(calls[i].text.startsWith(
+                     "Overflow\r\nin Tessaly2021/08/31.Form1.PushButton2_Click at line 142\r\r"),
+                 qPrintable(calls[i].text.left(100)));
+    }
+    QCOMPARE(calls[2].text,
+             "Done.\n\n2 files could not be converted:\n" + tooLong1 + "\n" + tooLong2);
+    QVERIFY(!m_window->isConverting());
+    QCOMPARE(m_window->pointerKind(), 0);
+    QCOMPARE(bar()->caption(), QStringLiteral("Progress Bar"));
 }
 
 void ConversionRunTest::noUsableConverterTouchesNothing_data() {

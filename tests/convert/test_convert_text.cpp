@@ -1,9 +1,12 @@
 // The texts and numbers a conversion run is made of: command lines, argument vectors, output
 // paths, the closing message, the wait note and the bar's creep, and reading FFmpeg's listings.
 #include "convert/commandline.h"
+#include "convert/conversionrun.h"
 #include "convert/convertertool.h"
 #include "convert/runandwait.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace lorvane;
@@ -25,6 +28,7 @@ class ConvertTextTest : public QObject {
     void creep();
     void listings();
     void missingCapabilities();
+    void keeperLooksAgainAtNamesThatReachedNothing();
 };
 
 void ConvertTextTest::commandLine_data() {
@@ -231,6 +235,22 @@ void ConvertTextTest::missingCapabilities() {
     QCOMPARE(MissingCapabilities(encoders, decoders, muxers), QStringList{"the encoder pcm_mulaw"});
     QCOMPARE(MissingCapabilities(encoders, ToolListing{}, ToolListing{}),
              (QStringList{"the encoder pcm_mulaw", "the Vorbis decoder", "the WAV writer"}));
+}
+
+// A queued name whose file appears only later (copied in while the run waits) is protected
+// once it is there.
+void ConvertTextTest::keeperLooksAgainAtNamesThatReachedNothing() {
+    QTemporaryDir dir;
+    const QString later = dir.filePath("later.wav");
+    const QString other = dir.filePath("later.ogg");
+    SourceKeeper keeper;
+    keeper.protect(later);
+    QVERIFY(keeper.mayWrite(other, later));
+    QFile file(later);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    keeper.protect(later);
+    QVERIFY(!keeper.mayWrite(other, later));
 }
 
 QTEST_APPLESS_MAIN(ConvertTextTest)
