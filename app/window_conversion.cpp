@@ -17,7 +17,9 @@ namespace lorvane {
 // read when the run asks.
 class WindowConversionHost : public ConversionHost {
   public:
-    explicit WindowConversionHost(MainWindow& window) : m_window(window) {}
+    // A run started while a folder walk shows the hourglass leaves it to that walk to clear.
+    explicit WindowConversionHost(MainWindow& window)
+        : m_window(window), m_outerBusy(window.isBusy()) {}
 
     int entryCount() override { return m_window.fileList().count(); }
     QString entryText(int position) override { return m_window.fileList().entryText(position); }
@@ -26,7 +28,7 @@ class WindowConversionHost : public ConversionHost {
     bool saveBesideSource() override { return m_window.Option2->isChecked(); }
     QString formatLabel() override { return m_window.Combo1->currentText(); }
     void setBusyPointer(bool busy) override {
-        m_window.setPointerKind(busy ? kPointerBusy : kPointerDefault);
+        m_window.setPointerKind(busy || m_outerBusy ? kPointerBusy : kPointerDefault);
     }
     void setText(const QString& text) override { m_window.ProgressBar1->setCaption(text); }
     void setValue(double value) override { m_window.ProgressBar1->setPreciseValue(value); }
@@ -37,6 +39,7 @@ class WindowConversionHost : public ConversionHost {
 
   private:
     MainWindow& m_window;
+    bool m_outerBusy;
 };
 
 void MainWindow::connectConversionHandlers() {}

@@ -44,6 +44,7 @@ class ConversionRunTest : public QObject {
     void whileWaiting();
     void entriesRemovedWhileWaitingEndTheRun();
     void reorderedListConvertsInItsNewOrder();
+    void runInsideAWalkKeepsItsHourglass();
     void entriesAddedWhileWaitingAreSourcesToo();
     void unbuildableOutputPathTouchesNothing();
     void noUsableConverterTouchesNothing_data();
@@ -413,6 +414,19 @@ void ConversionRunTest::unbuildableOutputPathTouchesNothing() {
     QVERIFY(!m_window->isConverting());
     QCOMPARE(m_window->pointerKind(), 0);
     QCOMPARE(bar()->caption(), QStringLiteral("Progress Bar"));
+}
+
+// A run started while a folder walk is under way (the walk shows the hourglass) must not
+// hand Delete and Clear List back to the user when it ends before the walk does.
+void ConversionRunTest::runInsideAWalkKeepsItsHourglass() {
+    m_window->fileList().AddListEntry(makeSource("in/a.ogg"));
+    control<QRadioButton>("Option2")->setChecked(true);
+    m_window->setPointerKind(kPointerBusy);
+    run([](int) { return true; });
+    QCOMPARE(m_fx->dialogs.messages(), QStringList{"Done."});
+    QCOMPARE(m_window->pointerKind(), int(kPointerBusy));
+    m_window->PushButton4_Click();
+    QCOMPARE(m_window->fileList().count(), 1);
 }
 
 void ConversionRunTest::noUsableConverterTouchesNothing_data() {
