@@ -20,6 +20,10 @@ class Dialogs {
     // Shows a modal box; the title is always given (callers fill in the application title).
     virtual int messageBox(const QString& text, int style, const QString& title) = 0;
 
+    // The same box with a details area that holds a longer text (shown on request).
+    virtual int messageBoxWithDetails(const QString& text, int style, const QString& title,
+                                      const QString& details) = 0;
+
     // Returns the confirmed text, or the empty text when cancelled.
     virtual QString inputBox(const QString& prompt, const QString& title,
                              const QString& preset) = 0;

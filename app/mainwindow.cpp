@@ -306,8 +306,13 @@ void MainWindow::Combo1_Click() {
     settings().WriteSetting(QStringLiteral("kbps"), Combo1->currentText());
 }
 
-int MainWindow::msgBox(const QString& text, int style, const QString& title) {
-    return dialogs().messageBox(text, style, title.isEmpty() ? m_appTitle : title);
+int MainWindow::msgBox(const QString& text, int style, const QString& title,
+                       const QString& details) {
+    const QString shown = title.isEmpty() ? m_appTitle : title;
+    if (!details.isEmpty()) {
+        return dialogs().messageBoxWithDetails(text, style, shown, details);
+    }
+    return dialogs().messageBox(text, style, shown);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -51,7 +51,8 @@ class MainWindow : public QWidget {
 
     QString appTitle() const { return m_appTitle; }
     // A message box; without a title of its own it shows the application title.
-    int msgBox(const QString& text, int style = Dialogs::OkOnly, const QString& title = {});
+    int msgBox(const QString& text, int style = Dialogs::OkOnly, const QString& title = {},
+               const QString& details = {});
 
     Dialogs& dialogs() { return *m_services.dialogs; }
     SettingsStore& settings() { return *m_services.settings; }

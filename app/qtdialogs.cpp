@@ -72,10 +72,18 @@ QString FolderDialogStart(const QString& initialFolder, const QString& desktop) 
 }
 
 int QtDialogs::messageBox(const QString& text, int style, const QString& title) {
+    return messageBoxWithDetails(text, style, title, QString());
+}
+
+int QtDialogs::messageBoxWithDetails(const QString& text, int style, const QString& title,
+                                     const QString& details) {
     QMessageBox box(m_owner);
     box.setWindowTitle(title);
     box.setText(DisplayText(text));
     box.setTextFormat(Qt::PlainText);
+    if (!details.isEmpty()) {
+        box.setDetailedText(DisplayText(details));
+    }
     switch (style & 0x70) {
         case 16:
             box.setIcon(QMessageBox::Critical);

@@ -14,6 +14,8 @@ class QtDialogs : public Dialogs {
     void setOwner(QWidget* owner) { m_owner = owner; }
 
     int messageBox(const QString& text, int style, const QString& title) override;
+    int messageBoxWithDetails(const QString& text, int style, const QString& title,
+                              const QString& details) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& preset) override;
     QString openFiles(const QString& title, const QString& filter) override;
     QString browseForFolder(const QString& title, const QString& initialFolder) override;

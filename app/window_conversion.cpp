@@ -35,6 +35,12 @@ class WindowConversionHost : public ConversionHost {
     QString progressText() override { return m_window.ProgressBar1->caption(); }
     double progressValue() override { return m_window.ProgressBar1->preciseValue(); }
     void showMessage(const QString& text) override { m_window.msgBox(text, Dialogs::OkOnly); }
+    void showClosingMessage(const ClosingReport& report) override {
+        // A run that left files out warrants the exclamation mark; "Done." alone stays plain.
+        m_window.msgBox(report.text,
+                        report.details.isEmpty() ? Dialogs::OkOnly : Dialogs::Exclamation, {},
+                        report.details);
+    }
     int waitTickMs() override { return m_window.m_waitTickMs; }
 
   private:

@@ -1,5 +1,7 @@
 #include "convert/commandline.h"
 
+#include <QHash>
+
 namespace lorvane {
 
 namespace {
@@ -34,11 +36,11 @@ QString ComposeCommandLine(const QString& toolPath, const QString& source, const
 }
 
 QStringList ToolArguments(const QString& source, const QString& codec, const QString& output) {
-    return {QStringLiteral("-nostdin"),
-            QStringLiteral("-i"),
-            fileAddress(source),
-            QStringLiteral("-acodec"),
-            codec,
+    return {QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
+            QStringLiteral("-v"),       QStringLiteral("error"),
+            QStringLiteral("-i"),       fileAddress(source),
+            QStringLiteral("-acodec"),  codec,
+            QStringLiteral("-rf64"),    QStringLiteral("auto"),
             fileAddress(output)};
 }
 
@@ -60,21 +62,39 @@ QString OutputPathFor(const QString& source, const QString& folderText, bool sav
     return folderText;
 }
 
-QString ClosingMessage(const QStringList& notConverted) {
-    QString text = QStringLiteral("Done.");
-    if (notConverted.isEmpty()) {
-        return text;
+ClosingReport ClosingMessage(const QVector<FileFailure>& failures) {
+    ClosingReport report{QStringLiteral("Done."), QString()};
+    if (failures.isEmpty()) {
+        return report;
     }
-    const qsizetype count = notConverted.size();
-    text += count == 1 ? QStringLiteral("\n\n1 file could not be converted:")
-                       : QStringLiteral("\n\n%1 files could not be converted:").arg(count);
-    for (qsizetype i = 0; i < count && i < kNamesListed; ++i) {
-        text += QLatin1Char('\n') + notConverted[i];
+    QStringList reasonOrder;
+    QHash<QString, QStringList> sources;
+    for (const FileFailure& failure : failures) {
+        if (!sources.contains(failure.reason)) {
+            reasonOrder.append(failure.reason);
+        }
+        sources[failure.reason].append(failure.source);
     }
-    if (count > kNamesListed) {
-        text += QStringLiteral("\nand %1 more").arg(count - kNamesListed);
+    const qsizetype count = failures.size();
+    report.text += count == 1 ? QStringLiteral("\n\n1 file could not be converted.")
+                              : QStringLiteral("\n\n%1 files could not be converted.").arg(count);
+    for (const QString& reason : reasonOrder) {
+        const QString heading =
+            QStringLiteral("\n\n") + reason.left(1).toUpper() + reason.mid(1) + QLatin1Char(':');
+        const QStringList& files = sources[reason];
+        report.text += heading;
+        report.details += (report.details.isEmpty() ? heading.mid(2) : heading);
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            if (i < kNamesListed) {
+                report.text += QLatin1Char('\n') + files[i];
+            }
+            report.details += QLatin1Char('\n') + files[i];
+        }
+        if (files.size() > kNamesListed) {
+            report.text += QStringLiteral("\nand %1 more").arg(files.size() - kNamesListed);
+        }
     }
-    return text;
+    return report;
 }
 
 }  // namespace lorvane

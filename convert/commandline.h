@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 namespace lorvane {
 
@@ -21,8 +22,9 @@ QString ComposeCommandLine(const QString& toolPath, const QString& source, const
 
 // The argument vector the tool is started with: the same request as ComposeArguments, with
 // every path handed over as a "file:" address so no name (one beginning with "-", or one
-// that looks like "proto:...") can be taken for an option or another protocol, and
-// -nostdin so FFmpeg never reads the keyboard nor asks a question.
+// that looks like "proto:...") can be taken for an option or another protocol, -nostdin so
+// FFmpeg never reads the keyboard nor asks a question, only errors on its error output, and
+// RF64 whenever a result grows past the 4 GiB a plain WAV file can describe.
 QStringList ToolArguments(const QString& source, const QString& codec, const QString& output);
 
 // One start of the tool: the command line as text, and what is actually started.
@@ -41,8 +43,22 @@ ToolCall ComposeToolCall(const QString& toolPath, const QString& source, const Q
 QString OutputPathFor(const QString& source, const QString& folderText, bool saveToFolder,
                       bool saveBesideSource, PathStyle style = PathStyle::native());
 
-// The message that ends a run: "Done." when every file was converted, otherwise "Done.", an
-// empty line, how many could not be converted, and which (the first ten, then how many more).
-QString ClosingMessage(const QStringList& notConverted);
+// A queued file the run did not convert, and why, in the closing message's words.
+struct FileFailure {
+    QString source;
+    QString reason;
+    bool operator==(const FileFailure& other) const {
+        return source == other.source && reason == other.reason;
+    }
+};
+
+// The message that ends a run: "Done." when every file was converted. Otherwise "Done.", how
+// many files could not be converted, and under each reason (in the order first met) the
+// files it struck: the first ten, then how many more. The details hold every file.
+struct ClosingReport {
+    QString text;
+    QString details;  // empty when every file was converted
+};
+ClosingReport ClosingMessage(const QVector<FileFailure>& failures);
 
 }  // namespace lorvane

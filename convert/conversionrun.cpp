@@ -4,13 +4,16 @@
 #include "convert/commandline.h"
 #include "convert/convertertool.h"
 #include "convert/formattable.h"
+#include "convert/resultcheck.h"
 #include "platform/paths.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <sys/stat.h>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <optional>
 
 namespace lorvane {
@@ -33,11 +36,6 @@ std::optional<FileId> fileId(const QString& path, bool followLinks) {
     return FileId(static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino));
 }
 
-bool isRegularFile(const QString& path) {
-    struct stat st {};
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
 }  // namespace
 
 void SourceKeeper::protect(const QString& source) {
@@ -55,36 +53,73 @@ void SourceKeeper::protect(const QString& source) {
     }
 }
 
-bool SourceKeeper::mayWrite(const QString& source, const QString& output) const {
+QString SourceKeeper::refusal(const QString& source, const QString& output) const {
     // The output is removed (never followed) before the tool writes it, so its own entry is
     // what is at stake.
     const auto outputId = fileId(output, false);
     if (!outputId) {
-        return true;
+        return {};
     }
     if (m_sources.contains(*outputId)) {
-        return false;
+        return reasons::replacesSource();
     }
-    const auto earlier = m_resultSource.constFind(*outputId);
-    if (earlier == m_resultSource.constEnd()) {
-        return true;
+    const auto earlier = m_results.constFind(*outputId);
+    if (earlier == m_results.constEnd()) {
+        return {};
     }
     const auto sourceId = fileId(source, true);
-    return sourceId && *sourceId == *earlier;
+    if (sourceId && *sourceId == earlier->source) {
+        return {};  // the same file queued again converts again
+    }
+    return reasons::replacesResult(earlier->sourceText);
 }
 
 void SourceKeeper::recordResult(const QString& source, const QString& output) {
     const auto outputId = fileId(output, false);
     const auto sourceId = fileId(source, true);
     if (outputId && sourceId) {
-        m_resultSource.insert(*outputId, *sourceId);
+        m_results.insert(*outputId, {*sourceId, source});
     }
 }
 
-void RunConversion(ConversionHost& host, StepGuard& guard) {
+namespace {
+
+QString reasonForSource(const SourceLook& look) {
+    switch (look.kind) {
+        case SourceLook::RegularFile:
+            return {};
+        case SourceLook::NotAFile:
+            return reasons::notAFile();
+        case SourceLook::Missing:
+            return reasons::notFound();
+        case SourceLook::Unreadable:
+            break;
+    }
+    return reasons::unreadable(look.error);
+}
+
+// Why a finished tool run does not count, or the empty text when its result does.
+QString judgeRun(int status, const SourceLook& look, const QString& source, const QString& output,
+                 const QString& codec, const QByteArray& errorTail) {
+    if (status == 0) {
+        return CheckResult(look, source, output, codec, errorTail);
+    }
+    if (status == kProgramCrashed) {
+        return reasons::converterStopped();
+    }
+    if (status < kLaunchFailureBase + 65536) {
+        return reasons::converterNotStarted();
+    }
+    return ReasonForFailure(source, output, errorTail);
+}
+
+}  // namespace
+
+RunOutcome RunConversion(ConversionHost& host, StepGuard& guard) {
+    RunOutcome outcome;
     if (!guard.test(104, [&] { return host.entryCount() >= 1; })) {
         guard.step(164, [&] { host.showMessage(QStringLiteral("No files added.")); });
-        return;
+        return outcome;
     }
     if (!guard.test(106, [&] {
             return IsExistingFolder(host.folderText()).value_or(false) || host.saveBesideSource();
@@ -93,7 +128,7 @@ void RunConversion(ConversionHost& host, StepGuard& guard) {
             host.showMessage(
                 QStringLiteral("Folder does not exist. Please select another folder."));
         });
-        return;
+        return outcome;
     }
     guard.step(108, [&] { host.setBusyPointer(true); });
 
@@ -113,7 +148,7 @@ void RunConversion(ConversionHost& host, StepGuard& guard) {
         const QString problem = tool ? tool->problem : CheckConverterTool(QString()).problem;
         guard.step(154, [&] { host.setBusyPointer(false); });
         guard.step(160, [&] { host.showMessage(problem); });
-        return;
+        return outcome;
     }
     QString toolCommand;
     guard.step(120, [&] { toolCommand = ComposeToolCommand(tool->program); });
@@ -127,7 +162,7 @@ void RunConversion(ConversionHost& host, StepGuard& guard) {
         }
     });
 
-    QStringList notConverted;
+    outcome.ran = true;
     for (int i = 1; i <= n; ++i) {
         QString source;
         bool listed = true;
@@ -169,8 +204,21 @@ void RunConversion(ConversionHost& host, StepGuard& guard) {
             });
         }
 
+        // Every file that is not converted says why; a step that fails leaves this one.
+        QString reason = outputBuilt ? reasons::noResult() : reasons::noOutputPath();
+        SourceLook look;
         bool mayWrite = false;
         guard.step(144, [&] {
+            if (!outputBuilt) {
+                return;
+            }
+            // Only a regular file goes to the converter: a FIFO would hold it (and the run)
+            // for ever, a folder or a device is no audio file. Looking never blocks.
+            look = LookAtSource(source);
+            reason = reasonForSource(look);
+            if (!reason.isEmpty()) {
+                return;
+            }
             if (fileId(output, false)) {
                 // Files queued while the run waited (and perhaps dragged into its range) are
                 // sources too; only an existing output can destroy one.
@@ -178,16 +226,26 @@ void RunConversion(ConversionHost& host, StepGuard& guard) {
                     keeper.protect(host.entryText(position));
                 }
             }
-            mayWrite = outputBuilt && keeper.mayWrite(source, output);
-            if (mayWrite) {
-                DeleteFileQuietly(output);
+            reason = keeper.refusal(source, output);
+            if (!reason.isEmpty()) {
+                return;
             }
+            DeleteFileQuietly(output);
+            if (fileId(output, false)) {
+                // Without -y the converter would stop at the old file; it is never overwritten.
+                reason = IsExistingFolder(output).value_or(false)
+                             ? reasons::notWritten(QString::fromLocal8Bit(std::strerror(EISDIR)))
+                             : reasons::oldResultStays();
+                return;
+            }
+            reason = reasons::noResult();
+            mayWrite = true;
         });
-        bool converted = false;
         if (mayWrite) {
             ToolCall call;
+            QString codec;
             guard.step(146, [&] {
-                const QString codec = getWAVFormat(host.formatLabel());
+                codec = getWAVFormat(host.formatLabel());
                 call.commandLine =
                     toolCommand + QLatin1Char(' ') + ComposeArguments(source, codec, output);
                 call.program = tool->program;
@@ -195,27 +253,31 @@ void RunConversion(ConversionHost& host, StepGuard& guard) {
             });
             guard.step(148, [&] {
                 const int baseValue = static_cast<int>(std::nearbyint(host.progressValue()));
+                QByteArray errorTail;
                 const int status =
                     RunAndWait(call.program, call.arguments, &host, host.progressText(), baseValue,
-                               host.entryCount(), host.waitTickMs());
-                converted = status == 0 && isRegularFile(output);
-                if (converted) {
+                               host.entryCount(), host.waitTickMs(), &errorTail);
+                reason = judgeRun(status, look, source, output, codec, errorTail);
+                if (reason.isEmpty()) {
                     keeper.recordResult(source, output);
                 } else {
-                    // A half-written file must never pass for a result.
+                    // An incomplete or half-written file must never pass for a result.
                     DeleteFileQuietly(output);
                 }
             });
         }
-        if (!converted) {
-            notConverted.append(source);
+        if (reason.isEmpty()) {
+            ++outcome.converted;
+        } else {
+            outcome.failures.append({source, reason});
         }
     }
 
     guard.step(154, [&] { host.setBusyPointer(false); });
     guard.step(156, [&] { host.setValue(0); });
     guard.step(158, [&] { host.setText(QStringLiteral("Progress Bar")); });
-    guard.step(160, [&] { host.showMessage(ClosingMessage(notConverted)); });
+    guard.step(160, [&] { host.showClosingMessage(ClosingMessage(outcome.failures)); });
+    return outcome;
 }
 
 }  // namespace lorvane

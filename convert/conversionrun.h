@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/commandline.h"
 #include "convert/runandwait.h"
 
 #include <QHash>
@@ -28,6 +29,8 @@ class ConversionHost : public ProgressIndicator {
     virtual double progressValue() = 0;
     // A plain message box with the application title.
     virtual void showMessage(const QString& text) = 0;
+    // The message that ends a run, with every file that was not converted in its details.
+    virtual void showClosingMessage(const ClosingReport& report) = 0;
     virtual int waitTickMs() { return kWaitTickMs; }
 };
 
@@ -38,20 +41,31 @@ class SourceKeeper {
   public:
     // A text that reaches a file is looked at once; asking again costs a lookup.
     void protect(const QString& source);
-    // False when writing the output for this source would destroy a source or another
-    // source's result.
-    bool mayWrite(const QString& source, const QString& output) const;
+    // Why writing the output for this source would destroy a source or another source's
+    // result, or the empty text when it may be written.
+    QString refusal(const QString& source, const QString& output) const;
     void recordResult(const QString& source, const QString& output);
 
   private:
     using FileId = QPair<quint64, quint64>;  // device, inode
+    struct Result {
+        FileId source;
+        QString sourceText;
+    };
     QSet<QString> m_protectedTexts;
     QSet<FileId> m_sources;
-    QHash<FileId, FileId> m_resultSource;  // a result written by this run -> its source
+    QHash<FileId, Result> m_results;  // a result written by this run -> its source
+};
+
+// How a run ended: whether it got as far as converting, and which files it did not convert.
+struct RunOutcome {
+    bool ran = false;  // false when refused: no files, no folder, or no usable converter
+    int converted = 0;
+    QVector<FileFailure> failures;
 };
 
 // The run from the list test to the closing message (steps 104 to 164); the caller owns the
 // re-entry mark around it.
-void RunConversion(ConversionHost& host, StepGuard& guard);
+RunOutcome RunConversion(ConversionHost& host, StepGuard& guard);
 
 }  // namespace lorvane

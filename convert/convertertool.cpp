@@ -3,14 +3,19 @@
 #include "convert/formattable.h"
 
 #include <QDateTime>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QHash>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QSysInfo>
+#include <QTimer>
+#include <QVector>
 
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace lorvane {
 
@@ -20,24 +25,61 @@ const QString kInstallHint = QStringLiteral(
     "Install FFmpeg with \"sudo apt install ffmpeg\", or name the FFmpeg program to use in "
     "the environment variable LORVANE_FFMPEG.");
 
-// A listing from the tool, or no value when it would not give one in reasonable time.
-std::optional<QString> askTool(const QString& program, const QString& listing) {
-    QProcess process;
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
-    process.start(program, {QStringLiteral("-hide_banner"), listing});
-    if (!process.waitForStarted(10000)) {
-        return std::nullopt;
+// How long the check may take in all, and how much of each answer it reads: FFmpeg's
+// listings are some 20 KiB and come within a second; anything slower or larger is not it.
+constexpr int kCheckTimeLimitMs = 15000;
+constexpr qint64 kMaxAnswerBytes = 1 << 20;
+
+// The four questions asked of the tool at once, in their own event loop so the window goes
+// on repainting and answering meanwhile. No value for a question it did not answer in time,
+// in full and with success.
+QVector<std::optional<QString>> askTool(const QString& program, const QStringList& questions) {
+    QEventLoop loop;
+    std::vector<std::unique_ptr<QProcess>> processes;
+    QVector<std::optional<QString>> answers(questions.size());
+    QVector<QByteArray> output(questions.size());
+    int running = 0;
+    for (qsizetype i = 0; i < questions.size(); ++i) {
+        auto process = std::make_unique<QProcess>();
+        process->setStandardInputFile(QProcess::nullDevice());
+        process->setStandardErrorFile(QProcess::nullDevice());
+        QProcess* p = process.get();
+        QObject::connect(p, &QProcess::readyReadStandardOutput, &loop, [&output, p, i] {
+            output[i] += p->readAllStandardOutput();
+            if (output[i].size() > kMaxAnswerBytes) {
+                p->kill();
+            }
+        });
+        QObject::connect(p, &QProcess::finished, &loop,
+                         [&, p, i](int code, QProcess::ExitStatus status) {
+                             output[i] += p->readAllStandardOutput();
+                             if (status == QProcess::NormalExit && code == 0 &&
+                                 output[i].size() <= kMaxAnswerBytes) {
+                                 answers[i] = QString::fromUtf8(output[i]);
+                             }
+                             if (--running == 0) {
+                                 loop.quit();
+                             }
+                         });
+        p->start(program, {QStringLiteral("-hide_banner"), questions[i]});
+        if (p->waitForStarted(kCheckTimeLimitMs)) {
+            ++running;
+        }
+        processes.push_back(std::move(process));
     }
-    if (!process.waitForFinished(20000)) {
-        process.kill();
-        process.waitForFinished(2000);
-        return std::nullopt;
+    if (running > 0) {
+        QTimer::singleShot(kCheckTimeLimitMs, &loop, &QEventLoop::quit);
+        loop.exec();
     }
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        return std::nullopt;
+    for (auto& process : processes) {
+        // A tool that never finished is not waited for any longer.
+        process->disconnect();
+        if (process->state() != QProcess::NotRunning) {
+            process->kill();
+            process->waitForFinished(2000);
+        }
     }
-    return QString::fromUtf8(process.readAllStandardOutput());
+    return answers;
 }
 
 QString describeMissing(const QString& program, const QStringList& missing) {
@@ -47,6 +89,12 @@ QString describeMissing(const QString& program, const QStringList& missing) {
 }
 
 }  // namespace
+
+QString ProgramName(const QString& versionAnswer) {
+    const QString first = versionAnswer.section(QLatin1Char('\n'), 0, 0).trimmed();
+    const qsizetype at = first.indexOf(QLatin1String(" version"));
+    return at > 0 ? first.left(at) : QString();
+}
 
 QString GetAddressWidth() {
     const QString arch = QSysInfo::currentCpuArchitecture();
@@ -142,7 +190,8 @@ ToolCheck CheckConverterTool(const QString& program) {
         return check;
     }
 
-    // Remembered per file and version of it, for this run of the program.
+    // Remembered per file and version of it, a failed verdict too, for this run of the
+    // program: asking takes four runs of the tool.
     static QHash<QString, QString> remembered;
     const QString key = program + QLatin1Char('\n') +
                         QString::number(info.lastModified().toMSecsSinceEpoch()) +
@@ -153,20 +202,24 @@ ToolCheck CheckConverterTool(const QString& program) {
         return check;
     }
 
-    const auto encoders = askTool(program, QStringLiteral("-encoders"));
-    const auto decoders = encoders ? askTool(program, QStringLiteral("-decoders")) : std::nullopt;
-    const auto muxers = decoders ? askTool(program, QStringLiteral("-muxers")) : std::nullopt;
-    if (!encoders || !decoders || !muxers) {
-        // Not remembered: a tool that was only slow this once gets another chance.
+    const auto answers = askTool(program, {QStringLiteral("-version"), QStringLiteral("-encoders"),
+                                           QStringLiteral("-decoders"), QStringLiteral("-muxers")});
+    const QString name = answers[0] ? ProgramName(*answers[0]) : QString();
+    if (!answers[0] || !answers[1] || !answers[2] || !answers[3] || name.isEmpty()) {
         check.problem =
             QStringLiteral("The converter %1 did not answer as FFmpeg does.\n\n").arg(program) +
             kInstallHint;
-        return check;
-    }
-    const QStringList missing = MissingCapabilities(
-        ParseToolListing(*encoders), ParseToolListing(*decoders), ParseToolListing(*muxers));
-    if (!missing.isEmpty()) {
-        check.problem = describeMissing(program, missing);
+    } else if (name != QLatin1String("ffmpeg")) {
+        check.problem =
+            QStringLiteral("The converter %1 is %2, not FFmpeg itself.\n\n").arg(program, name) +
+            kInstallHint;
+    } else {
+        const QStringList missing =
+            MissingCapabilities(ParseToolListing(*answers[1]), ParseToolListing(*answers[2]),
+                                ParseToolListing(*answers[3]));
+        if (!missing.isEmpty()) {
+            check.problem = describeMissing(program, missing);
+        }
     }
     remembered.insert(key, check.problem);
     return check;

@@ -40,10 +40,16 @@ struct ToolCheck {
     bool usable() const { return problem.isEmpty(); }
 };
 
-// Checks the chosen tool (the result of ChooseConverterTool): it must be an executable file,
-// and offer what MissingCapabilities asks. Asking the tool takes three short runs of it, so
-// the answer is remembered for the rest of the program's run (as long as the file is not
-// replaced); the existence test is made every time.
+// The name a program gives itself on the first line of its -version answer ("ffmpeg",
+// "ffprobe", ...), or the empty text when it gives none.
+QString ProgramName(const QString& versionAnswer);
+
+// Checks the chosen tool (the result of ChooseConverterTool): it must be an executable file
+// that calls itself "ffmpeg" and offers what MissingCapabilities asks. The tool is asked in
+// a local event loop (the window stays responsive), within a time limit and reading a
+// bounded amount of its answers. The verdict, a failed one too, is remembered per program
+// file (path, modification time, size) for the rest of the program's run; the existence
+// test is made every time.
 ToolCheck CheckConverterTool(const QString& program);
 
 }  // namespace lorvane

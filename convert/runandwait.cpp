@@ -1,10 +1,9 @@
 #include "convert/runandwait.h"
 
-#include "platform/apperror.h"
+#include "convert/toolprocess.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
-#include <QFileInfo>
-#include <QProcess>
 #include <QTimer>
 
 #include <cmath>
@@ -16,17 +15,6 @@ namespace {
 // Rounds halves to the even neighbour, as the bar's arithmetic always has.
 double roundHalfEven(double x) {
     return std::nearbyint(x);
-}
-
-int launchFailure(const QString& program) {
-    const QFileInfo info(program);
-    if (!info.exists()) {
-        return kLaunchFailureBase + errors::kFileNotFound;
-    }
-    if (!info.isFile() || !info.isExecutable()) {
-        return kLaunchFailureBase + errors::kPermissionDenied;
-    }
-    return kLaunchFailureBase + errors::kInvalidCall;
 }
 
 }  // namespace
@@ -50,69 +38,61 @@ double CreepValue(int baseValue, int total, int k) {
     return candidate < cap ? candidate : cap;
 }
 
-int RunAndWait(const QString& program, const QStringList& arguments, ProgressIndicator* indicator,
-               const QString& baseText, int baseValue, int total, int tickMs) {
-    QProcess process;
-    process.setProgram(program);
-    process.setArguments(arguments);
-    // Nothing to answer a question with, and nowhere for its console output to pile up.
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
+WaitAnimation::WaitAnimation(ProgressIndicator* indicator, QString baseText, int baseValue,
+                             int total)
+    : m_indicator(indicator),
+      m_baseText(std::move(baseText)),
+      m_baseValue(baseValue),
+      m_total(total) {}
 
-    // QProcess would search PATH for a bare name; only the named file itself is meant.
-    if (!QFileInfo(program).isFile() || !QFileInfo(program).isExecutable()) {
-        return launchFailure(program);
+void WaitAnimation::tick() {
+    ++m_tick;
+    if (m_indicator == nullptr || m_tick < kNoteFromTick) {
+        return;
+    }
+    m_indicator->setText(WaitNoteText(m_baseText, m_tick));
+    const int sinceNote = m_tick - kNoteFromTick;
+    if (sinceNote % kCreepEveryTicks == 0) {
+        m_indicator->setValue(CreepValue(m_baseValue, m_total, sinceNote / kCreepEveryTicks));
+    }
+}
+
+void WaitAnimation::finish() {
+    if (m_indicator != nullptr) {
+        m_indicator->setText(m_baseText.isEmpty() ? QStringLiteral("Progress Bar") : m_baseText);
+    }
+}
+
+int RunAndWait(const QString& program, const QStringList& arguments, ProgressIndicator* indicator,
+               const QString& baseText, int baseValue, int total, int tickMs,
+               QByteArray* errorTail) {
+    ToolProcess process;
+    if (!process.start(program, arguments)) {
+        return process.result();
     }
 
     QEventLoop loop;
-    bool ended = false;
-    QObject::connect(&process, &QProcess::finished, &loop, [&] {
-        ended = true;
-        loop.quit();
-    });
-
-    process.start();
-    if (!process.waitForStarted(-1)) {
-        return launchFailure(program);
-    }
-
-    int tick = 0;
+    QObject::connect(&process, &ToolProcess::ended, &loop, &QEventLoop::quit);
+    WaitAnimation animation(indicator, baseText, baseValue, total);
     QTimer ticker;
     ticker.setTimerType(Qt::PreciseTimer);
     ticker.setInterval(tickMs);
     if (indicator != nullptr) {
-        QObject::connect(&ticker, &QTimer::timeout, &loop, [&] {
-            ++tick;
-            if (tick < kNoteFromTick) {
-                return;
-            }
-            indicator->setText(WaitNoteText(baseText, tick));
-            const int sinceNote = tick - kNoteFromTick;
-            if (sinceNote % kCreepEveryTicks == 0) {
-                indicator->setValue(CreepValue(baseValue, total, sinceNote / kCreepEveryTicks));
-            }
-        });
+        QObject::connect(&ticker, &QTimer::timeout, &loop, [&] { animation.tick(); });
         ticker.start();
     }
-
-    if (!ended) {
+    if (process.isRunning()) {
         loop.exec();
     }
-    if (!ended) {
-        // Only an application that is shutting down ends the loop early; the tool still gets
-        // to finish its file.
-        process.waitForFinished(-1);
-    }
+    // Only an application that is shutting down ends the loop early; the tool still gets
+    // to finish its file.
+    process.waitForEnd();
     ticker.stop();
-
-    if (indicator != nullptr) {
-        indicator->setText(baseText.isEmpty() ? QStringLiteral("Progress Bar") : baseText);
+    animation.finish();
+    if (errorTail != nullptr) {
+        *errorTail = process.errorTail();
     }
-    if (process.exitStatus() == QProcess::CrashExit) {
-        return kProgramCrashed;
-    }
-    return process.exitCode();
+    return process.result();
 }
 
 }  // namespace lorvane

@@ -33,15 +33,35 @@ QString WaitNoteText(const QString& baseText, int tick);
 // halves to even. With a total below 1 there is nothing to creep towards: the base value.
 double CreepValue(int baseValue, int total, int k);
 
-// Starts the program with the arguments (no shell, standard input the null device, its output
-// discarded), keeps window events running while it runs, and returns as soon as it has ended.
+// Starts the program with the arguments (no shell, in a session of its own, standard input
+// the null device, its console output discarded; see ToolProcess), keeps window events
+// running while it runs, and returns as soon as it has ended.
 // Every tick the indicator (when given) counts: from tick 50 on it shows WaitNoteText, and at
 // ticks 50, 200, 350 ... its value creeps. Afterwards its text is the base text again, or
 // "Progress Bar" for an empty base text.
 // Result: the program's exit status; kProgramCrashed when it died from a signal; for a
 // program that could not be started, kLaunchFailureBase plus the failure's number (53 for a
-// missing program, 70 for one that may not be run, 5 for anything else).
+// missing program, 70 for one that may not be run, 5 for anything else). The end of the
+// program's error output goes to `errorTail` when one is given.
 int RunAndWait(const QString& program, const QStringList& arguments, ProgressIndicator* indicator,
-               const QString& baseText, int baseValue, int total, int tickMs = kWaitTickMs);
+               const QString& baseText, int baseValue, int total, int tickMs = kWaitTickMs,
+               QByteArray* errorTail = nullptr);
+
+// Animates the indicator while a program runs: every tick it counts, from tick 50 on it
+// shows WaitNoteText, and at ticks 50, 200, 350 ... its value creeps.
+class WaitAnimation {
+  public:
+    WaitAnimation(ProgressIndicator* indicator, QString baseText, int baseValue, int total);
+    void tick();
+    // The text back to the base text, or "Progress Bar" for an empty one.
+    void finish();
+
+  private:
+    ProgressIndicator* m_indicator;
+    QString m_baseText;
+    int m_baseValue;
+    int m_total;
+    int m_tick = 0;
+};
 
 }  // namespace lorvane

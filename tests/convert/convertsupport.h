@@ -3,6 +3,9 @@
 // Helpers for the conversion tests: OGG files made by the real FFmpeg, a stand-in converter
 // that can be held until a test lets it go, and environment changes undone at scope end.
 
+#include "convert/commandline.h"
+#include "convert/resultcheck.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
@@ -37,6 +40,12 @@ inline bool makeOgg(const QString& path, int rate, int channels, double seconds 
                            QStringLiteral("-ac"), QString::number(channels), QStringLiteral("-c:a"),
                            QStringLiteral("libvorbis"), QStringLiteral("file:") + path});
     return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+// The closing message for these failures, each a source and its reason (the message's own
+// layout is tested on its own).
+inline QString notConverted(const QVector<FileFailure>& failures) {
+    return ClosingMessage(failures).text;
 }
 
 inline bool writeFile(const QString& path, const QByteArray& bytes) {

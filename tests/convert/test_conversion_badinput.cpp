@@ -14,16 +14,9 @@ using namespace lorvane::test;
 
 namespace {
 
-QString notConverted(const QStringList& paths) {
-    return QStringLiteral("Done.\n\n%1 file%2 could not be converted:\n")
-               .arg(paths.size())
-               .arg(paths.size() == 1 ? "" : "s") +
-           paths.join('\n');
-}
-
 bool looksLikeWav(const QString& path) {
-    const QByteArray head = readFile(path).left(12);
-    return head.startsWith("RIFF") && head.mid(8, 4) == "WAVE" && QFileInfo(path).size() > 44;
+    const WavLook wav = LookAtWav(path);
+    return wav.wellFormed() && wav.frames > 0;
 }
 
 }  // namespace
@@ -76,8 +69,10 @@ void ConversionBadInputTest::unconvertibleFilesAreListed() {
     window->PushButton2_Click();
 
     QCOMPARE(fx.dialogs.messages(),
-             QStringList{notConverted(
-                 {in + "corrupt.ogg", in + "empty.ogg", in + "missing.ogg", in + "folder.ogg"})});
+             QStringList{notConverted({{in + "corrupt.ogg", reasons::notAudio()},
+                                       {in + "empty.ogg", reasons::notAudio()},
+                                       {in + "missing.ogg", reasons::notFound()},
+                                       {in + "folder.ogg", reasons::notAFile()}})});
     QVERIFY(looksLikeWav(in + "good1.wav"));
     QVERIFY(looksLikeWav(in + "good2.wav"));
     // No half-written file passes for a result.
@@ -175,16 +170,18 @@ void ConversionBadInputTest::sourcesAreNeverLost() {
     window->PushButton2_Click();
 
     // b/song.ogg would overwrite a/song.ogg's result; self.wav and a/twice.ogg would destroy
-    // queued sources; out/twice.wav is not audio FFmpeg can read. a/song.ogg queued twice
+    // queued sources, and so would out/twice.wav, its own result. a/song.ogg queued twice
     // converts twice.
     QCOMPARE(fx.dialogs.messages(),
-             QStringList{notConverted({root + "b/song.ogg", root + "out/self.wav",
-                                       root + "a/twice.ogg", root + "out/twice.wav"})});
+             QStringList{
+                 notConverted({{root + "b/song.ogg", reasons::replacesResult(root + "a/song.ogg")},
+                               {root + "out/self.wav", reasons::replacesSource()},
+                               {root + "a/twice.ogg", reasons::replacesSource()},
+                               {root + "out/twice.wav", reasons::replacesSource()}})});
     QCOMPARE(readFile(root + "out/self.wav"), wavBytes);
     QCOMPARE(readFile(root + "out/twice.wav"), otherBytes);
-    const QByteArray result = readFile(root + "out/song.wav");
     QVERIFY(looksLikeWav(root + "out/song.wav"));
-    QCOMPARE(result.at(22), '\x01');  // one channel: a's mono, not b's stereo
+    QCOMPARE(LookAtWav(root + "out/song.wav").channels, 1);  // a's mono, not b's stereo
     QCOMPARE(readFile(root + "b/song.ogg"), readFile(stereo()));
 }
 

@@ -84,8 +84,8 @@ void ConvertTextTest::argumentsKeepEveryName_data() {
 void ConvertTextTest::argumentsKeepEveryName() {
     QFETCH(QString, name);
     const QStringList args = ToolArguments(name, QStringLiteral("pcm_u8"), name + ".wav");
-    QCOMPARE(args, (QStringList{"-nostdin", "-i", "file:" + name, "-acodec", "pcm_u8",
-                                "file:" + name + ".wav"}));
+    QCOMPARE(args, (QStringList{"-nostdin", "-hide_banner", "-v", "error", "-i", "file:" + name,
+                                "-acodec", "pcm_u8", "-rf64", "auto", "file:" + name + ".wav"}));
 }
 
 void ConvertTextTest::outputPath_data() {
@@ -136,26 +136,67 @@ void ConvertTextTest::outputPath() {
 }
 
 void ConvertTextTest::closingMessage_data() {
+    // Each failure as "source|reason".
     QTest::addColumn<QStringList>("failed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("all converted") << QStringList{} << "Done.";
-    QTest::newRow("one") << QStringList{"/m/a.ogg"}
-                         << "Done.\n\n1 file could not be converted:\n/m/a.ogg";
+    QTest::addColumn<QString>("details");
+    QTest::newRow("all converted") << QStringList{} << "Done."
+                                   << "";
+    QTest::newRow("one") << QStringList{"/m/a.ogg|could not be read as audio"}
+                         << "Done.\n\n1 file could not be converted.\n\n"
+                            "Could not be read as audio:\n/m/a.ogg"
+                         << "Could not be read as audio:\n/m/a.ogg";
+    QTest::newRow("grouped in the order first met")
+        << QStringList{"/m/a.ogg|is not a file", "/m/b.ogg|the result was incomplete",
+                       "/m/c.ogg|is not a file",
+                       "/n/a.ogg|its result would have replaced the result of /m/a.ogg (same "
+                       "name)"}
+        << "Done.\n\n4 files could not be converted.\n\n"
+           "Is not a file:\n/m/a.ogg\n/m/c.ogg\n\n"
+           "The result was incomplete:\n/m/b.ogg\n\n"
+           "Its result would have replaced the result of /m/a.ogg (same name):\n/n/a.ogg"
+        << "Is not a file:\n/m/a.ogg\n/m/c.ogg\n\n"
+           "The result was incomplete:\n/m/b.ogg\n\n"
+           "Its result would have replaced the result of /m/a.ogg (same name):\n/n/a.ogg";
     QStringList ten;
     QStringList twelve;
     for (int i = 1; i <= 12; ++i) {
         (i <= 10 ? ten : twelve).append(QStringLiteral("/m/%1.ogg").arg(i));
     }
-    QTest::newRow("ten") << ten << "Done.\n\n10 files could not be converted:\n" + ten.join('\n');
-    QTest::newRow("twelve") << (ten + twelve)
-                            << "Done.\n\n12 files could not be converted:\n" + ten.join('\n') +
-                                   "\nand 2 more";
+    const auto failing = [](const QStringList& files, const QString& reason) {
+        QStringList out;
+        for (const QString& f : files) {
+            out.append(f + '|' + reason);
+        }
+        return out;
+    };
+    const QString written = QStringLiteral("could not be written (No space left on device)");
+    QTest::newRow("ten of one reason")
+        << failing(ten, written)
+        << "Done.\n\n10 files could not be converted.\n\n"
+           "Could not be written (No space left on device):\n" +
+               ten.join('\n')
+        << "Could not be written (No space left on device):\n" + ten.join('\n');
+    QTest::newRow("ten shown per reason, every one in the details")
+        << failing(ten + twelve, written) + failing({"/x.ogg"}, "is not a file")
+        << "Done.\n\n13 files could not be converted.\n\n"
+           "Could not be written (No space left on device):\n" +
+               ten.join('\n') + "\nand 2 more\n\nIs not a file:\n/x.ogg"
+        << "Could not be written (No space left on device):\n" + (ten + twelve).join('\n') +
+               "\n\nIs not a file:\n/x.ogg";
 }
 
 void ConvertTextTest::closingMessage() {
     QFETCH(QStringList, failed);
     QFETCH(QString, expected);
-    QCOMPARE(ClosingMessage(failed), expected);
+    QFETCH(QString, details);
+    QVector<FileFailure> failures;
+    for (const QString& f : failed) {
+        failures.append({f.section('|', 0, 0), f.section('|', 1)});
+    }
+    const ClosingReport report = ClosingMessage(failures);
+    QCOMPARE(report.text, expected);
+    QCOMPARE(report.details, details);
 }
 
 void ConvertTextTest::waitNote_data() {
@@ -245,12 +286,12 @@ void ConvertTextTest::keeperLooksAgainAtNamesThatReachedNothing() {
     const QString other = dir.filePath("later.ogg");
     SourceKeeper keeper;
     keeper.protect(later);
-    QVERIFY(keeper.mayWrite(other, later));
+    QCOMPARE(keeper.refusal(other, later), QString());
     QFile file(later);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
     keeper.protect(later);
-    QVERIFY(!keeper.mayWrite(other, later));
+    QCOMPARE(keeper.refusal(other, later), "its result would have replaced a queued source");
 }
 
 QTEST_APPLESS_MAIN(ConvertTextTest)

@@ -121,7 +121,7 @@ void ConverterToolTest::answerIsRemembered() {
     QFile::setPermissions(wrapper, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     QVERIFY(CheckConverterTool(wrapper).usable());
     QVERIFY(CheckConverterTool(wrapper).usable());
-    QCOMPARE(readFile(dir.filePath("asked")).count('\n'), 3);  // three listings, once
+    QCOMPARE(readFile(dir.filePath("asked")).count('\n'), 4);  // version and listings, once
     // The existence test is made every time.
     QFile::remove(wrapper);
     QVERIFY(!CheckConverterTool(wrapper).usable());

@@ -19,7 +19,8 @@ struct DialogCall {
     QString text;  // message text, prompt, or the path/url opened
     int style = 0;
     QString title;
-    QString preset;  // input preset, or the folder preselected in the browser
+    QString preset;   // input preset, or the folder preselected in the browser
+    QString details;  // a message box's details area
 };
 
 // Stands in for every dialog: records each call and answers from scripts. Unscripted
@@ -35,7 +36,11 @@ class ScriptedDialogs : public Dialogs {
     std::function<void(const DialogCall&)> onMessage;
 
     int messageBox(const QString& text, int style, const QString& title) override {
-        calls.append({QStringLiteral("message"), text, style, title, {}});
+        return messageBoxWithDetails(text, style, title, QString());
+    }
+    int messageBoxWithDetails(const QString& text, int style, const QString& title,
+                              const QString& details) override {
+        calls.append({QStringLiteral("message"), text, style, title, {}, details});
         if (onMessage) {
             onMessage(calls.back());
         }
@@ -45,11 +50,11 @@ class ScriptedDialogs : public Dialogs {
         return (style & 7) == 4 ? No : Ok;
     }
     QString inputBox(const QString& prompt, const QString& title, const QString& preset) override {
-        calls.append({QStringLiteral("input"), prompt, 0, title, preset});
+        calls.append({QStringLiteral("input"), prompt, 0, title, preset, {}});
         return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
     }
     QString openFiles(const QString& title, const QString& filter) override {
-        calls.append({QStringLiteral("open"), filter, 0, title, {}});
+        calls.append({QStringLiteral("open"), filter, 0, title, {}, {}});
         if (openAnswers.isEmpty()) {
             return QString();
         }
@@ -60,14 +65,14 @@ class ScriptedDialogs : public Dialogs {
         return std::get<QString>(answer);
     }
     QString browseForFolder(const QString& title, const QString& initialFolder) override {
-        calls.append({QStringLiteral("folder"), {}, 0, title, initialFolder});
+        calls.append({QStringLiteral("folder"), {}, 0, title, initialFolder, {}});
         return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
     }
     void openFolder(const QString& path) override {
-        calls.append({QStringLiteral("openFolder"), path, 0, {}, {}});
+        calls.append({QStringLiteral("openFolder"), path, 0, {}, {}, {}});
     }
     void openWebPage(const QString& url) override {
-        calls.append({QStringLiteral("web"), url, 0, {}, {}});
+        calls.append({QStringLiteral("web"), url, 0, {}, {}, {}});
     }
 
     QList<DialogCall> callsOf(const QString& kind) const {

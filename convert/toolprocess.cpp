@@ -1,0 +1,95 @@
+#include "convert/toolprocess.h"
+
+#include "convert/runandwait.h"
+#include "platform/apperror.h"
+
+#include <QFileInfo>
+
+#include <csignal>
+#include <unistd.h>
+
+namespace lorvane {
+
+namespace {
+
+int launchFailure(const QString& program) {
+    const QFileInfo info(program);
+    if (!info.exists()) {
+        return kLaunchFailureBase + errors::kFileNotFound;
+    }
+    if (!info.isFile() || !info.isExecutable()) {
+        return kLaunchFailureBase + errors::kPermissionDenied;
+    }
+    return kLaunchFailureBase + errors::kInvalidCall;
+}
+
+// Runs in the child between fork and exec: only async-signal-safe calls.
+void detachChild() {
+    ::setsid();
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    ::sigaction(SIGPIPE, &ignore, nullptr);
+}
+
+}  // namespace
+
+ToolProcess::ToolProcess(QObject* parent) : QObject(parent) {
+    m_process.setStandardInputFile(QProcess::nullDevice());
+    m_process.setStandardOutputFile(QProcess::nullDevice());
+    m_process.setChildProcessModifier(detachChild);
+    connect(&m_process, &QProcess::readyReadStandardError, this, &ToolProcess::keepErrorOutput);
+    connect(&m_process, &QProcess::finished, this, &ToolProcess::onFinished);
+}
+
+ToolProcess::~ToolProcess() {
+    if (m_running) {
+        m_process.waitForFinished(-1);
+    }
+}
+
+bool ToolProcess::start(const QString& program, const QStringList& arguments) {
+    m_tail.clear();
+    // QProcess would search PATH for a bare name; only the named file itself is meant.
+    if (!QFileInfo(program).isFile() || !QFileInfo(program).isExecutable()) {
+        m_result = launchFailure(program);
+        return false;
+    }
+    m_process.setProgram(program);
+    m_process.setArguments(arguments);
+    m_process.start();
+    if (!m_process.waitForStarted(-1)) {
+        m_result = launchFailure(program);
+        return false;
+    }
+    m_running = true;
+    return true;
+}
+
+bool ToolProcess::isRunning() const {
+    return m_running;
+}
+
+void ToolProcess::waitForEnd() {
+    if (m_running) {
+        m_process.waitForFinished(-1);
+    }
+}
+
+void ToolProcess::keepErrorOutput() {
+    m_tail += m_process.readAllStandardError();
+    if (m_tail.size() > 2 * kErrorTailBytes) {
+        m_tail = m_tail.right(kErrorTailBytes);
+    }
+}
+
+void ToolProcess::onFinished(int exitCode, QProcess::ExitStatus status) {
+    keepErrorOutput();
+    if (m_tail.size() > kErrorTailBytes) {
+        m_tail = m_tail.right(kErrorTailBytes);
+    }
+    m_result = status == QProcess::CrashExit ? kProgramCrashed : exitCode;
+    m_running = false;
+    emit ended();
+}
+
+}  // namespace lorvane

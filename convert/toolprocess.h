@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QProcess>
+#include <QStringList>
+
+namespace lorvane {
+
+// One started converter: in a session of its own, so no signal meant for the program's
+// terminal or process group (Ctrl+C, a closed terminal) reaches it and cuts its file short,
+// and immune to a closed error pipe, so it finishes its file however the program ends. It
+// reads nothing (standard input is the null device), its console output is discarded and
+// only the last few KiB of its error output are kept, however much it writes.
+class ToolProcess : public QObject {
+    Q_OBJECT
+  public:
+    static constexpr int kErrorTailBytes = 4096;
+
+    explicit ToolProcess(QObject* parent = nullptr);
+    // Waits for the program to end first: it is never stopped by us.
+    ~ToolProcess() override;
+
+    // False when the program could not be started; result() then says why.
+    bool start(const QString& program, const QStringList& arguments);
+    bool isRunning() const;
+    // Blocks until the program has ended (for a program that is shutting down).
+    void waitForEnd();
+
+    // The exit status; kProgramCrashed when a signal ended it; for a program that could not
+    // be started, kLaunchFailureBase plus the failure's number.
+    int result() const { return m_result; }
+    QByteArray errorTail() const { return m_tail; }
+
+  signals:
+    void ended();
+
+  private:
+    void keepErrorOutput();
+    void onFinished(int exitCode, QProcess::ExitStatus status);
+
+    QProcess m_process;
+    QByteArray m_tail;
+    int m_result = 0;
+    bool m_running = false;
+};
+
+}  // namespace lorvane
