@@ -36,7 +36,7 @@ SourceLook LookAtSource(const QString& path);
 
 // The parts of a WAV file's header that say what it holds, read from RIFF or RF64.
 struct WavLook {
-    QString problem;  // empty for a well-formed file whose chunks agree with its length
+    QString problem;    // empty for a well-formed file whose chunks agree with its length
     int formatTag = 0;  // 1 integer PCM, 3 floating point, 7 mu-law (the extensible sub-format)
     int bitsPerSample = 0;
     int channels = 0;

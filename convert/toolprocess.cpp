@@ -5,8 +5,8 @@
 
 #include <QFileInfo>
 
-#include <csignal>
 #include <unistd.h>
+#include <csignal>
 
 namespace lorvane {
 

@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace lorvane;
 using namespace lorvane::test;
 
@@ -57,30 +59,45 @@ void ConversionBadInputTest::unconvertibleFilesAreListed() {
     QVERIFY(writeFile(in + "corrupt.ogg", corrupt));
     QVERIFY(writeFile(in + "empty.ogg", {}));
     QVERIFY(writeFile(in + "corrupt.wav", "result of an earlier run"));
+    // A FIFO (a drop queues files as given) would hold FFmpeg, and the run, for ever.
+    QCOMPARE(::mkfifo(QFile::encodeName(in + "fifo.ogg").constData(), 0644), 0);
+    // A source whose reads start failing half-way: FFmpeg takes the error for the end and
+    // says it succeeded.
+    QVERIFY(makeOgg(in + "pulled.ogg", 44100, 2, 5.0));
+    EnvChange preload("LD_PRELOAD", qgetenv("LORVANE_TEST_BIN") + "/libreadfail.so");
+    EnvChange target("READFAIL_PATH", QFile::encodeName(in + "pulled.ogg"));
+    EnvChange limit("READFAIL_AFTER", QByteArray::number(QFileInfo(in + "pulled.ogg").size() / 2));
 
     const QStringList queue = {in + "good1.ogg",   in + "corrupt.ogg", in + "empty.ogg",
-                               in + "missing.ogg", in + "folder.ogg",  in + "good2.ogg"};
+                               in + "missing.ogg", in + "folder.ogg",  in + "fifo.ogg",
+                               in + "pulled.ogg",  in + "good2.ogg"};
     QHash<QString, QByteArray> before;
     for (const QString& path : queue) {
-        before.insert(path, readFile(path));
+        if (!path.endsWith("fifo.ogg")) {
+            before.insert(path, readFile(path));
+        }
     }
     window->fileList().addEntries(queue);
     window->findChild<QRadioButton*>("Option2")->setChecked(true);
     window->PushButton2_Click();
 
-    QCOMPARE(fx.dialogs.messages(),
-             QStringList{notConverted({{in + "corrupt.ogg", reasons::notAudio()},
-                                       {in + "empty.ogg", reasons::notAudio()},
-                                       {in + "missing.ogg", reasons::notFound()},
-                                       {in + "folder.ogg", reasons::notAFile()}})});
+    QCOMPARE(
+        fx.dialogs.messages(),
+        QStringList{notConverted({{in + "corrupt.ogg", reasons::notAudio()},
+                                  {in + "empty.ogg", reasons::notAudio()},
+                                  {in + "missing.ogg", reasons::notFound()},
+                                  {in + "folder.ogg", reasons::notAFile()},
+                                  {in + "fifo.ogg", reasons::notAFile()},
+                                  {in + "pulled.ogg", reasons::readCut("Input/output error")}})});
     QVERIFY(looksLikeWav(in + "good1.wav"));
     QVERIFY(looksLikeWav(in + "good2.wav"));
     // No half-written file passes for a result.
-    for (const char* name : {"corrupt.wav", "empty.wav", "missing.wav", "folder.wav"}) {
+    for (const char* name :
+         {"corrupt.wav", "empty.wav", "missing.wav", "folder.wav", "fifo.wav", "pulled.wav"}) {
         QVERIFY2(!QFileInfo::exists(in + name), name);
     }
-    for (const QString& path : queue) {
-        QCOMPARE(readFile(path), before.value(path));
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        QCOMPARE(readFile(it.key()), it.value());
     }
     QVERIFY(QFileInfo(in + "folder.ogg").isDir());
     QCOMPARE(window->pointerKind(), 0);

@@ -5,6 +5,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+#include <csignal>
+
 using namespace lorvane::test;
 
 namespace {
@@ -60,6 +63,7 @@ class ConversionProcessTest : public QObject {
   private slots:
     void readOnlyOutputFolder();
     void closingTheWindowEndsTheProgramMidRun();
+    void interruptFromTheTerminalSparesTheConverter();
 };
 
 void ConversionProcessTest::readOnlyOutputFolder() {
@@ -130,6 +134,42 @@ void ConversionProcessTest::closingTheWindowEndsTheProgramMidRun() {
     QVERIFY(readFile(root + "out/a.wav").startsWith("RIFF"));
     QVERIFY(!QFileInfo::exists(root + "out/b.wav"));
     QCOMPARE(fake.calls(), 1);
+}
+
+// Ctrl+C in the terminal that started the program (or closing that terminal) signals the
+// whole foreground process group: the program ends, but its converter, in a session of its
+// own, finishes the file it has begun, and the result is complete.
+void ConversionProcessTest::interruptFromTheTerminalSparesTheConverter() {
+    QTemporaryDir dir;
+    const QString root = dir.path() + "/";
+    QDir().mkpath(root + "out");
+    QDir().mkpath(root + "home");
+    QVERIFY(makeOgg(root + "long.ogg", 44100, 2, 30.0));
+    FakeTool fake(root + "tool");
+    fake.hold();
+
+    QProcess p;
+    QProcessEnvironment env = helperEnvironment(root + "home");
+    env.insert("LORVANE_FFMPEG", fake.path());
+    p.setProcessEnvironment(env);
+    p.setStandardInputFile(QProcess::nullDevice());
+    // The helper leads a process group of its own, as a shell's foreground job does.
+    p.setChildProcessModifier([] { ::setpgid(0, 0); });
+    p.start(qEnvironmentVariable("LORVANE_TEST_BIN") + "/conversion_helper",
+            {root + "home/settings.conf", root + "out", root + "long.ogg"});
+    QTRY_VERIFY_WITH_TIMEOUT(fake.started(1), 60000);
+    QCOMPARE(::kill(-static_cast<pid_t>(p.processId()), SIGINT), 0);
+    const Outcome o = finish(p);
+    QVERIFY(o.crashed);  // the program itself ends at Ctrl+C
+    QVERIFY(o.messages.isEmpty());
+
+    fake.release(1);
+    QTRY_VERIFY_WITH_TIMEOUT(fake.finished(1), 60000);
+    const QString result = root + "out/long.wav";
+    QCOMPARE(lorvane::CheckResult(lorvane::LookAtSource(root + "long.ogg"), root + "long.ogg",
+                                  result, "pcm_u8", {}),
+             QString());
+    QCOMPARE(lorvane::LookAtWav(result).frames, qint64(30 * 44100));
 }
 
 QTEST_GUILESS_MAIN(ConversionProcessTest)

@@ -443,6 +443,9 @@ void ConversionRunTest::noUsableConverterTouchesNothing_data() {
                                              << "was not found";
     QTest::newRow("named converter lacks an encoder") << "incomplete"
                                                       << "pcm_s24le";
+    // ffprobe and ffplay answer every listing as FFmpeg does, but convert nothing.
+    QTest::newRow("ffprobe named") << "ffprobe"
+                                   << "is ffprobe, not FFmpeg itself";
 }
 
 void ConversionRunTest::noUsableConverterTouchesNothing() {
@@ -462,6 +465,8 @@ void ConversionRunTest::noUsableConverterTouchesNothing() {
     } else if (situation == "missing") {
         variable =
             std::make_unique<EnvChange>("LORVANE_FFMPEG", m_fx->dir.filePath("nothing").toUtf8());
+    } else if (situation == "ffprobe") {
+        variable = std::make_unique<EnvChange>("LORVANE_FFMPEG", "ffprobe");
     } else {
         m_fake->setListing("encoders", "--\n A pcm_u8 x\n A pcm_s16le x\n A pcm_mulaw x\n");
     }

@@ -2,8 +2,10 @@
 #include "convert/convertertool.h"
 #include "convert/convertsupport.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace lorvane;
 using namespace lorvane::test;
@@ -15,6 +17,8 @@ class ConverterToolTest : public QObject {
     void choice();
     void nothingUsableSaysHowToFix();
     void realFfmpegIsUsable();
+    void checkKeepsTheWindowResponsive();
+    void floodingToolIsRefusedInBoundedTime();
     void incompleteToolIsRefusedByName();
     void answerIsRemembered();
 };
@@ -87,6 +91,48 @@ void ConverterToolTest::realFfmpegIsUsable() {
     const ToolCheck check = CheckConverterTool(realFfmpeg());
     QVERIFY2(check.usable(), qPrintable(check.problem));
     QCOMPARE(check.program, realFfmpeg());
+}
+
+// The check asks FFmpeg four questions (about half a second of its start-ups) in a local
+// event loop: a timer keeps ticking throughout.
+void ConverterToolTest::checkKeepsTheWindowResponsive() {
+    QTemporaryDir dir;
+    const QString wrapper = dir.filePath("ffmpeg");  // a program file not checked before
+    QVERIFY(writeFile(wrapper,
+                      QStringLiteral("#!/bin/sh\nexec '%1' \"$@\"\n").arg(realFfmpeg()).toUtf8()));
+    QFile::setPermissions(wrapper, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 longestGap = 0;
+    QTimer ticker;
+    ticker.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        longestGap = std::max(longestGap, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    ticker.start(5);
+    clock.start();
+    const ToolCheck check = CheckConverterTool(wrapper);
+    longestGap = std::max(longestGap, clock.elapsed() - last);
+    QVERIFY2(check.usable(), qPrintable(check.problem));
+    QVERIFY2(longestGap < 50, qPrintable(QString::number(longestGap)));
+}
+
+// A program that floods its answers is read only so far, and one that never answers only so
+// long; both verdicts are remembered, so a later Start does not wait again.
+void ConverterToolTest::floodingToolIsRefusedInBoundedTime() {
+    QTemporaryDir dir;
+    const QString flooding = dir.filePath("flooding");
+    QVERIFY(writeFile(flooding, QStringLiteral("#!/bin/sh\necho x >> '%1'\nexec yes\n")
+                                    .arg(dir.filePath("asked"))
+                                    .toUtf8()));
+    QFile::setPermissions(flooding, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(CheckConverterTool(flooding).problem.contains("did not answer as FFmpeg does"));
+    QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(!CheckConverterTool(flooding).usable());
+    QCOMPARE(readFile(dir.filePath("asked")).count('\n'), 4);  // asked once, four questions
 }
 
 void ConverterToolTest::incompleteToolIsRefusedByName() {

@@ -1,0 +1,341 @@
+// Reading results back: WAV headers of every shape a result can take (and the broken ones a
+// cut-short or oversized run leaves), what FFmpeg's error output says went wrong, and real
+// FFmpeg runs on damaged, chained, short and failing sources.
+#include "convert/commandline.h"
+#include "convert/convertsupport.h"
+#include "convert/resultcheck.h"
+#include "convert/runandwait.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace lorvane;
+using namespace lorvane::test;
+
+namespace {
+
+void put16(QByteArray& b, int v) {
+    b.append(char(v & 0xff)).append(char((v >> 8) & 0xff));
+}
+void put32(QByteArray& b, quint32 v) {
+    for (int i = 0; i < 4; ++i) {
+        b.append(char((v >> (8 * i)) & 0xff));
+    }
+}
+void put64(QByteArray& b, quint64 v) {
+    put32(b, quint32(v & 0xffffffffu));
+    put32(b, quint32(v >> 32));
+}
+QByteArray chunk(const char* id, const QByteArray& body, qint64 declared = -1) {
+    QByteArray b(id, 4);
+    put32(b, quint32(declared < 0 ? body.size() : declared));
+    b += body;
+    if (body.size() & 1) {
+        b.append('\0');
+    }
+    return b;
+}
+QByteArray fmtBody(int tag, int channels, int rate, int bits, bool extensible) {
+    QByteArray f;
+    const int align = channels * ((bits + 7) / 8);
+    put16(f, extensible ? 0xFFFE : tag);
+    put16(f, channels);
+    put32(f, quint32(rate));
+    put32(f, quint32(rate * align));
+    put16(f, align);
+    put16(f, bits);
+    if (extensible) {
+        put16(f, 22);
+        put16(f, bits);
+        put32(f, 3);
+        put16(f, tag);  // the sub-format GUID begins with the tag
+        f += QByteArray::fromHex("000000001000800000aa00389b71");
+    }
+    return f;
+}
+
+// The layouts FFmpeg writes: RIFF with a JUNK chunk kept free for ds64, the format, a LIST
+// of tags and the samples; or, for a result past 4 GiB, RF64 with the sizes in ds64.
+struct Layout {
+    int tag = 1, channels = 2, rate = 8000, bits = 16;
+    bool extensible = false;
+    qint64 frames = 100;
+    bool rf64 = false;
+    qint64 riffDelta = 0;      // added to the true RIFF size
+    qint64 dataDelta = 0;      // added to the declared data size
+    qint64 cut = 0;            // bytes cut from the end
+    bool unknownSizes = false; // 0xFFFFFFFF in RIFF and data, as past 4 GiB without RF64
+};
+QByteArray wavFile(const Layout& l) {
+    const int align = l.channels * ((l.bits + 7) / 8);
+    const QByteArray samples(int(l.frames * align), '\x11');
+    QByteArray body = "WAVE";
+    QByteArray ds64;
+    if (l.rf64) {
+        ds64 = chunk("ds64", QByteArray(28, '\0'));
+    } else {
+        ds64 = chunk("JUNK", QByteArray(28, '\0'));
+    }
+    body += ds64;
+    body += chunk("fmt ", fmtBody(l.tag, l.channels, l.rate, l.bits, l.extensible));
+    body += chunk("LIST", QByteArray("INFOISFT\x0e\0\0\0Lavf59.27.100\0", 26));
+    const qint64 dataSize = samples.size() + l.dataDelta;
+    body += chunk("data", samples, l.rf64 || l.unknownSizes ? 0xFFFFFFFF : dataSize);
+    QByteArray file = l.rf64 ? "RF64" : "RIFF";
+    put32(file, l.rf64 || l.unknownSizes ? 0xFFFFFFFFu : quint32(body.size() + l.riffDelta));
+    file += body;
+    if (l.rf64) {
+        QByteArray sizes;
+        put64(sizes, quint64(file.size() - 8 + l.riffDelta));
+        put64(sizes, quint64(dataSize));
+        put64(sizes, quint64(l.frames));
+        put32(sizes, 0);
+        file.replace(20, 28, sizes);
+    }
+    file.chop(int(l.cut));
+    return file;
+}
+
+// Ogg's page checksum: CRC-32 with polynomial 0x04C11DB7, no reflection, starting at 0.
+quint32 oggCrc(const QByteArray& page) {
+    quint32 crc = 0;
+    for (char c : page) {
+        crc ^= quint32(quint8(c)) << 24;
+        for (int i = 0; i < 8; ++i) {
+            crc = (crc & 0x80000000u) ? (crc << 1) ^ 0x04C11DB7u : crc << 1;
+        }
+    }
+    return crc;
+}
+
+// Flips bytes in the middle of the middle page's payload; with `fixCrc` the page still
+// passes its checksum, so the decoder meets the damage (and conceals it), otherwise the
+// demuxer drops the whole page.
+QByteArray damageMiddlePage(QByteArray ogg, int bytes, bool fixCrc) {
+    QList<qsizetype> pages;
+    for (qsizetype at = ogg.indexOf("OggS"); at >= 0; at = ogg.indexOf("OggS", at + 4)) {
+        pages.append(at);
+    }
+    const qsizetype p = pages.at(pages.size() / 2);
+    const int segments = quint8(ogg.at(p + 26));
+    int payload = 0;
+    for (int i = 0; i < segments; ++i) {
+        payload += quint8(ogg.at(p + 27 + i));
+    }
+    const qsizetype header = 27 + segments;
+    for (int i = 0; i < bytes; ++i) {
+        ogg[p + header + payload / 2 + i] = char(ogg.at(p + header + payload / 2 + i) ^ 0x5a);
+    }
+    if (fixCrc) {
+        ogg.replace(p + 22, 4, QByteArray(4, '\0'));
+        const quint32 crc = oggCrc(ogg.mid(p, header + payload));
+        QByteArray le;
+        put32(le, crc);
+        ogg.replace(p + 22, 4, le);
+    }
+    return ogg;
+}
+
+bool makeOpus(const QString& path) {
+    QProcess p;
+    p.start(realFfmpeg(), {"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i",
+                           "sine=duration=1", "-c:a", "libopus", "file:" + path});
+    return p.waitForFinished(60000) && p.exitCode() == 0;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Layout)
+
+class ResultCheckTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void wavHeaders_data();
+    void wavHeaders();
+    void failureReasons_data();
+    void failureReasons();
+    void sourcesNeverBlock();
+    void realRuns_data();
+    void realRuns();
+
+  private:
+    QTemporaryDir m_dir;
+};
+
+void ResultCheckTest::wavHeaders_data() {
+    QTest::addColumn<Layout>("layout");
+    QTest::addColumn<bool>("wellFormed");
+    QTest::addColumn<qint64>("frames");
+    QTest::addColumn<int>("tag");
+    const Layout plain;
+    QTest::newRow("16-bit as FFmpeg writes it") << plain << true << qint64(100) << 1;
+    Layout odd = plain;
+    odd.channels = 1;
+    odd.bits = 8;
+    odd.frames = 101;  // an odd data size ends in a pad byte outside the chunk
+    QTest::newRow("odd data size, padded") << odd << true << qint64(101) << 1;
+    Layout f64 = plain;
+    f64.tag = 3;
+    f64.bits = 64;
+    f64.extensible = true;
+    QTest::newRow("extensible 64-bit float") << f64 << true << qint64(100) << 3;
+    Layout mulaw = plain;
+    mulaw.tag = 7;
+    mulaw.bits = 8;
+    QTest::newRow("mu-law") << mulaw << true << qint64(100) << 7;
+    Layout rf64 = plain;
+    rf64.rf64 = true;
+    QTest::newRow("RF64 with its sizes in ds64") << rf64 << true << qint64(100) << 1;
+    Layout unknown = plain;
+    unknown.unknownSizes = true;
+    QTest::newRow("sizes of a RIFF past 4 GiB") << unknown << false << qint64(0) << 1;
+    Layout cut = plain;
+    cut.cut = 10;
+    QTest::newRow("cut short") << cut << false << qint64(0) << 1;
+    Layout riffLong = plain;
+    riffLong.riffDelta = 4;
+    QTest::newRow("RIFF size beyond the end") << riffLong << false << qint64(0) << 1;
+    Layout dataShort = plain;
+    dataShort.dataDelta = -40;
+    QTest::newRow("data size short of the file") << dataShort << false << qint64(0) << 1;
+    Layout rf64Long = rf64;
+    rf64Long.riffDelta = 1 << 20;
+    QTest::newRow("RF64 claiming more than is there") << rf64Long << false << qint64(0) << 1;
+    Layout ragged = plain;
+    ragged.dataDelta = -1;
+    ragged.riffDelta = -1;
+    ragged.cut = 0;
+    QTest::newRow("samples not a whole frame") << ragged << false << qint64(0) << 1;
+}
+
+void ResultCheckTest::wavHeaders() {
+    QFETCH(Layout, layout);
+    QFETCH(bool, wellFormed);
+    QFETCH(qint64, frames);
+    QFETCH(int, tag);
+    const QString path = m_dir.filePath("crafted.wav");
+    QVERIFY(writeFile(path, wavFile(layout)));
+    const WavLook wav = LookAtWav(path);
+    QCOMPARE(wav.wellFormed(), wellFormed);
+    if (wellFormed) {
+        QCOMPARE(wav.frames, frames);
+        QCOMPARE(wav.formatTag, tag);
+        QCOMPARE(wav.bitsPerSample, layout.bits);
+        QCOMPARE(wav.channels, layout.channels);
+        QCOMPARE(wav.rf64, layout.rf64);
+    }
+}
+
+void ResultCheckTest::failureReasons_data() {
+    QTest::addColumn<QByteArray>("errorOutput");
+    QTest::addColumn<QString>("reason");
+    const QByteArray src = "file:/m/a.ogg";
+    const QByteArray out = "file:/o/a.wav";
+    QTest::newRow("not audio") << src + ": Invalid data found when processing input\n"
+                               << reasons::notAudio();
+    QTest::newRow("empty or junk") << src + ": End of file\n" << reasons::notAudio();
+    QTest::newRow("nothing said") << QByteArray() << reasons::notAudio();
+    QTest::newRow("source unreadable") << src + ": Permission denied\n"
+                                       << reasons::unreadable("Permission denied");
+    QTest::newRow("output folder read-only") << out + ": Permission denied\n"
+                                             << reasons::notWritten("Permission denied");
+    QTest::newRow("disk full")
+        << "av_interleaved_write_frame(): No space left on device\n"
+           "Error writing trailer of " +
+               out + ": No space left on device\n"
+        << reasons::notWritten("No space left on device");
+    QTest::newRow("read-only file system") << out + ": Read-only file system\n"
+                                           << reasons::notWritten("Read-only file system");
+    QTest::newRow("a write error wins over the read errors before it")
+        << src + ": Input/output error\nError closing file " + out + ": Disk quota exceeded\n"
+        << reasons::notWritten("Disk quota exceeded");
+}
+
+void ResultCheckTest::failureReasons() {
+    QFETCH(QByteArray, errorOutput);
+    QFETCH(QString, reason);
+    QCOMPARE(ReasonForFailure("/m/a.ogg", "/o/a.wav", errorOutput), reason);
+}
+
+// What is not a regular file is told apart without opening it for reading: a FIFO without a
+// writer would hold the look for ever.
+void ResultCheckTest::sourcesNeverBlock() {
+    const QString fifo = m_dir.filePath("fifo.ogg");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    QCOMPARE(LookAtSource(fifo).kind, SourceLook::NotAFile);
+    QCOMPARE(LookAtSource(m_dir.path()).kind, SourceLook::NotAFile);
+    QCOMPARE(LookAtSource("/dev/null").kind, SourceLook::NotAFile);
+    QCOMPARE(LookAtSource(m_dir.filePath("gone.ogg")).kind, SourceLook::Missing);
+    QCOMPARE(LookAtSource(m_dir.filePath("gone/a.ogg")).kind, SourceLook::Missing);
+    const QString text = m_dir.filePath("text.ogg");
+    QVERIFY(writeFile(text, "not audio"));
+    const SourceLook look = LookAtSource(text);
+    QVERIFY(look.isFile());
+    QVERIFY(!look.vorbis);
+}
+
+void ResultCheckTest::realRuns_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("codec");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("whole, 16-bit") << "whole" << "pcm_s16le" << QString();
+    QTest::newRow("whole, 64-bit") << "whole" << "pcm_f64le" << QString();
+    // FFmpeg's trimming of a file whose audio fits one page is off by up to a block.
+    QTest::newRow("a twentieth of a second") << "tiny" << "pcm_s16le" << QString();
+    QTest::newRow("one byte damaged: concealed") << "concealed" << "pcm_s16le" << QString();
+    QTest::newRow("a page lost to its checksum") << "lost page" << "pcm_s16le"
+                                                 << reasons::incomplete();
+    QTest::newRow("chained, same rate") << "chained" << "pcm_u8" << QString();
+    QTest::newRow("chained, rates differ") << "chained rates" << "pcm_u8" << QString();
+    QTest::newRow("Opus: the structure alone") << "opus" << "pcm_s24le" << QString();
+    QTest::newRow("reads failing part-way") << "read error" << "pcm_s16le"
+                                            << reasons::readCut("Input/output error");
+}
+
+void ResultCheckTest::realRuns() {
+    QFETCH(QString, kind);
+    QFETCH(QString, codec);
+    QFETCH(QString, reason);
+    const QString source = m_dir.filePath(kind + ".ogg");
+    const QString output = m_dir.filePath(kind + "-" + codec + ".wav");
+    const QString whole = m_dir.filePath("whole-source.ogg");
+    if (!QFileInfo::exists(whole)) {
+        QVERIFY(makeOgg(whole, 44100, 2, 20.0));
+    }
+    std::optional<EnvChange> preload;
+    std::optional<EnvChange> target;
+    std::optional<EnvChange> limit;
+    if (kind == "whole" || kind == "read error") {
+        QVERIFY(QFile::copy(whole, source) || QFileInfo::exists(source));
+    } else if (kind == "tiny") {
+        QVERIFY(makeOgg(source, 44100, 2, 0.05));
+    } else if (kind == "concealed" || kind == "lost page") {
+        QVERIFY(writeFile(source, damageMiddlePage(readFile(whole), kind == "concealed" ? 1 : 40,
+                                                   kind == "concealed")));
+    } else if (kind.startsWith("chained")) {
+        const QString second = m_dir.filePath(kind + "-2.ogg");
+        QVERIFY(makeOgg(second, kind == "chained" ? 44100 : 22050, kind == "chained" ? 2 : 1, 1.3));
+        QVERIFY(writeFile(source, readFile(whole) + readFile(second)));
+    } else if (kind == "opus") {
+        QVERIFY(makeOpus(source));
+    }
+    if (kind == "read error") {
+        // The source's reads fail half-way through, as when a stick is pulled.
+        preload.emplace("LD_PRELOAD", qgetenv("LORVANE_TEST_BIN") + "/libreadfail.so");
+        target.emplace("READFAIL_PATH", QFile::encodeName(source));
+        limit.emplace("READFAIL_AFTER", QByteArray::number(QFileInfo(source).size() / 2));
+    }
+    const SourceLook look = LookAtSource(source);
+    QVERIFY(look.isFile());
+    QCOMPARE(bool(look.vorbis), kind != "opus");
+    QByteArray errorTail;
+    const int status = RunAndWait(realFfmpeg(), ToolArguments(source, codec, output), nullptr, {},
+                                  0, 1, kWaitTickMs, &errorTail);
+    QCOMPARE(status, 0);  // FFmpeg calls every one of these a success
+    QCOMPARE(CheckResult(look, source, output, codec, errorTail), reason);
+}
+
+QTEST_GUILESS_MAIN(ResultCheckTest)
+#include "test_resultcheck.moc"
