@@ -216,6 +216,11 @@ void MainWindow::loadHandPointer(const QString& path) {
 }
 
 void MainWindow::setPointerKind(int kind) {
+    // Every file of a run asks for the hourglass again; on X11 each change of a widget's
+    // pointer is a round trip to the server, so an unchanged kind changes nothing.
+    if (kind == m_pointerKind) {
+        return;
+    }
     m_pointerKind = kind;
     refreshPointers();
 }

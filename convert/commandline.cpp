@@ -44,6 +44,23 @@ QStringList ToolArguments(const QString& source, const QString& codec, const QSt
             fileAddress(output)};
 }
 
+QStringList GroupToolArguments(const QVector<QPair<QString, QString>>& sourcesAndOutputs,
+                               const QString& codec) {
+    QStringList args{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
+                     QStringLiteral("-v"), QStringLiteral("error")};
+    for (const auto& pair : sourcesAndOutputs) {
+        args << QStringLiteral("-i") << fileAddress(pair.first);
+    }
+    for (qsizetype k = 0; k < sourcesAndOutputs.size(); ++k) {
+        const QString input = QString::number(k);
+        args << QStringLiteral("-map") << input + QStringLiteral(":a:0")
+             << QStringLiteral("-map_metadata") << input << QStringLiteral("-map_chapters") << input
+             << QStringLiteral("-acodec") << codec << QStringLiteral("-rf64")
+             << QStringLiteral("auto") << fileAddress(sourcesAndOutputs[k].second);
+    }
+    return args;
+}
+
 ToolCall ComposeToolCall(const QString& toolPath, const QString& source, const QString& codec,
                          const QString& output) {
     return {ComposeCommandLine(toolPath, source, codec, output), toolPath,

@@ -2,6 +2,7 @@
 
 #include "platform/paths.h"
 
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -26,6 +27,12 @@ QString ComposeCommandLine(const QString& toolPath, const QString& source, const
 // FFmpeg never reads the keyboard nor asks a question, only errors on its error output, and
 // RF64 whenever a result grows past the 4 GiB a plain WAV file can describe.
 QStringList ToolArguments(const QString& source, const QString& codec, const QString& output);
+
+// One converter run for several files of one format: every source an input, and every
+// result an output of its own with its own stream, tags and chapters, so each result is
+// byte for byte what the file alone would give.
+QStringList GroupToolArguments(const QVector<QPair<QString, QString>>& sourcesAndOutputs,
+                               const QString& codec);
 
 // One start of the tool: the command line as text, and what is actually started.
 struct ToolCall {

@@ -57,6 +57,22 @@ class SourceKeeper {
     QHash<FileId, Result> m_results;  // a result written by this run -> its source
 };
 
+struct SourceLook;
+
+// How many converters run at once: LORVANE_JOBS when it names a whole number from 1 on,
+// otherwise one per core. With 1 the files are converted one after the other, each waited
+// for before the next begins.
+int ConversionJobs();
+constexpr int kMaxJobs = 64;
+
+// Short files share one converter run: FFmpeg's start-up (about 0.1 s, mostly loading its
+// libraries) is most of a short file's conversion. A group holds consecutive Vorbis files of
+// at most kGroupSeconds each, kGroupFiles at most, so a run of many short files still spreads
+// over every core and the bar keeps moving.
+constexpr int kGroupFiles = 10;
+constexpr int kGroupSeconds = 30;
+bool ShortEnoughToGroup(const SourceLook& look);
+
 // How a run ended: whether it got as far as converting, and which files it did not convert.
 struct RunOutcome {
     bool ran = false;  // false when refused: no files, no folder, or no usable converter

@@ -61,10 +61,15 @@ QVector<std::optional<QString>> askTool(const QString& program, const QStringLis
                                  loop.quit();
                              }
                          });
+        // A program that cannot be started ends its question at once; nothing here waits for
+        // the start itself.
+        QObject::connect(p, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart && --running == 0) {
+                loop.quit();
+            }
+        });
+        ++running;
         p->start(program, {QStringLiteral("-hide_banner"), questions[i]});
-        if (p->waitForStarted(kCheckTimeLimitMs)) {
-            ++running;
-        }
         processes.push_back(std::move(process));
     }
     if (running > 0) {

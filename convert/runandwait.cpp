@@ -88,6 +88,9 @@ int RunAndWait(const QString& program, const QStringList& arguments, ProgressInd
     // to finish its file.
     process.waitForEnd();
     ticker.stop();
+    if (process.failedToStart()) {
+        return process.result();  // the indicator was never the program's to touch
+    }
     animation.finish();
     if (errorTail != nullptr) {
         *errorTail = process.errorTail();

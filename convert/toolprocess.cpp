@@ -39,6 +39,14 @@ ToolProcess::ToolProcess(QObject* parent) : QObject(parent) {
     m_process.setChildProcessModifier(detachChild);
     connect(&m_process, &QProcess::readyReadStandardError, this, &ToolProcess::keepErrorOutput);
     connect(&m_process, &QProcess::finished, this, &ToolProcess::onFinished);
+    connect(&m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart && m_running) {
+            m_result = launchFailure(m_program);
+            m_running = false;
+            m_failedToStart = true;
+            emit ended();
+        }
+    });
 }
 
 ToolProcess::~ToolProcess() {
@@ -49,19 +57,20 @@ ToolProcess::~ToolProcess() {
 
 bool ToolProcess::start(const QString& program, const QStringList& arguments) {
     m_tail.clear();
+    m_failedToStart = false;
     // QProcess would search PATH for a bare name; only the named file itself is meant.
     if (!QFileInfo(program).isFile() || !QFileInfo(program).isExecutable()) {
         m_result = launchFailure(program);
+        m_failedToStart = true;
         return false;
     }
     m_process.setProgram(program);
     m_process.setArguments(arguments);
-    m_process.start();
-    if (!m_process.waitForStarted(-1)) {
-        m_result = launchFailure(program);
-        return false;
-    }
+    // The start is not waited for (under load that alone can take tens of milliseconds): a
+    // program that fails to start ends at once, with the launch failure as its result.
     m_running = true;
+    m_program = program;
+    m_process.start();
     return true;
 }
 

@@ -21,7 +21,8 @@ class ToolProcess : public QObject {
     // Waits for the program to end first: it is never stopped by us.
     ~ToolProcess() override;
 
-    // False when the program could not be started; result() then says why.
+    // False when the program is no executable file; result() then says why. A program that
+    // fails to start later still ends (with the launch failure as its result).
     bool start(const QString& program, const QStringList& arguments);
     bool isRunning() const;
     // Blocks until the program has ended (for a program that is shutting down).
@@ -31,6 +32,7 @@ class ToolProcess : public QObject {
     // be started, kLaunchFailureBase plus the failure's number.
     int result() const { return m_result; }
     QByteArray errorTail() const { return m_tail; }
+    bool failedToStart() const { return m_failedToStart; }
 
   signals:
     void ended();
@@ -40,9 +42,11 @@ class ToolProcess : public QObject {
     void onFinished(int exitCode, QProcess::ExitStatus status);
 
     QProcess m_process;
+    QString m_program;
     QByteArray m_tail;
     int m_result = 0;
     bool m_running = false;
+    bool m_failedToStart = false;
 };
 
 }  // namespace lorvane

@@ -63,10 +63,10 @@ struct Layout {
     bool extensible = false;
     qint64 frames = 100;
     bool rf64 = false;
-    qint64 riffDelta = 0;      // added to the true RIFF size
-    qint64 dataDelta = 0;      // added to the declared data size
-    qint64 cut = 0;            // bytes cut from the end
-    bool unknownSizes = false; // 0xFFFFFFFF in RIFF and data, as past 4 GiB without RF64
+    qint64 riffDelta = 0;       // added to the true RIFF size
+    qint64 dataDelta = 0;       // added to the declared data size
+    qint64 cut = 0;             // bytes cut from the end
+    bool unknownSizes = false;  // 0xFFFFFFFF in RIFF and data, as past 4 GiB without RF64
 };
 QByteArray wavFile(const Layout& l) {
     const int align = l.channels * ((l.bits + 7) / 8);
@@ -140,8 +140,8 @@ QByteArray damageMiddlePage(QByteArray ogg, int bytes, bool fixCrc) {
 
 bool makeOpus(const QString& path) {
     QProcess p;
-    p.start(realFfmpeg(), {"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i",
-                           "sine=duration=1", "-c:a", "libopus", "file:" + path});
+    p.start(realFfmpeg(), {"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i", "sine=duration=1",
+                           "-c:a", "libopus", "file:" + path});
     return p.waitForFinished(60000) && p.exitCode() == 0;
 }
 
@@ -241,11 +241,10 @@ void ResultCheckTest::failureReasons_data() {
                                        << reasons::unreadable("Permission denied");
     QTest::newRow("output folder read-only") << out + ": Permission denied\n"
                                              << reasons::notWritten("Permission denied");
-    QTest::newRow("disk full")
-        << "av_interleaved_write_frame(): No space left on device\n"
-           "Error writing trailer of " +
-               out + ": No space left on device\n"
-        << reasons::notWritten("No space left on device");
+    QTest::newRow("disk full") << "av_interleaved_write_frame(): No space left on device\n"
+                                  "Error writing trailer of " +
+                                      out + ": No space left on device\n"
+                               << reasons::notWritten("No space left on device");
     QTest::newRow("read-only file system") << out + ": Read-only file system\n"
                                            << reasons::notWritten("Read-only file system");
     QTest::newRow("a write error wins over the read errors before it")
@@ -280,18 +279,26 @@ void ResultCheckTest::realRuns_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("codec");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("whole, 16-bit") << "whole" << "pcm_s16le" << QString();
-    QTest::newRow("whole, 64-bit") << "whole" << "pcm_f64le" << QString();
+    QTest::newRow("whole, 16-bit") << "whole"
+                                   << "pcm_s16le" << QString();
+    QTest::newRow("whole, 64-bit") << "whole"
+                                   << "pcm_f64le" << QString();
     // FFmpeg's trimming of a file whose audio fits one page is off by up to a block.
-    QTest::newRow("a twentieth of a second") << "tiny" << "pcm_s16le" << QString();
-    QTest::newRow("one byte damaged: concealed") << "concealed" << "pcm_s16le" << QString();
-    QTest::newRow("a page lost to its checksum") << "lost page" << "pcm_s16le"
-                                                 << reasons::incomplete();
-    QTest::newRow("chained, same rate") << "chained" << "pcm_u8" << QString();
-    QTest::newRow("chained, rates differ") << "chained rates" << "pcm_u8" << QString();
-    QTest::newRow("Opus: the structure alone") << "opus" << "pcm_s24le" << QString();
-    QTest::newRow("reads failing part-way") << "read error" << "pcm_s16le"
-                                            << reasons::readCut("Input/output error");
+    QTest::newRow("a twentieth of a second") << "tiny"
+                                             << "pcm_s16le" << QString();
+    QTest::newRow("one byte damaged: concealed") << "concealed"
+                                                 << "pcm_s16le" << QString();
+    QTest::newRow("a page lost to its checksum") << "lost page"
+                                                 << "pcm_s16le" << reasons::incomplete();
+    QTest::newRow("chained, same rate") << "chained"
+                                        << "pcm_u8" << QString();
+    QTest::newRow("chained, rates differ") << "chained rates"
+                                           << "pcm_u8" << QString();
+    QTest::newRow("Opus: the structure alone") << "opus"
+                                               << "pcm_s24le" << QString();
+    QTest::newRow("reads failing part-way")
+        << "read error"
+        << "pcm_s16le" << reasons::readCut("Input/output error");
 }
 
 void ResultCheckTest::realRuns() {
