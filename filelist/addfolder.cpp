@@ -264,7 +264,7 @@ QStringList ListFolderFiles(const QString& folder, const QString& pattern) {
     // A regular file listed in a folder we may search can always be opened the strict way,
     // so only links and entries of unknown type need a look of their own; big folders then
     // cost no more than reading them.
-    const bool searchable = ::faccessat(AT_FDCWD, encoded(dir).constData(), X_OK, AT_EACCESS) == 0;
+    const bool searchable = ::faccessat(listing.fd(), ".", X_OK, AT_EACCESS) == 0;
     while (const dirent* entry = listing.next()) {
         const unsigned char type = entry->d_type;
         if (isDotOrDotDot(entry->d_name) || type == DT_DIR) {
