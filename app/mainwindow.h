@@ -11,6 +11,7 @@
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
+class QMimeData;
 class QPushButton;
 class QRadioButton;
 
@@ -159,6 +160,10 @@ class MainWindow : public QWidget {
     // --- queue state ---
     void removeSelectedEntry();
     QString m_lastFolder;  // the folder last chosen for "Add All"
+    // Whether the drag over the list offers local files, found once when it entered: the
+    // answer cannot change during one drag, and a drag of many thousands of files moves.
+    const QMimeData* m_dragData = nullptr;
+    bool m_dragOffersFiles = false;
 
     // --- look and pointer state ---
     class LookState;

@@ -203,13 +203,19 @@ void MainWindow::removeSelectedEntry() {
 }
 
 void MainWindow::ListView1_OLEDragOver(QDragMoveEvent* event) {
-    if (FileDropList(event->mimeData()).isEmpty()) {
+    const QMimeData* offered = event->mimeData();
+    if (event->type() == QEvent::DragEnter || offered != m_dragData) {
+        m_dragData = offered;
+        m_dragOffersFiles = OffersLocalFiles(offered);
+    }
+    if (!m_dragOffersFiles) {
         event->setDropAction(Qt::IgnoreAction);
         event->ignore();
     }
 }
 
 void MainWindow::ListView1_OLEDragDrop(QDropEvent* event) {
+    m_dragData = nullptr;  // the drag is over
     const QStringList paths = FileDropList(event->mimeData());
     if (paths.isEmpty()) {
         event->setDropAction(Qt::IgnoreAction);
@@ -222,7 +228,18 @@ void MainWindow::ListView1_OLEDragDrop(QDropEvent* event) {
 }
 
 void MainWindow::addDroppedItems(const QStringList& paths) {
-    AddDroppedItems(paths, fileList(), dialogs(), YieldToEvents);
+    // A dropped folder's walk shows the hourglass as "Add All" does, and for the same reason:
+    // it keeps Delete and "Clear List" away from the list until the walk is done. An
+    // hourglass that was already up belongs to another operation and stays.
+    bool othersBusy = false;
+    AddDroppedItems(paths, fileList(), dialogs(), YieldToEvents, [this, &othersBusy](bool walking) {
+        if (walking) {
+            othersBusy = isBusy();
+            setPointerKind(kPointerBusy);
+        } else {
+            setPointerKind(othersBusy ? kPointerBusy : kPointerDefault);
+        }
+    });
 }
 
 }  // namespace lorvane

@@ -11,11 +11,15 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <deque>
+#include <iterator>
 #include <vector>
 
 namespace lorvane {
@@ -260,7 +264,7 @@ QStringList ListFolderFiles(const QString& folder, const QString& pattern) {
     // A regular file listed in a folder we may search can always be opened the strict way,
     // so only links and entries of unknown type need a look of their own; big folders then
     // cost no more than reading them.
-    const bool searchable = ::faccessat(AT_FDCWD, encoded(dir).constData(), X_OK, AT_EACCESS) == 0;
+    const bool searchable = ::faccessat(listing.fd(), ".", X_OK, AT_EACCESS) == 0;
     while (const dirent* entry = listing.next()) {
         const unsigned char type = entry->d_type;
         if (isDotOrDotDot(entry->d_name) || type == DT_DIR) {
@@ -328,66 +332,192 @@ bool FolderWalk::yieldDue() const {
 
 namespace {
 
+using FolderId = FolderWalk::FolderId;
+
+FolderId idOf(const struct stat& st) {
+    return {st.st_dev, st.st_ino};
+}
+
 struct Subfolder {
     QByteArray raw;
     QString name;
-    std::pair<dev_t, ino_t> id;
+    FolderId id;
+    bool link = false;
 };
 
-// The subfolders of an open folder (links to folders included), in listing order. Fails
-// (AppError) when the folder cannot be read or a subfolder cannot be examined.
-std::vector<Subfolder> listSubfolders(const QString& folder) {
+struct Listing {
+    std::vector<Subfolder> subfolders;
+    // The folder itself and every folder above it where it really is (through "..", not
+    // through the path it was reached by); filled only when a subfolder is a link.
+    std::set<FolderId> above;
+};
+
+// The folder's real ancestors, found by climbing ".." from the open folder up to the root.
+std::set<FolderId> realAncestorsOf(int folderFd) {
+    std::set<FolderId> above;
+    int fd = ::fcntl(folderFd, F_DUPFD_CLOEXEC, 0);
+    while (fd >= 0) {
+        struct stat here {};
+        if (::fstat(fd, &here) != 0 || !above.insert(idOf(here)).second) {
+            break;
+        }
+        const int parent = ::openat(fd, "..", O_PATH | O_DIRECTORY | O_CLOEXEC);
+        ::close(fd);
+        fd = parent;
+    }
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    return above;
+}
+
+struct RawEntry {
+    QByteArray name;
+    unsigned char type;
+};
+
+}  // namespace
+
+// statfs magic numbers of the kernel's pseudo file systems.
+bool FolderWalk::isPseudoFileSystem(int folderFd, dev_t device) {
+    static constexpr unsigned long kPseudo[] = {
+        0x9fa0,      // proc
+        0x62656572,  // sysfs
+        0x1cd1,      // devpts
+        0x27e0eb,    // cgroup
+        0x63677270,  // cgroup2
+        0x64626720,  // debugfs
+        0x74726163,  // tracefs
+        0x73636673,  // securityfs
+        0x6165676c,  // pstore
+        0xcafe4a11,  // bpf
+        0x62656570,  // configfs
+        0x65735543,  // fusectl
+        0x19800202,  // mqueue
+        0x958458f6,  // hugetlbfs
+        0x0187,      // autofs
+        0x42494e4d,  // binfmt_misc
+        0xde5e81e4,  // efivarfs
+        0xf97cff8c,  // selinuxfs
+        0x43415d53,  // smackfs
+        0x6e736673,  // nsfs
+        0x7655821,   // resctrl
+        0x9fa2,      // usbfs
+        0x67596969,  // rpc_pipefs
+        0x6e667364,  // nfsd
+    };
+    constexpr unsigned long kTmpfs = 0x01021994;
+    struct statfs fs {};
+    if (::fstatfs(folderFd, &fs) != 0) {
+        return false;
+    }
+    const auto type = static_cast<unsigned long>(fs.f_type) & 0xffffffffUL;
+    if (std::find(std::begin(kPseudo), std::end(kPseudo), type) != std::end(kPseudo)) {
+        return true;
+    }
+    if (type != kTmpfs) {
+        return false;
+    }
+    // devtmpfs reports itself as tmpfs: the mount table names it.
+    if (!m_devtmpfs) {
+        m_devtmpfs.emplace();
+        QFile mounts(QStringLiteral("/proc/self/mountinfo"));
+        if (mounts.open(QIODevice::ReadOnly)) {
+            // "36 35 0:5 / /dev rw,nosuid - devtmpfs udev rw": the device, then the type after
+            // the separator.
+            for (const QByteArray& line : mounts.readAll().split('\n')) {
+                const QList<QByteArray> fields = line.split(' ');
+                const qsizetype dash = fields.indexOf(QByteArray("-"));
+                if (fields.size() < 3 || dash < 0 || dash + 1 >= fields.size() ||
+                    fields.at(dash + 1) != "devtmpfs") {
+                    continue;
+                }
+                const QList<QByteArray> numbers = fields.at(2).split(':');
+                if (numbers.size() == 2) {
+                    m_devtmpfs->insert(makedev(numbers.at(0).toUInt(), numbers.at(1).toUInt()));
+                }
+            }
+        }
+    }
+    return m_devtmpfs->count(device) != 0;
+}
+
+namespace {
+
+// The subfolders of the folder (links to folders included), in listing order. Fails
+// (AppError) when the folder cannot be read, lies on a pseudo file system, or a subfolder
+// that is still there cannot be examined. A subfolder that has gone by the time it is
+// examined (a download's or a sync client's temporary folder) is simply not there: that is
+// no failure of the folder being listed.
+template <typename PseudoTest>
+Listing listSubfolders(const QString& folder, PseudoTest&& isPseudo,
+                       const std::function<void(const QString&)>& listedHook) {
     OpenFolder listing(folder);
     if (!listing.isOpen()) {
         throw errors::fromErrno(listing.error(), true);
     }
-    std::vector<Subfolder> found;
+    struct stat self {};
+    if (::fstat(listing.fd(), &self) != 0) {
+        throw errors::fromErrno(errno, true);
+    }
+    // Refused like a folder one may not read, so the walk drops it with its files.
+    if (isPseudo(listing.fd(), self.st_dev)) {
+        throw errors::fromErrno(EACCES, true);
+    }
+    std::vector<RawEntry> candidates;
     while (const dirent* entry = listing.next()) {
-        if (isDotOrDotDot(entry->d_name)) {
-            continue;
-        }
         const unsigned char type = entry->d_type;
-        if (type != DT_DIR && type != DT_LNK && type != DT_UNKNOWN) {
+        if (isDotOrDotDot(entry->d_name) ||
+            (type != DT_DIR && type != DT_LNK && type != DT_UNKNOWN)) {
             continue;
         }
+        candidates.push_back({QByteArray(entry->d_name), type});
+    }
+    if (errno != 0) {
+        throw errors::fromErrno(errno, true);
+    }
+    if (listedHook) {
+        listedHook(folder);
+    }
+
+    Listing result;
+    bool anyLink = false;
+    for (RawEntry& entry : candidates) {
         struct stat st {};
-        if (::fstatat(listing.fd(), entry->d_name, &st, 0) != 0) {
-            if (type == DT_DIR) {
-                throw errors::fromErrno(errno, true);
+        if (::fstatat(listing.fd(), entry.name.constData(), &st, 0) != 0) {
+            const int err = errno;
+            if (entry.type == DT_DIR && err != ENOENT && err != ENOTDIR) {
+                throw errors::fromErrno(err, true);
             }
-            continue;  // a dangling link is no folder
+            continue;  // gone since the listing, or a dangling link: no folder
         }
         if (!S_ISDIR(st.st_mode)) {
             continue;
         }
         Subfolder sub;
-        sub.raw = QByteArray(entry->d_name);
-        if (!decodeName(entry->d_name, static_cast<size_t>(sub.raw.size()), &sub.name)) {
-            sub.name = QFile::decodeName(sub.raw);
+        sub.link = entry.type == DT_LNK;
+        if (entry.type == DT_UNKNOWN) {
+            struct stat own {};
+            sub.link =
+                ::fstatat(listing.fd(), entry.name.constData(), &own, AT_SYMLINK_NOFOLLOW) == 0 &&
+                S_ISLNK(own.st_mode);
         }
-        sub.id = {st.st_dev, st.st_ino};
-        found.push_back(std::move(sub));
+        anyLink = anyLink || sub.link;
+        if (!decodeName(entry.name.constData(), static_cast<size_t>(entry.name.size()),
+                        &sub.name)) {
+            sub.name = QFile::decodeName(entry.name);
+        }
+        sub.raw = std::move(entry.name);
+        sub.id = idOf(st);
+        result.subfolders.push_back(std::move(sub));
     }
-    if (errno != 0) {
-        throw errors::fromErrno(errno, true);
+    if (anyLink) {
+        result.above = realAncestorsOf(listing.fd());
     }
-    std::sort(found.begin(), found.end(), [](const Subfolder& a, const Subfolder& b) {
-        return ListingOrderLess(a.name, b.name);
-    });
-    return found;
-}
-
-// A folder is not walked when its attributes are exactly hidden + system + directory (with or
-// without the reparse bit). Linux has no system bit, so no folder there ever qualifies and its
-// attributes need not be read at all.
-constexpr bool kFileSystemHasSystemBit = false;
-
-bool isSkippedFolder(const QString& folder) {
-    if (!kFileSystemHasSystemBit) {
-        return false;
-    }
-    const int attributes = FileAttributesOf(folder);
-    return attributes == kSkippedFolderHiddenSystem || attributes == kSkippedFolderHiddenSystemLink;
+    std::sort(
+        result.subfolders.begin(), result.subfolders.end(),
+        [](const Subfolder& a, const Subfolder& b) { return ListingOrderLess(a.name, b.name); });
+    return result;
 }
 
 // Too long to walk: the platform cannot name anything inside it.
@@ -399,11 +529,74 @@ bool isOverLongName(const QByteArray& raw) {
     return raw.size() > NAME_MAX;
 }
 
+bool statFolder(const QString& folder, struct stat* st) {
+    return ::stat(encoded(folder).constData(), st) == 0 && S_ISDIR(st->st_mode);
+}
+
+// The folder where deleted files are kept: $XDG_DATA_HOME/Trash, by default
+// ~/.local/share/Trash (a relative XDG_DATA_HOME is to be ignored).
+QString xdgTrashFolder() {
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!data.startsWith(kSep)) {
+        const QString home = qEnvironmentVariable("HOME");
+        if (home.isEmpty()) {
+            return QString();
+        }
+        data = home + QStringLiteral("/.local/share");
+    }
+    return data + QStringLiteral("/Trash");
+}
+
 }  // namespace
 
-void FolderWalk::GetSubDirectories2016(QStringList& folders, bool recurse) {
+bool IsSystemFolderName(const QString& name) {
+    static const QLatin1String kTrashOfUser(".Trash-");
+    if (name == QLatin1String(".Trash") || name == QLatin1String("lost+found")) {
+        return true;
+    }
+    if (name.startsWith(kTrashOfUser) && name.size() > kTrashOfUser.size()) {
+        const QStringView uid = QStringView(name).sliced(kTrashOfUser.size());
+        return std::all_of(uid.begin(), uid.end(),
+                           [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+    }
+    return name.compare(QLatin1String("$RECYCLE.BIN"), Qt::CaseInsensitive) == 0 ||
+           name.compare(QLatin1String("System Volume Information"), Qt::CaseInsensitive) == 0;
+}
+
+bool FolderWalk::isSkippedFolder(const QString& folder, const FolderId& id) const {
+    return IsSystemFolderName(lastName(folder)) || m_trash.count(id) != 0;
+}
+
+void FolderWalk::noteStartingFolders(const QStringList& folders) {
+    m_trash.clear();
+    struct stat st {};
+    const QString trash = xdgTrashFolder();
+    if (!trash.isEmpty() && statFolder(trash, &st)) {
+        m_trash.insert(idOf(st));
+    }
+    for (const QString& folder : folders) {
+        // Above the folder both as it was named (through links, if any) and as it really is.
+        QString path = withoutTrailingSeparators(folder);
+        while (!path.isEmpty()) {
+            if (statFolder(path, &st)) {
+                m_aboveStart.insert(idOf(st));
+            }
+            const qsizetype cut = path.lastIndexOf(kSep);
+            if (cut < 0 || IsRootFolder(path)) {
+                break;
+            }
+            path = cut == 0 ? QString(kSep) : path.left(cut);
+        }
+        const int fd = ::open(encoded(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (fd >= 0) {
+            m_aboveStart.merge(realAncestorsOf(fd));
+            ::close(fd);
+        }
+    }
+}
+
+void FolderWalk::collectSubfolders(QStringList& folders, QStringList& subfolders) {
     StepGuard guard(m_dialogs, location::getSubDirectories());
-    QStringList subfolders;
     guard.step(100, [] {});
     guard.step(104, [&] { subfolders.clear(); });
 
@@ -459,24 +652,27 @@ void FolderWalk::GetSubDirectories2016(QStringList& folders, bool recurse) {
         // The look that tells whether the folder exists also identifies it, so the folder
         // opened below is known by device and inode without a second look.
         struct stat identity {};
-        if (test(108, [&] {
-                return ::stat(encoded(folder).constData(), &identity) != 0 ||
-                       !S_ISDIR(identity.st_mode);
-            })) {
+        if (test(108, [&] { return !statFolder(folder, &identity); })) {
             continue;
         }
         if (test(110, [&] { return isOverLongFolderPath(folder); })) {
             continue;
         }
-        step(112, [&] { markVisited({identity.st_dev, identity.st_ino}); });
+        step(112, [&] { markVisited(idOf(identity)); });
         step(114, [&] { yieldNow(); });
-        if (test(116, [&] { return !IsRootFolder(folder) && isSkippedFolder(folder); })) {
+        if (test(116, [&] {
+                return !IsRootFolder(folder) && isSkippedFolder(folder, idOf(identity));
+            })) {
             continue;
         }
         listingGuard = true;
-        std::vector<Subfolder> found;
-        step(118, [&] { found = listSubfolders(folder); });
-        for (const Subfolder& sub : found) {
+        Listing found;
+        step(118, [&] {
+            found = listSubfolders(
+                folder, [this](int fd, dev_t device) { return isPseudoFileSystem(fd, device); },
+                m_listedHook);
+        });
+        for (const Subfolder& sub : found.subfolders) {
             step(120, [&] { yieldNow(); });
             if (abandoned) {
                 break;
@@ -486,30 +682,65 @@ void FolderWalk::GetSubDirectories2016(QStringList& folders, bool recurse) {
                 sub.name == QLatin1String(".") || sub.name == QLatin1String("..")) {
                 continue;
             }
-            // A folder reached a second time (a link back up the tree, two links to one
-            // folder) is walked only once.
+            // Never back up the tree or above where the walk began: a link to "/" (a Wine
+            // prefix's drive Z:) would take in the whole file system.
+            if (m_aboveStart.count(sub.id) != 0 || (sub.link && found.above.count(sub.id) != 0)) {
+                continue;
+            }
+            // A folder reached a second time (two links to one folder) is walked only once.
             if (!markVisited(sub.id)) {
                 continue;
             }
             subfolders.append(folder + sub.name + kSep);
         }
     }
+}
 
-    guard.step(150, [&] {
-        if (recurse && !subfolders.isEmpty()) {
-            GetSubDirectories2016(subfolders, true);
+void FolderWalk::GetSubDirectories2016(QStringList& folders, bool recurse) {
+    noteStartingFolders(folders);
+    // One level after the other, each level's subfolders being the next level's list; this
+    // does what calling the walk again for the subfolders does, without a call (and a stack
+    // frame) per level of a deep tree.
+    std::deque<QStringList> levels;
+    QStringList* listed = &folders;
+    for (;;) {
+        levels.emplace_back();
+        collectSubfolders(*listed, levels.back());
+        if (!recurse || levels.back().isEmpty()) {  // step 150
+            break;
         }
-    });
-    listingGuard = false;
+        listed = &levels.back();
+    }
 
-    for (const QString& sub : std::as_const(subfolders)) {  // step 152
-        if (!guard.test(154, [&] { return IsExistingFolder(sub).value_or(false); })) {
-            continue;
+    // From the deepest level up, each level's subfolders join the list above them: the own
+    // ones after a last check (steps 152 to 160), the deeper ones, already checked on their
+    // own level, as they are. Checking each folder once keeps the walk linear in the number
+    // of folders however deep the tree.
+    StepGuard guard(m_dialogs, location::getSubDirectories());
+    qsizetype deeper = 0;
+    for (auto level = levels.size(); level-- > 0;) {
+        QStringList& subfolders = levels[level];
+        QStringList& above = level == 0 ? folders : levels[level - 1];
+        const qsizetype own = subfolders.size() - deeper;
+        const qsizetype before = above.size();
+        for (qsizetype i = 0; i < subfolders.size(); ++i) {  // step 152
+            QString& sub = subfolders[i];
+            if (i >= own) {
+                above.append(std::move(sub));
+                continue;
+            }
+            struct stat st {};
+            if (!guard.test(154, [&] { return statFolder(sub, &st); })) {
+                continue;
+            }
+            guard.step(156, [&] { yieldNow(); });
+            if (guard.test(158,
+                           [&] { return IsRootFolder(sub) || !isSkippedFolder(sub, idOf(st)); })) {
+                guard.step(160, [&] { above.append(std::move(sub)); });
+            }
         }
-        guard.step(156, [&] { yieldNow(); });
-        if (guard.test(158, [&] { return IsRootFolder(sub) || !isSkippedFolder(sub); })) {
-            guard.step(160, [&] { folders.append(sub); });
-        }
+        deeper = above.size() - before;
+        subfolders.clear();
     }
 }
 

@@ -12,6 +12,7 @@
 #include <sys/types.h>
 
 #include <functional>
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -32,10 +33,8 @@ enum FileAttributeBit {
     kAttrReparsePoint = 1024,
 };
 
-// Folders with exactly these attributes are not walked; files with exactly kSkippedFile are
-// not added. Whole values are compared: one more bit and the rule no longer applies.
-constexpr int kSkippedFolderHiddenSystem = kAttrDirectory | kAttrSystem | kAttrHidden;  // 22
-constexpr int kSkippedFolderHiddenSystemLink = kSkippedFolderHiddenSystem | kAttrReparsePoint;
+// Files with exactly these attributes are not added. The whole value is compared: one more
+// bit and the rule no longer applies.
 constexpr int kSkippedFile = kAttrArchive | kAttrHidden;  // 34
 
 // The attribute value of a file or folder; fails (AppError) when it cannot be read.
@@ -60,6 +59,13 @@ bool ListingOrderLess(const QString& a, const QString& b);
 
 // A drive root on Windows; on Linux "/" (however many separators).
 bool IsRootFolder(const QString& path);
+
+// Linux has no hidden system folders (the attribute values 22 and 1046 of Windows); what
+// plays their part are the folders that hold deleted files or the file system's own
+// bookkeeping: ".Trash", ".Trash-<uid>", "lost+found", and on NTFS and FAT drives
+// "$RECYCLE.BIN" and "System Volume Information" (in any letter case, as those file systems
+// compare names). The walk neither enters nor takes such a folder, nor the XDG trash folder.
+bool IsSystemFolderName(const QString& name);
 
 // Bare names of the files in the folder that match the pattern (hidden ones included, folders
 // excluded, FileExistsStrict true), in listing order. A missing or unreadable folder gives no
@@ -102,24 +108,44 @@ class FolderWalk {
     FolderWalk(Dialogs& dialogs, std::function<void()> yield);
 
     // Appends to the list (each entry ends with a separator) its subfolders, breadth-first;
-    // with recurse, every level down. Folders whose listing is refused are removed.
+    // with recurse, every level down. Folders whose listing is refused are removed. The
+    // walk never follows a link (nor a bind mount) back to a folder it is walking, to a
+    // starting folder or to an ancestor of either.
     void GetSubDirectories2016(QStringList& folders, bool recurse);
+
+    // Runs once a folder's names have been read and before its subfolders are examined, with
+    // the folder's path: lets a test change the tree at exactly that moment.
+    void setListedHook(std::function<void(const QString&)> hook) { m_listedHook = std::move(hook); }
 
     // Lets events run if enough time has passed since the last time.
     void yieldNow();
     bool yieldDue() const;
     int yieldCount() const { return m_yields; }
 
-  private:
     using FolderId = std::pair<dev_t, ino_t>;
+
+  private:
     // Records the folder as walked; false when it was walked already.
     bool markVisited(const FolderId& id) { return m_visited.insert(id).second; }
+    // The starting folders, every folder above them and the trash folder, looked up once.
+    void noteStartingFolders(const QStringList& folders);
+    // One level: the subfolders of each folder of the list, appended to subfolders.
+    void collectSubfolders(QStringList& folders, QStringList& subfolders);
+    bool isSkippedFolder(const QString& folder, const FolderId& id) const;
+    // True when the open folder lies on a pseudo file system (proc, sysfs, devtmpfs, cgroup
+    // and the like): its files are windows into the kernel, some without end, never music.
+    bool isPseudoFileSystem(int folderFd, dev_t device);
 
     Dialogs& m_dialogs;
     std::function<void()> m_yield;
+    std::function<void(const QString&)> m_listedHook;
     QElapsedTimer m_sinceYield;
     int m_yields = 0;
     std::set<FolderId> m_visited;
+    std::set<FolderId> m_aboveStart;  // the starting folders and all their ancestors
+    std::set<FolderId> m_trash;       // the XDG trash folder, when there is one
+    // The devices of devtmpfs mounts, which statfs cannot tell from tmpfs; read when needed.
+    std::optional<std::set<dev_t>> m_devtmpfs;
 };
 
 // Takes in every file of the folder tree that matches the pattern: the folder (no trailing

@@ -6,9 +6,30 @@
 #include "platform/paths.h"
 
 #include <QMimeData>
+#include <QSysInfo>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace lorvane {
+
+std::optional<QString> LocalPathOfUrl(const QUrl& url) {
+    if (!url.isLocalFile()) {
+        return std::nullopt;
+    }
+    // Some programs name this machine in the URL; Qt would make such a URL a network path
+    // ("//localhost/music").
+    const QString host = url.host();
+    if (!host.isEmpty() && host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0 &&
+        host.compare(QSysInfo::machineHostName(), Qt::CaseInsensitive) != 0) {
+        return std::nullopt;
+    }
+    const QString path = url.path(QUrl::FullyDecoded);
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return path;
+}
 
 QStringList FileDropList(const QMimeData* data) {
     QStringList paths;
@@ -16,14 +37,20 @@ QStringList FileDropList(const QMimeData* data) {
         return paths;
     }
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile()) {
-            const QString path = url.toLocalFile();
-            if (!path.isEmpty()) {
-                paths.append(path);
-            }
+        if (std::optional<QString> path = LocalPathOfUrl(url)) {
+            paths.append(std::move(*path));
         }
     }
     return paths;
+}
+
+bool OffersLocalFiles(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) {
+        return false;
+    }
+    const QList<QUrl> urls = data->urls();
+    return std::any_of(urls.begin(), urls.end(),
+                       [](const QUrl& url) { return LocalPathOfUrl(url).has_value(); });
 }
 
 bool IsDroppedFolder(const QString& path) {
@@ -36,14 +63,20 @@ bool IsDroppedFolder(const QString& path) {
 }
 
 void AddDroppedItems(const QStringList& paths, FileListModel& list, Dialogs& dialogs,
-                     const std::function<void()>& yield) {
+                     const std::function<void()>& yield, const std::function<void(bool)>& walking) {
     for (const QString& path : paths) {
         if (IsDroppedFolder(path)) {
+            if (walking) {
+                walking(true);
+            }
             // Each dropped folder is a walk of its own: dropping two folders where one holds
             // the other takes the inner one's files twice, as two separate intakes would.
             FolderWalk walk(dialogs, yield);
             QuietSteps steps;
             AddFolderFiles(path, QStringLiteral("*.*"), list, walk, steps);
+            if (walking) {
+                walking(false);
+            }
         } else {
             list.AddListEntry(path);
         }

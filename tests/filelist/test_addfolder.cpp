@@ -5,8 +5,10 @@
 #include "support/scripteddialogs.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -41,9 +43,11 @@ struct Intake {
     test::ScriptedDialogs dialogs;
     FileListModel list;
     int yields = 0;
+    std::function<void(const QString&)> listedHook;  // each folder whose names were read
 
     QStringList run(const QString& folder, const QString& pattern) {
         FolderWalk walk(dialogs, [this] { ++yields; });
+        walk.setListedHook(listedHook);
         QuietSteps steps;
         AddFolderFiles(folder, pattern, list, walk, steps);
         return list.entries();
@@ -79,6 +83,14 @@ class TestAddFolder : public QObject {
     void separatorsOfTheStartFolder();
     void missingStartFolderAddsNothing();
     void linkLoopsAreWalkedOnce();
+    void linksNeverLeadBackUp();
+    void pseudoFileSystemsAreNotEntered_data();
+    void pseudoFileSystemsAreNotEntered();
+    void systemFoldersAreNotWalked_data();
+    void systemFoldersAreNotWalked();
+    void subfolderVanishingDuringTheWalk_data();
+    void subfolderVanishingDuringTheWalk();
+    void chainTwoThousandDeep();
     void walkFailuresAreReportedAndTheWalkGoesOn();
     void oddFolderNames();
     void treeDeeperThanThePathLimit();
@@ -335,6 +347,225 @@ void TestAddFolder::linkLoopsAreWalkedOnce() {
     const QStringList expected =
         prefixed(root, {QStringLiteral("top.ogg"), QStringLiteral("A/a.ogg"),
                         QStringLiteral("Outside/o.ogg"), QStringLiteral("A/Deep/d.ogg")});
+    QCOMPARE(intake.run(root, QStringLiteral("*.ogg")), expected);
+    QVERIFY(intake.dialogs.calls.isEmpty());
+}
+
+// Links that lead back up: to "/" (a Wine prefix's drive Z:), to a folder above the starting
+// one, to the folder that holds the link, and, from a folder outside the tree that a link led
+// to, to a folder above that one. None is followed; a link elsewhere is.
+void TestAddFolder::linksNeverLeadBackUp() {
+    const QString base = m_dir.filePath(QStringLiteral("Up"));
+    const QString root = base + QStringLiteral("/Tree");
+    makeFile(root + QStringLiteral("/top.ogg"));
+    makeFile(root + QStringLiteral("/wine/drive_c/c.ogg"));
+    makeFile(base + QStringLiteral("/beside.ogg"));
+    makeFile(base + QStringLiteral("/Outside/o.ogg"));
+    makeFile(base + QStringLiteral("/Outside/Inner/i.ogg"));
+    QDir().mkpath(root + QStringLiteral("/wine/dosdevices"));
+    makeLink(QStringLiteral("/"), root + QStringLiteral("/wine/dosdevices/z:"));
+    makeLink(QStringLiteral("../drive_c"), root + QStringLiteral("/wine/dosdevices/c:"));
+    makeLink(QStringLiteral("/proc"), root + QStringLiteral("/wine/dosdevices/proc"));
+    makeLink(QStringLiteral(".."), root + QStringLiteral("/up"));
+    makeLink(QStringLiteral("."), root + QStringLiteral("/wine/self"));
+    makeLink(base + QStringLiteral("/Outside/Inner"), root + QStringLiteral("/inner"));
+    makeLink(base + QStringLiteral("/Outside"), base + QStringLiteral("/Outside/Inner/back"));
+
+    QElapsedTimer timer;
+    timer.start();
+    Intake intake;
+    QCOMPARE(intake.run(root, QStringLiteral("*.ogg")),
+             prefixed(root, {QStringLiteral("top.ogg"), QStringLiteral("inner/i.ogg"),
+                             QStringLiteral("wine/drive_c/c.ogg")}));
+    QVERIFY(intake.dialogs.calls.isEmpty());
+    QVERIFY2(timer.elapsed() < 10000, "the walk left the tree");
+
+    // Named through a link, the starting folder's ancestors are those of both paths.
+    makeLink(root, base + QStringLiteral("/Outside/tree"));
+    makeLink(base + QStringLiteral("/Outside"), root + QStringLiteral("/wine/outside"));
+    QCOMPARE(Intake().run(base + QStringLiteral("/Outside/tree"), QStringLiteral("top.ogg")),
+             QStringList{base + QStringLiteral("/Outside/tree/top.ogg")});
+}
+
+// The kernel's pseudo file systems hold files without end (and links out of them, such as
+// /proc/<pid>/cwd): dropping one adds nothing and ends.
+void TestAddFolder::pseudoFileSystemsAreNotEntered_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("type");  // what the mount table must say, else the row is skipped
+    QTest::newRow("proc") << "/proc"
+                          << "proc";
+    QTest::newRow("inside proc") << "/proc/self/"
+                                 << "proc";
+    QTest::newRow("sysfs") << "/sys"
+                           << "sysfs";
+    QTest::newRow("devpts") << "/dev/pts"
+                            << "devpts";
+    QTest::newRow("devtmpfs, which calls itself tmpfs") << "/dev"
+                                                        << "devtmpfs";
+}
+
+void TestAddFolder::pseudoFileSystemsAreNotEntered() {
+    QFETCH(QString, folder);
+    QFETCH(QString, type);
+    const QStorageInfo mount(folder);
+    if (mount.fileSystemType() != type.toUtf8()) {
+        QSKIP(qPrintable(folder + QStringLiteral(" is not ") + type + QStringLiteral(" here")));
+    }
+    Intake intake;
+    QStringList listed;
+    intake.listedHook = [&](const QString& read) { listed.append(read); };
+    QVERIFY(intake.run(folder, QStringLiteral("*.*")).isEmpty());
+    QCOMPARE(listed, QStringList());  // not one folder of it read
+    QVERIFY(intake.dialogs.calls.isEmpty());
+}
+
+// The platform's hidden system folders: trash and file system bookkeeping, with the letter case
+// rules of the file systems that make them.
+void TestAddFolder::systemFoldersAreNotWalked_data() {
+    QTest::addColumn<QString>("folder");       // made under the row's own tree
+    QTest::addColumn<QString>("environment");  // set to the tree: "XDG_DATA_HOME" or "HOME"
+    QTest::addColumn<bool>("start");           // the intake starts in that folder
+    QTest::addColumn<bool>("walked");
+    QTest::newRow(".Trash") << ".Trash"
+                            << "" << false << false;
+    QTest::newRow(".Trash-1000") << ".Trash-1000"
+                                 << "" << false << false;
+    QTest::newRow(".Trash-0") << ".Trash-0"
+                              << "" << false << false;
+    QTest::newRow(".Trash- without uid") << ".Trash-"
+                                         << "" << false << true;
+    QTest::newRow(".Trash-1000x") << ".Trash-1000x"
+                                  << "" << false << true;
+    QTest::newRow(".trash, case matters") << ".trash"
+                                          << "" << false << true;
+    QTest::newRow("Trash, not the user's") << "Trash"
+                                           << "" << false << true;
+    QTest::newRow("$RECYCLE.BIN") << "$RECYCLE.BIN"
+                                  << "" << false << false;
+    QTest::newRow("$Recycle.Bin") << "$Recycle.Bin"
+                                  << "" << false << false;
+    QTest::newRow("System Volume Information") << "System Volume Information"
+                                               << "" << false << false;
+    QTest::newRow("SYSTEM VOLUME INFORMATION") << "SYSTEM VOLUME INFORMATION"
+                                               << "" << false << false;
+    QTest::newRow("lost+found") << "lost+found"
+                                << "" << false << false;
+    QTest::newRow("Lost+Found, case matters") << "Lost+Found"
+                                              << "" << false << true;
+    QTest::newRow("XDG trash") << "Trash"
+                               << "XDG_DATA_HOME" << false << false;
+    QTest::newRow("XDG trash by default") << ".local/share/Trash"
+                                          << "HOME" << false << false;
+    QTest::newRow("Trash beside the XDG one") << ".local/share/Trash/../Trash2"
+                                              << "HOME" << false << true;
+    // The rule stops the descent of the starting folder, not its own files.
+    QTest::newRow("starting in .Trash-1000") << ".Trash-1000"
+                                             << "" << true << false;
+}
+
+void TestAddFolder::systemFoldersAreNotWalked() {
+    QFETCH(QString, folder);
+    QFETCH(QString, environment);
+    QFETCH(bool, start);
+    QFETCH(bool, walked);
+    const QString root = m_dir.filePath(QStringLiteral("System/") + QTest::currentDataTag());
+    const QString inner = QDir::cleanPath(root + QLatin1Char('/') + folder);
+    makeFile(root + QStringLiteral("/top.ogg"));
+    makeFile(inner + QStringLiteral("/in.ogg"));
+    makeFile(inner + QStringLiteral("/files/deep.ogg"));
+
+    const QByteArray savedData = qgetenv("XDG_DATA_HOME");
+    const QByteArray savedHome = qgetenv("HOME");
+    qunsetenv("XDG_DATA_HOME");
+    if (!environment.isEmpty()) {
+        qputenv(environment.toUtf8().constData(), QFile::encodeName(root));
+    }
+    Intake intake;
+    const QString from = start ? inner : root;
+    const QStringList added = intake.run(from, QStringLiteral("*.ogg"));
+    qputenv("XDG_DATA_HOME", savedData);
+    qputenv("HOME", savedHome);
+
+    QStringList expected;
+    if (start) {
+        expected = {inner + QStringLiteral("/in.ogg")};
+    } else {
+        expected = {root + QStringLiteral("/top.ogg")};
+        if (walked) {
+            expected +=
+                {inner + QStringLiteral("/in.ogg"), inner + QStringLiteral("/files/deep.ogg")};
+        }
+    }
+    QCOMPARE(added, expected);
+    QVERIFY(intake.dialogs.calls.isEmpty());
+}
+
+// A subfolder that is gone by the time it is examined (a download's or a sync client's
+// temporary folder) is no longer there; the folder that listed it and its siblings stay.
+void TestAddFolder::subfolderVanishingDuringTheWalk_data() {
+    QTest::addColumn<QString>("listed");  // the folder being listed when the tree changes
+    QTest::addColumn<QString>("removed");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("a subfolder of the starting folder")
+        << ""
+        << "Gone" << QStringList{"top.ogg", "A/a.ogg", "Z/z.ogg", "A/Keep/k.ogg", "A/Tmp/t.ogg"};
+    QTest::newRow("deeper down") << "A"
+                                 << "A/Tmp"
+                                 << QStringList{"top.ogg", "A/a.ogg", "Gone/g.ogg", "Z/z.ogg",
+                                                "A/Keep/k.ogg"};
+    QTest::newRow("the listed folder itself, with all inside")
+        << "A"
+        << "A" << QStringList{"top.ogg", "Gone/g.ogg", "Z/z.ogg"};
+}
+
+void TestAddFolder::subfolderVanishingDuringTheWalk() {
+    QFETCH(QString, listed);
+    QFETCH(QString, removed);
+    QFETCH(QStringList, expected);
+    const QString root = m_dir.filePath(QStringLiteral("Vanish/") + QTest::currentDataTag());
+    for (const char* name :
+         {"top.ogg", "A/a.ogg", "A/Keep/k.ogg", "A/Tmp/t.ogg", "Gone/g.ogg", "Z/z.ogg"}) {
+        makeFile(root + QLatin1Char('/') + QLatin1String(name));
+    }
+    const QString listedFolder = listed.isEmpty()
+                                     ? root + QLatin1Char('/')
+                                     : root + QLatin1Char('/') + listed + QLatin1Char('/');
+    Intake intake;
+    bool changed = false;
+    intake.listedHook = [&](const QString& folder) {
+        if (folder == listedFolder && !changed) {
+            changed = true;
+            QVERIFY(QDir(root + QLatin1Char('/') + removed).removeRecursively());
+        }
+    };
+    const QStringList added = intake.run(root, QStringLiteral("*.ogg"));
+    QVERIFY(changed);
+    QCOMPARE(added, prefixed(root, expected));
+    QVERIFY(intake.dialogs.calls.isEmpty());
+}
+
+// Each level of a deep tree is checked once: a chain 2,000 folders deep, near the path limit,
+// is taken in whole, level by level.
+void TestAddFolder::chainTwoThousandDeep() {
+    const QString root = m_dir.filePath(QStringLiteral("Chain"));
+    constexpr int kDepth = 2000;
+    QVERIFY(QFile::encodeName(root).size() + 2 * kDepth + 6 < PATH_MAX);
+    QVERIFY(QDir().mkpath(root));
+    int fd = ::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY);
+    QStringList expected;
+    QString path = root;
+    for (int level = 0; level < kDepth; ++level) {
+        QVERIFY(::mkdirat(fd, "d", 0755) == 0);
+        const int inner = ::openat(fd, "d", O_RDONLY | O_DIRECTORY);
+        QVERIFY(inner >= 0);
+        ::close(::openat(inner, "f.ogg", O_CREAT | O_WRONLY, 0644));
+        ::close(fd);
+        fd = inner;
+        path += QStringLiteral("/d");
+        expected.append(path + QStringLiteral("/f.ogg"));
+    }
+    ::close(fd);
+    Intake intake;
     QCOMPARE(intake.run(root, QStringLiteral("*.ogg")), expected);
     QVERIFY(intake.dialogs.calls.isEmpty());
 }

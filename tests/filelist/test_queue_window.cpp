@@ -8,6 +8,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSysInfo>
 #include <QTimer>
 #include <QUrl>
 #include <QtTest>
@@ -92,6 +93,7 @@ class TestQueueWindow : public QObject {
     void addAllPromptAndSettings();
     void addAllTakesTheTree_data();
     void addAllTakesTheTree();
+    void busyWhileWalking_data();
     void busyWhileWalking();
     void walkInsideAnotherLongOperationKeepsItsHourglass();
 
@@ -99,6 +101,8 @@ class TestQueueWindow : public QObject {
     void dropFolders();
     void dropRefusesOtherData_data();
     void dropRefusesOtherData();
+    void dropFileUrls_data();
+    void dropFileUrls();
 
     void removeAndClear_data();
     void removeAndClear();
@@ -298,7 +302,18 @@ void TestQueueWindow::addAllTakesTheTree() {
     QCOMPARE(f.setting(QStringLiteral("Extension")), extension);
 }
 
+// "Add All" and a dropped folder alike: the hourglass shows while the tree is walked and keeps
+// Delete, double-click and "Clear List" away from the list.
+void TestQueueWindow::busyWhileWalking_data() {
+    QTest::addColumn<bool>("dropped");
+    QTest::addColumn<int>("added");
+    QTest::newRow("Add All") << false << 3;
+    QTest::newRow("dropped folder") << true << 5;
+}
+
 void TestQueueWindow::busyWhileWalking() {
+    QFETCH(bool, dropped);
+    QFETCH(int, added);
     WindowFixture f;
     auto window = f.loadedWindow();
     window->show();
@@ -316,11 +331,15 @@ void TestQueueWindow::busyWhileWalking() {
         window->ListView1_DblClick();
         window->findChild<QPushButton*>(QStringLiteral("PushButton4"))->click();
     });
-    window->PushButton3_Click();
+    if (dropped) {
+        window->addDroppedItems({root});
+    } else {
+        window->PushButton3_Click();
+    }
 
     QCOMPARE(pointerDuringWalk, 11);
     QCOMPARE(window->pointerKind(), 0);
-    QCOMPARE(window->fileList().count(), 4);
+    QCOMPARE(window->fileList().count(), 1 + added);
     QCOMPARE(window->fileList().entryText(1), QStringLiteral("/keep/me.ogg"));
 }
 
@@ -365,6 +384,12 @@ void TestQueueWindow::walkInsideAnotherLongOperationKeepsItsHourglass() {
     QCOMPARE(countAfterClear, 3);
     QCOMPARE(window->fileList().count(), 6);
     QCOMPARE(window->pointerKind(), 0);
+
+    // A folder dropped during another operation's hourglass leaves it up too.
+    window->setPointerKind(11);
+    window->addDroppedItems({root});
+    QCOMPARE(window->fileList().count(), 11);
+    QCOMPARE(window->pointerKind(), 11);
 }
 
 void TestQueueWindow::dropFiles() {
@@ -441,6 +466,54 @@ void TestQueueWindow::dropRefusesOtherData() {
     QCoreApplication::processEvents();
     delete again;
     QVERIFY(window->fileList().entries().isEmpty());
+}
+
+// File URLs as drag sources write them: with or without a host, percent-encoded, in a list
+// with comments. "localhost" and this machine's name are this machine; a file of another
+// machine cannot be dropped.
+void TestQueueWindow::dropFileUrls_data() {
+    QTest::addColumn<QStringList>("lines");  // of the text/uri-list; "ROOT" is the tree
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QStringList>("expected");  // "ROOT" is the tree
+    const QString host = QSysInfo::machineHostName();
+    QTest::newRow("no host") << QStringList{"file://ROOT/b.ogg"} << true
+                             << QStringList{"ROOT/b.ogg"};
+    QTest::newRow("localhost") << QStringList{"file://localhostROOT/b.ogg"} << true
+                               << QStringList{"ROOT/b.ogg"};
+    QTest::newRow("LOCALHOST") << QStringList{"file://LOCALHOSTROOT/b.ogg"} << true
+                               << QStringList{"ROOT/b.ogg"};
+    QTest::newRow("this machine's name")
+        << QStringList{QStringLiteral("file://") + host + QStringLiteral("ROOT/b.ogg")} << true
+        << QStringList{"ROOT/b.ogg"};
+    QTest::newRow("a folder through localhost")
+        << QStringList{"file://localhostROOT/Sub"} << true
+        << QStringList{"ROOT/Sub/c.ogg", "ROOT/Sub/cover.jpg"};
+    QTest::newRow("percent-encoded") << QStringList{"file://localhost/music/a%20b%23.ogg"} << true
+                                     << QStringList{"/music/a b#.ogg"};
+    QTest::newRow("another machine")
+        << QStringList{"file://otherbox.example/music/b.ogg"} << false << QStringList{};
+    QTest::newRow("another machine, then local files")
+        << QStringList{"# dragged from a file manager", "file://otherbox.example/music/b.ogg",
+                       "file://ROOT/A.OGG", "file://localhostROOT/b.ogg"}
+        << true << QStringList{"ROOT/A.OGG", "ROOT/b.ogg"};
+    QTest::newRow("only a comment")
+        << QStringList{"#file:///music/b.ogg"} << false << QStringList{};
+}
+
+void TestQueueWindow::dropFileUrls() {
+    QFETCH(QStringList, lines);
+    QFETCH(bool, accepted);
+    QFETCH(QStringList, expected);
+    WindowFixture f;
+    auto window = f.loadedWindow();
+    const QString root = tree();
+    auto* data = new QMimeData;
+    data->setData(
+        QStringLiteral("text/uri-list"),
+        lines.join(QStringLiteral("\r\n")).replace(QStringLiteral("ROOT"), root).toUtf8() + "\r\n");
+    QCOMPARE(dragAndDrop(*window, data), accepted);
+    expected.replaceInStrings(QStringLiteral("ROOT"), root);
+    QCOMPARE(window->fileList().entries(), expected);
 }
 
 void TestQueueWindow::removeAndClear_data() {
