@@ -87,9 +87,9 @@ class EnvChange {
 };
 
 // A converter script that forwards to the real FFmpeg. Each conversion call n records its
-// arguments (NUL-separated) in args-n and leaves started-n; while "hold" exists it waits for
-// release-n before converting; finished-n marks its end. The capability listings go straight
-// to FFmpeg, or come from listing files when the test provides them.
+// arguments (NUL-separated) in args-n and leaves started-n (several may run at once); while "hold"
+// exists it waits for release-n before converting; finished-n marks its end. The capability
+// listings go straight to FFmpeg, or come from listing files when the test provides them.
 class FakeTool {
   public:
     explicit FakeTool(const QString& folder) : m_dir(folder) {
@@ -103,8 +103,10 @@ class FakeTool {
                 "  if [ -e \"$dir/listing-$name\" ]; then cat \"$dir/listing-$name\"; exit 0; fi\n"
                 "  exec '%2' \"$@\"\n"
                 "fi\n"
+                "while ! mkdir \"$dir/lock\" 2>/dev/null; do sleep 0.001; done\n"
                 "n=$(( $(cat \"$dir/count\" 2>/dev/null || echo 0) + 1 ))\n"
                 "echo $n > \"$dir/count\"\n"
+                "rmdir \"$dir/lock\"\n"
                 "printf '%s\\0' \"$@\" > \"$dir/args-$n\"\n"
                 ": > \"$dir/started-$n\"\n"
                 "if [ -e \"$dir/hold\" ]; then\n"

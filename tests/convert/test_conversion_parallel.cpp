@@ -1,0 +1,237 @@
+// Several converters at once and short files grouped into one FFmpeg run: the results are
+// byte for byte those of one-file runs, two conversions never write one path at once, a
+// format change reaches the files started after it, the bar follows the starts, and the
+// window keeps answering.
+#include "app/textprogressbar.h"
+#include "convert/commandline.h"
+#include "convert/conversionrun.h"
+#include "convert/convertsupport.h"
+#include "convert/runandwait.h"
+#include "filelist/filelistmodel.h"
+#include "support/windowfixture.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace lorvane;
+using namespace lorvane::test;
+
+namespace {
+
+bool makeTaggedOgg(const QString& path, int rate, int channels, const QString& title) {
+    QProcess p;
+    p.start(realFfmpeg(), {"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i",
+                           QStringLiteral("sine=frequency=%1:sample_rate=%2:duration=0.7")
+                               .arg(200 + title.size() * 40)
+                               .arg(rate),
+                           "-ac", QString::number(channels), "-metadata", "title=" + title,
+                           "-metadata", "artist=Artist of " + title, "-c:a", "libvorbis",
+                           "file:" + path});
+    return p.waitForFinished(60000) && p.exitCode() == 0;
+}
+
+}  // namespace
+
+class ConversionParallelTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void groupedResultsMatchOneFileRuns_data();
+    void groupedResultsMatchOneFileRuns();
+    void oneResultPathIsNeverWrittenTwiceAtOnce();
+    void laterStartsTakeTheNewFormatAndMoveTheBar();
+    void windowKeepsAnsweringThroughManyShortFiles();
+
+  private:
+    QTemporaryDir m_dir;
+    QStringList m_tagged;
+};
+
+void ConversionParallelTest::initTestCase() {
+    // Three sources, each with tags of its own, none like another in rate or channels.
+    const struct {
+        int rate;
+        int channels;
+        const char* title;
+    } kinds[] = {{44100, 2, "First"}, {8000, 1, "Second one"}, {22050, 2, "Third, tagged"}};
+    for (const auto& kind : kinds) {
+        const QString path = m_dir.filePath(QStringLiteral("%1.ogg").arg(kind.title));
+        QVERIFY(makeTaggedOgg(path, kind.rate, kind.channels, kind.title));
+        m_tagged.append(path);
+    }
+}
+
+void ConversionParallelTest::groupedResultsMatchOneFileRuns_data() {
+    QTest::addColumn<QString>("codec");
+    for (const char* codec :
+         {"pcm_u8", "pcm_s16le", "pcm_mulaw", "pcm_s24le", "pcm_f32le", "pcm_f64le"}) {
+        QTest::newRow(codec) << codec;
+    }
+}
+
+void ConversionParallelTest::groupedResultsMatchOneFileRuns() {
+    QFETCH(QString, codec);
+    QVector<QPair<QString, QString>> pairs;
+    for (const QString& source : m_tagged) {
+        const QString alone = source.chopped(4) + "-" + codec + "-alone.wav";
+        QCOMPARE(RunAndWait(realFfmpeg(), ToolArguments(source, codec, alone), nullptr, {}, 0, 1),
+                 0);
+        pairs.append({source, source.chopped(4) + "-" + codec + "-grouped.wav"});
+    }
+    QCOMPARE(RunAndWait(realFfmpeg(), GroupToolArguments(pairs, codec), nullptr, {}, 0, 1), 0);
+    for (const auto& pair : pairs) {
+        const QByteArray grouped = readFile(pair.second);
+        QVERIFY(grouped.size() > 100);
+        const QString alone = QString(pair.second).replace("-grouped.wav", "-alone.wav");
+        // Byte for byte, tags included: no result carries another input's.
+        QVERIFY2(grouped == readFile(alone), qPrintable(pair.second));
+    }
+}
+
+// a/song.ogg and b/song.ogg have one result path: b waits for a to finish (then it would
+// replace a's result and is refused), and a queued again converts again once its first run
+// has ended.
+void ConversionParallelTest::oneResultPathIsNeverWrittenTwiceAtOnce() {
+    EnvChange jobs("LORVANE_JOBS", "2");
+    WindowFixture fx;
+    auto window = fx.loadedWindow();
+    FakeTool fake(fx.dir.filePath("tool"));
+    EnvChange tool("LORVANE_FFMPEG", fake.path().toUtf8());
+    const QString root = fx.dir.path() + "/";
+    for (const char* folder : {"a", "b", "out"}) {
+        QDir().mkpath(root + folder);
+    }
+    QVERIFY(QFile::copy(m_tagged[1], root + "a/song.ogg"));
+    QVERIFY(QFile::copy(m_tagged[0], root + "b/song.ogg"));
+    window->fileList().addEntries({root + "a/song.ogg", root + "b/song.ogg", root + "a/song.ogg"});
+    window->findChild<QLineEdit*>("Text1")->setText(root + "out");
+    fake.hold();
+    bool secondWhileFirstRan = false;
+    QElapsedTimer sinceFirst;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, this, [&] {
+        if (fake.started(2) && !fake.finished(1)) {
+            secondWhileFirstRan = true;
+        }
+        if (fake.started(1) && !sinceFirst.isValid()) {
+            sinceFirst.start();
+        }
+        // Time enough for a wrongly started second converter to show.
+        if (sinceFirst.isValid() && sinceFirst.elapsed() > 300) {
+            fake.release(1);
+        }
+        if (fake.started(2)) {
+            fake.release(2);
+        }
+    });
+    watch.start(5);
+    window->PushButton2_Click();
+    watch.stop();
+    QVERIFY(!secondWhileFirstRan);
+    QCOMPARE(fake.calls(), 2);
+    QCOMPARE(fx.dialogs.messages(),
+             QStringList{notConverted(
+                 {{root + "b/song.ogg", reasons::replacesResult(root + "a/song.ogg")}})});
+    QCOMPARE(LookAtWav(root + "out/song.wav").channels, 1);  // a's mono, not b's stereo
+}
+
+// Files too long to share a converter start one by one as converters come free: each takes
+// the format the drop-down shows at its start, and the bar names the file started last.
+void ConversionParallelTest::laterStartsTakeTheNewFormatAndMoveTheBar() {
+    EnvChange jobs("LORVANE_JOBS", "2");
+    WindowFixture fx;
+    auto window = fx.loadedWindow();
+    FakeTool fake(fx.dir.filePath("tool"));
+    EnvChange tool("LORVANE_FFMPEG", fake.path().toUtf8());
+    QStringList sources;
+    for (const char* name : {"long1", "long2", "long3"}) {
+        sources.append(fx.dir.filePath(QStringLiteral("in/%1.ogg").arg(name)));
+        QDir().mkpath(fx.dir.filePath("in"));
+        QVERIFY(makeOgg(sources.back(), 8000, 1, kGroupSeconds + 1));
+    }
+    window->fileList().addEntries(sources);
+    window->findChild<QRadioButton*>("Option2")->setChecked(true);
+    auto* bar = window->findChild<TextProgressBar*>("ProgressBar1");
+    fake.hold();
+    double valueAtTwo = -1;
+    QString textAtTwo;
+    double valueAtThree = -1;
+    QString textAtThree;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, this, [&] {
+        if (fake.started(2) && valueAtTwo < 0) {
+            valueAtTwo = bar->preciseValue();
+            textAtTwo = bar->caption();
+            window->findChild<QComboBox*>("Combo1")->setCurrentIndex(5);
+            fake.release(1);
+        }
+        if (fake.started(3) && valueAtThree < 0) {
+            valueAtThree = bar->preciseValue();
+            textAtThree = bar->caption();
+            fake.release(2);
+            fake.release(3);
+        }
+    });
+    watch.start(5);
+    window->PushButton2_Click();
+    watch.stop();
+    QCOMPARE(fake.calls(), 3);
+    const auto codecOf = [](const QStringList& args) {
+        return args.at(args.indexOf("-acodec") + 1);
+    };
+    QCOMPARE(codecOf(fake.arguments(1)), QStringLiteral("pcm_u8"));
+    QCOMPARE(codecOf(fake.arguments(2)), QStringLiteral("pcm_u8"));
+    QCOMPARE(codecOf(fake.arguments(3)), QStringLiteral("pcm_f64le"));
+    QCOMPARE(valueAtTwo, 200.0 / 3);
+    QCOMPARE(textAtTwo, QStringLiteral("Processing: long2.ogg"));
+    QCOMPARE(valueAtThree, 100.0);
+    QCOMPARE(textAtThree, QStringLiteral("Processing: long3.ogg"));
+    QCOMPARE(fx.dialogs.messages(), QStringList{"Done."});
+    QCOMPARE(bar->preciseValue(), 0.0);
+    QCOMPARE(bar->caption(), QStringLiteral("Progress Bar"));
+    QCOMPARE(LookAtWav(fx.dir.filePath("in/long3.wav")).bitsPerSample, 64);
+}
+
+// No wait on the window's thread longer than 50 ms while two converters work through many
+// short files, grouped.
+void ConversionParallelTest::windowKeepsAnsweringThroughManyShortFiles() {
+    EnvChange jobs("LORVANE_JOBS", "2");
+    EnvChange tool("LORVANE_FFMPEG", std::nullopt);
+    WindowFixture fx;
+    auto window = fx.loadedWindow();
+    QDir().mkpath(fx.dir.filePath("in"));
+    QStringList sources;
+    for (int i = 0; i < 40; ++i) {
+        sources.append(fx.dir.filePath(QStringLiteral("in/%1.ogg").arg(i)));
+        QVERIFY(QFile::copy(m_tagged[i % 3], sources.back()));
+    }
+    window->fileList().addEntries(sources);
+    window->findChild<QRadioButton*>("Option2")->setChecked(true);
+    // The first Start checks the converter; that has its own test.
+    window->PushButton2_Click();
+    QCOMPARE(fx.dialogs.messages(), QStringList{"Done."});
+
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 longestGap = 0;
+    QTimer ticker;
+    ticker.setTimerType(Qt::PreciseTimer);
+    connect(&ticker, &QTimer::timeout, this, [&] {
+        longestGap = std::max(longestGap, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    ticker.start(5);
+    clock.start();
+    window->PushButton2_Click();
+    longestGap = std::max(longestGap, clock.elapsed() - last);
+    ticker.stop();
+    QCOMPARE(fx.dialogs.messages(), (QStringList{"Done.", "Done."}));
+    QVERIFY2(longestGap < 50, qPrintable(QString::number(longestGap)));
+}
+
+QTEST_MAIN(ConversionParallelTest)
+#include "test_conversion_parallel.moc"
