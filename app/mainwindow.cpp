@@ -7,6 +7,7 @@
 #include "filelist/filelistmodel.h"
 #include "filelist/filelistview.h"
 #include "platform/paths.h"
+#include "platform/userdirs.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -21,7 +22,6 @@
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QSignalBlocker>
-#include <QStandardPaths>
 #include <QTime>
 
 #include <unistd.h>
@@ -54,9 +54,9 @@ WindowServices WindowServices::forProgram(Dialogs& dialogs, SettingsStore& setti
             static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
         return static_cast<int>(generator.bounded(1, 101));
     };
-    s.desktopFolder = [] {
-        return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    };
+    // Not QStandardPaths: it names $HOME/Desktop even where no such folder exists, and the
+    // first "Start Converting" would then refuse the default.
+    s.desktopFolder = [] { return DesktopFolder(); };
     // Every setting is on disk the moment it changes, so nothing is lost by leaving at once;
     // a converter already started runs on by itself.
     s.exitProgram = [] { ::_exit(0); };
@@ -245,7 +245,9 @@ void MainWindow::Form_Load() {
         if (desktop.isEmpty()) {
             throw errors::invalidCall();
         }
-        const QString fallback = desktop + PathStyle::native().separator;
+        const QChar separator = PathStyle::native().separator;
+        // The home folder stands in for a missing desktop; as "/" it has its separator.
+        const QString fallback = desktop.endsWith(separator) ? desktop : desktop + separator;
         Text1->setText(settings().ReadSetting(QStringLiteral("Output Folder"), fallback));
     });
     guard.step(152, [this] {

@@ -26,11 +26,11 @@ struct WindowServices {
     SettingsStore* settings = nullptr;       // not owned
     QString programFolder;                   // where the side files (Samples, pointers, skin) lie
     std::function<int()> drawRandom;         // a whole number from 1 to 100
-    std::function<QString()> desktopFolder;  // empty when the desktop cannot be found
+    std::function<QString()> desktopFolder;  // empty when neither desktop nor home is found
     std::function<void()> exitProgram;       // ends the program at once
 
     // The real program's services: the folder of the executable, a time-seeded draw, the
-    // desktop from QStandardPaths and an immediate process exit.
+    // desktop folder (or the home folder when there is none) and an immediate process exit.
     static WindowServices forProgram(Dialogs& dialogs, SettingsStore& settings);
 };
 
