@@ -173,15 +173,33 @@ void MainWindow::connectHandlers() {
 }
 
 void MainWindow::start() {
+    // Boxes that start-up shows centre over their owner, so the window takes its place
+    // first; until it is shown that place leaves the frame out.
+    placeCentred();
     Form_Load();
+    m_centreWhenFramed = true;
+    show();
+    activateWindow();
+    Command1->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::placeCentred() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
-    show();
-    activateWindow();
-    Command1->setFocus(Qt::OtherFocusReason);
+}
+
+bool MainWindow::event(QEvent* event) {
+    // The window manager frames the window only once it is shown; its first move with a
+    // frame is the moment to centre the frame too. Where the platform does not let windows
+    // place themselves (Wayland), this move changes nothing.
+    if (event->type() == QEvent::Move && m_centreWhenFramed && frameGeometry().size() != size()) {
+        m_centreWhenFramed = false;
+        placeCentred();
+    }
+    return QWidget::event(event);
 }
 
 void MainWindow::Form_Load() {

@@ -108,6 +108,7 @@ class MainWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload
+    bool event(QEvent* event) override;
 
   private:
     void buildControls();
@@ -117,6 +118,7 @@ class MainWindow : public QWidget {
     void connectQueueHandlers();
     void connectLookHandlers();
     void applyDesignedLook();  // fonts and colours as designed, before any skin
+    void placeCentred();       // the frame, as far as it is known, centred on the screen
     // Selecting an option from code runs its click handler only when it becomes selected;
     // clearing one leaves the group with none selected, as the stored values may ask.
     void setOptionValue(QRadioButton* option, bool value);
@@ -130,6 +132,7 @@ class MainWindow : public QWidget {
     WindowServices m_services;
     QString m_appTitle;
     int m_pointerKind = kPointerDefault;
+    bool m_centreWhenFramed = false;
 
     FileListModel* m_fileList = nullptr;
 

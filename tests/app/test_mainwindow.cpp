@@ -1,12 +1,15 @@
 #include "app/mainwindow.h"
+#include "app/qtdialogs.h"
 #include "app/textprogressbar.h"
 #include "filelist/filelistmodel.h"
+#include "support/modalanswers.h"
 #include "support/windowfixture.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -35,6 +38,9 @@ class TestMainWindow : public QObject {
     void formatSelectionWritesIndexAndLabel();
     void closingEndsTheProgram();
     void startShowsCentredWithHiddenFocus();
+    void startUpBoxIsCentredOverTheWindow();
+    void programDefaultFolder_data();
+    void programDefaultFolder();
 };
 
 static QRect twips(int l, int t, int w, int h) {
@@ -396,6 +402,66 @@ void TestMainWindow::startShowsCentredWithHiddenFocus() {
     const QRect screen = window.screen()->availableGeometry();
     QVERIFY(qAbs(window.frameGeometry().center().x() - screen.center().x()) <= 2);
     QVERIFY(qAbs(window.frameGeometry().center().y() - screen.center().y()) <= 2);
+}
+
+// A box that start-up shows (here for a bad stored value) opens over the window's place on
+// the screen, not over the corner where a window sits before it is placed.
+void TestMainWindow::startUpBoxIsCentredOverTheWindow() {
+    WindowFixture fx;
+    fx.settings->WriteSetting("Combo1", "abc");
+    QtDialogs realDialogs;
+    WindowServices services = fx.services();
+    services.dialogs = &realDialogs;
+    MainWindow window(services);
+    realDialogs.setOwner(&window);
+    QRect box;
+    QRect windowThen;
+    lorvane::test::ModalAnswers answers({[&](QDialog* dialog) {
+        box = dialog->frameGeometry();
+        windowThen = window.geometry();
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Application Error"));
+        dialog->accept();
+    }});
+    window.start();
+    QVERIFY(answers.allAnswered());
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect screen = window.screen()->availableGeometry();
+    QCOMPARE(windowThen.topLeft(), window.geometry().topLeft());
+    // Qt sets a box off by a guessed frame (10 by 40 pixels) when no window is shown yet.
+    QVERIFY2(
+        qAbs(box.center().x() - screen.center().x()) <= 15 &&
+            qAbs(box.center().y() - screen.center().y()) <= 45,
+        qPrintable(QStringLiteral("box centre %1,%2").arg(box.center().x()).arg(box.center().y())));
+}
+
+// The real program's default output folder: the desktop while it exists, else home.
+void TestMainWindow::programDefaultFolder_data() {
+    QTest::addColumn<bool>("withDesktop");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Desktop present") << true << "~/Desktop/";
+    QTest::newRow("no Desktop") << false << "~/";
+}
+
+void TestMainWindow::programDefaultFolder() {
+    QFETCH(bool, withDesktop);
+    QFETCH(QString, expected);
+    QTemporaryDir home;
+    if (withDesktop) {
+        QVERIFY(QDir(home.path()).mkdir("Desktop"));
+    }
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    qunsetenv("XDG_CONFIG_HOME");
+    WindowFixture fx;
+    WindowServices services = fx.services();
+    services.desktopFolder = WindowServices::forProgram(fx.dialogs, *fx.settings).desktopFolder;
+    MainWindow window(services);
+    window.Form_Load();
+    qputenv("HOME", savedHome);
+    qputenv("XDG_CONFIG_HOME", savedConfig);
+    QVERIFY(fx.dialogs.calls.isEmpty());
+    QCOMPARE(window.findChild<QLineEdit*>("Text1")->text(), expected.replace("~", home.path()));
 }
 
 QTEST_MAIN(TestMainWindow)
