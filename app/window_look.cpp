@@ -132,25 +132,30 @@ class PlainFrameStyle : public QProxyStyle {
                 QProxyStyle::drawPrimitive(element, &moved, &inner, widget);
             }
         }
-        // The fill is what the style left at the bottom-right of the inside, clear of the
-        // title that some styles draw into the frame's top.
-        QRect used;
+        // The lines are the outermost pixels the style drew; the fill is what it left near
+        // the bottom-right of the inside, clear of a title that some styles draw at the top.
+        int top = drawn.height();
+        int bottom = -1;
+        int left = drawn.width();
+        int right = -1;
         for (int y = 0; y < drawn.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(drawn.constScanLine(y));
             for (int x = 0; x < drawn.width(); ++x) {
-                if (qAlpha(drawn.pixel(x, y)) != 0) {
-                    used |= QRect(x, y, 1, 1);
+                if (qAlpha(line[x]) != 0) {
+                    top = qMin(top, y);
+                    bottom = y;
+                    left = qMin(left, x);
+                    right = qMax(right, x);
                 }
             }
         }
-        if (used.width() > 16 && used.height() > 16) {
-            const QRgb fill = drawn.pixel(used.right() - 8, used.bottom() - 8);
-            if (qAlpha(fill) != 0) {
-                for (int y = used.top() + 1; y < used.bottom(); ++y) {
-                    auto* line = reinterpret_cast<QRgb*>(drawn.scanLine(y));
-                    for (int x = used.left() + 1; x < used.right(); ++x) {
-                        if (line[x] == fill) {
-                            line[x] = 0;
-                        }
+        if (right - left > 16 && bottom - top > 16) {
+            const QRgb fill = drawn.pixel(right - 8, bottom - 8);
+            for (int y = top + 1; qAlpha(fill) != 0 && y < bottom; ++y) {
+                auto* line = reinterpret_cast<QRgb*>(drawn.scanLine(y));
+                for (int x = left + 1; x < right; ++x) {
+                    if (line[x] == fill) {
+                        line[x] = 0;
                     }
                 }
             }
