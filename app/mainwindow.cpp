@@ -7,6 +7,7 @@
 #include "filelist/filelistmodel.h"
 #include "filelist/filelistview.h"
 #include "platform/paths.h"
+#include "platform/userdirs.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -21,7 +22,6 @@
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QSignalBlocker>
-#include <QStandardPaths>
 #include <QTime>
 
 #include <unistd.h>
@@ -54,9 +54,9 @@ WindowServices WindowServices::forProgram(Dialogs& dialogs, SettingsStore& setti
             static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
         return static_cast<int>(generator.bounded(1, 101));
     };
-    s.desktopFolder = [] {
-        return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    };
+    // Not QStandardPaths: it names $HOME/Desktop even where no such folder exists, and the
+    // first "Start Converting" would then refuse the default.
+    s.desktopFolder = [] { return DesktopFolder(); };
     // Every setting is on disk the moment it changes, so nothing is lost by leaving at once;
     // a converter already started runs on by itself.
     s.exitProgram = [] { ::_exit(0); };
@@ -173,15 +173,33 @@ void MainWindow::connectHandlers() {
 }
 
 void MainWindow::start() {
+    // Boxes that start-up shows centre over their owner, so the window takes its place
+    // first; until it is shown that place leaves the frame out.
+    placeCentred();
     Form_Load();
+    m_centreWhenFramed = true;
+    show();
+    activateWindow();
+    Command1->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::placeCentred() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
-    show();
-    activateWindow();
-    Command1->setFocus(Qt::OtherFocusReason);
+}
+
+bool MainWindow::event(QEvent* event) {
+    // The window manager frames the window only once it is shown; its first move with a
+    // frame is the moment to centre the frame too. Where the platform does not let windows
+    // place themselves (Wayland), this move changes nothing.
+    if (event->type() == QEvent::Move && m_centreWhenFramed && frameGeometry().size() != size()) {
+        m_centreWhenFramed = false;
+        placeCentred();
+    }
+    return QWidget::event(event);
 }
 
 void MainWindow::Form_Load() {
@@ -245,7 +263,9 @@ void MainWindow::Form_Load() {
         if (desktop.isEmpty()) {
             throw errors::invalidCall();
         }
-        const QString fallback = desktop + PathStyle::native().separator;
+        const QChar separator = PathStyle::native().separator;
+        // The home folder stands in for a missing desktop; as "/" it has its separator.
+        const QString fallback = desktop.endsWith(separator) ? desktop : desktop + separator;
         Text1->setText(settings().ReadSetting(QStringLiteral("Output Folder"), fallback));
     });
     guard.step(152, [this] {

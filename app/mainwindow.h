@@ -27,11 +27,11 @@ struct WindowServices {
     SettingsStore* settings = nullptr;       // not owned
     QString programFolder;                   // where the side files (Samples, pointers, skin) lie
     std::function<int()> drawRandom;         // a whole number from 1 to 100
-    std::function<QString()> desktopFolder;  // empty when the desktop cannot be found
+    std::function<QString()> desktopFolder;  // empty when neither desktop nor home is found
     std::function<void()> exitProgram;       // ends the program at once
 
     // The real program's services: the folder of the executable, a time-seeded draw, the
-    // desktop from QStandardPaths and an immediate process exit.
+    // desktop folder (or the home folder when there is none) and an immediate process exit.
     static WindowServices forProgram(Dialogs& dialogs, SettingsStore& settings);
 };
 
@@ -110,6 +110,7 @@ class MainWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;  // Form_Unload
+    bool event(QEvent* event) override;
 
   private:
     void buildControls();
@@ -119,6 +120,7 @@ class MainWindow : public QWidget {
     void connectQueueHandlers();
     void connectLookHandlers();
     void applyDesignedLook();  // fonts and colours as designed, before any skin
+    void placeCentred();       // the frame, as far as it is known, centred on the screen
     // Selecting an option from code runs its click handler only when it becomes selected;
     // clearing one leaves the group with none selected, as the stored values may ask.
     void setOptionValue(QRadioButton* option, bool value);
@@ -132,6 +134,7 @@ class MainWindow : public QWidget {
     WindowServices m_services;
     QString m_appTitle;
     int m_pointerKind = kPointerDefault;
+    bool m_centreWhenFramed = false;
 
     FileListModel* m_fileList = nullptr;
 

@@ -1,6 +1,7 @@
 #include "app/qtdialogs.h"
 
 #include "platform/paths.h"
+#include "platform/userdirs.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -8,7 +9,6 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <QUrl>
 
 namespace lorvane {
@@ -152,8 +152,7 @@ QString QtDialogs::openFiles(const QString& title, const QString& filter) {
 }
 
 QString QtDialogs::browseForFolder(const QString& title, const QString& initialFolder) {
-    const QString start = FolderDialogStart(
-        initialFolder, QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+    const QString start = FolderDialogStart(initialFolder, DesktopFolder());
     return FolderDialogResult(QFileDialog::getExistingDirectory(m_owner, title, start));
 }
 

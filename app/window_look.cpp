@@ -13,14 +13,21 @@
 #include <QCursor>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QImage>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPaintDevice>
+#include <QPainter>
 #include <QPersistentModelIndex>
 #include <QPixmap>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOption>
 
 #include <optional>
 
@@ -30,12 +37,132 @@ namespace {
 
 constexpr int kInvalidPicture = 481;
 
-QFont designedFont(qreal points) {
-    QFont font(QStringLiteral("Arial"));
+QFont designedFont(const QString& family, qreal points) {
+    QFont font(family);
     font.setPointSizeF(points);
     font.setBold(true);
     return font;
 }
+
+// Arial as designed, else its metric twin, else what the platform shows for Arial (often
+// a wider face); only the last may need a smaller size to keep the captions whole.
+QString designedFamily() {
+    for (const QString& family : {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}) {
+        if (QFontDatabase::hasFamily(family)) {
+            return family;
+        }
+    }
+    return QFontInfo(designedFont(QStringLiteral("Arial"), 9)).family();
+}
+
+// The width a control leaves for its caption, and the caption.
+struct CaptionRoom {
+    QString caption;
+    int room = 0;
+};
+
+CaptionRoom captionRoom(const QWidget* widget) {
+    QStyle* style = widget->style();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const bool radio = qobject_cast<const QRadioButton*>(widget) != nullptr;
+        const QRect contents = style->subElementRect(
+            radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &option,
+            widget);
+        // A push button centres its caption in its contents; a letter touching the edge
+        // already looks cut.
+        return {button->text(), radio ? widget->width() - contents.left() : contents.width() - 4};
+    }
+    if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
+        return {frame->title(), frame->width() - 16};
+    }
+    return {};
+}
+
+bool captionsFit(const QList<QWidget*>& widgets) {
+    for (const QWidget* widget : widgets) {
+        const CaptionRoom room = captionRoom(widget);
+        if (QFontMetrics(widget->font()).horizontalAdvance(room.caption) > room.room) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Gives the controls the designed font, or the largest smaller size at which every one of
+// their captions fits.
+void applyFittingFont(const QList<QWidget*>& widgets, const QString& family, qreal points) {
+    constexpr qreal kSmallest = 6.0;
+    for (qreal size = points;; size -= 0.25) {
+        for (QWidget* widget : widgets) {
+            widget->setFont(designedFont(family, size));
+        }
+        if (size <= kSmallest || captionsFit(widgets)) {
+            return;
+        }
+    }
+}
+
+// Fusion fills the inside of every frame with a faint grey; the designed frames are plain
+// lines around the window's own colour. The frame is drawn as the style draws it, and then
+// every pixel of that fill is taken out again.
+class PlainFrameStyle : public QProxyStyle {
+  public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_FrameGroupBox || option->rect.isEmpty()) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        const qreal scale = painter->device()->devicePixelRatioF();
+        QImage drawn(option->rect.size() * scale, QImage::Format_ARGB32_Premultiplied);
+        drawn.setDevicePixelRatio(scale);
+        drawn.fill(Qt::transparent);
+        {
+            QPainter inner(&drawn);
+            QStyleOption moved(*option);
+            moved.rect.moveTopLeft(QPoint(0, 0));
+            if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option)) {
+                QStyleOptionFrame movedFrame(*frame);
+                movedFrame.rect = moved.rect;
+                QProxyStyle::drawPrimitive(element, &movedFrame, &inner, widget);
+            } else {
+                QProxyStyle::drawPrimitive(element, &moved, &inner, widget);
+            }
+        }
+        // The lines are the outermost pixels the style drew; the fill is what it left near
+        // the bottom-right of the inside, clear of a title that some styles draw at the top.
+        int top = drawn.height();
+        int bottom = -1;
+        int left = drawn.width();
+        int right = -1;
+        for (int y = 0; y < drawn.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(drawn.constScanLine(y));
+            for (int x = 0; x < drawn.width(); ++x) {
+                if (qAlpha(line[x]) != 0) {
+                    top = qMin(top, y);
+                    bottom = y;
+                    left = qMin(left, x);
+                    right = qMax(right, x);
+                }
+            }
+        }
+        if (right - left > 16 && bottom - top > 16) {
+            const QRgb fill = drawn.pixel(right - 8, bottom - 8);
+            for (int y = top + 1; qAlpha(fill) != 0 && y < bottom; ++y) {
+                auto* line = reinterpret_cast<QRgb*>(drawn.scanLine(y));
+                for (int x = left + 1; x < right; ++x) {
+                    if (line[x] == fill) {
+                        line[x] = 0;
+                    }
+                }
+            }
+        }
+        painter->drawImage(option->rect.topLeft(), drawn);
+    }
+};
 
 // The platform's default font, marked as the widget's own so the window's font does not
 // reach it.
@@ -169,22 +296,19 @@ void MainWindow::connectLookHandlers() {
 }
 
 void MainWindow::applyDesignedLook() {
-    // Arial's metric twin keeps the captions fitting their controls where Arial is absent.
-    if (!QFontDatabase::hasFamily(QStringLiteral("Arial"))) {
-        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    }
-    const QFont designed = designedFont(9);
-    setFont(designed);
-    for (QWidget* widget :
-         QList<QWidget*>{Frame2, Frame3, Frame4, Option1, Option2, Text1, Combo1, ListView1}) {
-        widget->setFont(designed);
-    }
-    const QFont buttonFont = designedFont(11.25);
-    for (QWidget* button : QList<QWidget*>{PushButton1, PushButton2, PushButton3, PushButton4,
-                                           PushButton5, PushButton7}) {
-        button->setFont(buttonFont);
-    }
+    const QString family = designedFamily();
+    applyFittingFont({this, Frame2, Frame3, Frame4, Option1, Option2, Text1, Combo1, ListView1},
+                     family, 9);
+    applyFittingFont({PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton7},
+                     family, 11.25);
     Command1->setFont(platformFont());
+
+    // A style of its own does not pass to the controls inside the frames.
+    auto* frameStyle = new PlainFrameStyle;
+    frameStyle->setParent(this);
+    for (QWidget* frame : QList<QWidget*>{Frame2, Frame3, Frame4}) {
+        frame->setStyle(frameStyle);
+    }
 
     for (QWidget* widget : QList<QWidget*>{this, Frame2, Frame3, Frame4, Option1, Option2}) {
         paintBackground(widget, Qt::white);

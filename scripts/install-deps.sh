@@ -3,8 +3,11 @@
 # every one of them is already there.
 set -eu
 
-packages="cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins ffmpeg fonts-liberation \
-libsndfile1-dev libvorbis-dev util-linux"
+# qt6-wayland lets the program start on a Wayland-only session; fonts-liberation stands in
+# for Arial, the window's designed font; libvorbis-dev reads a Vorbis file's length. weston
+# (headless), xvfb and xdotool let the tests start the real program on Wayland and on X11.
+packages="cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayland ffmpeg \
+fonts-liberation libsndfile1-dev libvorbis-dev util-linux weston xvfb xdotool"
 
 missing=""
 for p in $packages; do

@@ -7,13 +7,17 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 using namespace lorvane;
@@ -46,6 +50,44 @@ void moveOver(QWidget* widget, QPoint at = QPoint(-1, -1)) {
 // The colour the widget paints in a corner clear of its text and frame lines.
 QColor backgroundOf(QWidget* widget) {
     return widget->grab().toImage().pixelColor(widget->width() - 2, 1);
+}
+
+// Every sampled pixel inside the frame's lines, below its caption and clear of its controls,
+// shows the colour; the first one that does not is named.
+QString insideOfFrame(QGroupBox* frame, const QColor& colour) {
+    const QImage shown = frame->grab().toImage();
+    const int top = QFontMetrics(frame->font()).height() + 8;
+    for (int y = top; y < frame->height() - 4; y += 3) {
+        for (int x = 4; x < frame->width() - 4; x += 5) {
+            if (frame->childAt(x, y) == nullptr && shown.pixelColor(x, y) != colour) {
+                return QStringLiteral("%1 at %2,%3: %4")
+                    .arg(frame->objectName())
+                    .arg(x)
+                    .arg(y)
+                    .arg(shown.pixelColor(x, y).name());
+            }
+        }
+    }
+    return QString();
+}
+
+// The width a control leaves its caption, measured the way the style lays the caption out.
+int captionRoom(QWidget* widget) {
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        if (qobject_cast<QRadioButton*>(widget) != nullptr) {
+            const QRect contents =
+                widget->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, widget);
+            return widget->width() - contents.left();
+        }
+        return widget->style()
+                   ->subElementRect(QStyle::SE_PushButtonContents, &option, widget)
+                   .width() -
+               2;
+    }
+    return widget->width() - 8;  // a frame's caption, between its corners
 }
 
 }  // namespace
@@ -92,6 +134,52 @@ class TestLook : public QObject {
         QCOMPARE(holder->font().family(), QApplication::font().family());
     }
 
+    // Also run on a font set without Arial and Liberation Sans (see CMakeLists.txt): the
+    // captions then still fit, in a smaller size of the face the platform offers for Arial.
+    void captionsFitTheirControls() {
+        const bool withoutArial = qEnvironmentVariableIsSet("LORVANE_FONTS_WITHOUT_ARIAL");
+        if (withoutArial) {
+            QVERIFY(!QFontDatabase::hasFamily(QStringLiteral("Arial")));
+            QVERIFY(!QFontDatabase::hasFamily(QStringLiteral("Liberation Sans")));
+        }
+        WindowFixture f;
+        auto window = f.loadedWindow();
+        for (const char* name :
+             {"PushButton1", "PushButton2", "PushButton3", "PushButton4", "PushButton5",
+              "PushButton7", "Option1", "Option2", "Frame2", "Frame3"}) {
+            QWidget* widget = control<QWidget>(*window, name);
+            const QString caption = qobject_cast<QGroupBox*>(widget)
+                                        ? qobject_cast<QGroupBox*>(widget)->title()
+                                        : qobject_cast<QAbstractButton*>(widget)->text();
+            const int needed = QFontMetrics(widget->font()).horizontalAdvance(caption);
+            QVERIFY2(needed <= captionRoom(widget),
+                     qPrintable(QStringLiteral("%1 \"%2\" needs %3 of %4 px in %5 %6 pt")
+                                    .arg(name, caption)
+                                    .arg(needed)
+                                    .arg(captionRoom(widget))
+                                    .arg(QFontInfo(widget->font()).family())
+                                    .arg(widget->font().pointSizeF())));
+            QVERIFY(widget->font().bold());
+        }
+        // Each group of controls keeps one size, the designed one at most.
+        const qreal text = control<QWidget>(*window, "Option2")->font().pointSizeF();
+        const qreal buttons = control<QWidget>(*window, "PushButton1")->font().pointSizeF();
+        QVERIFY(text <= 9.0 && buttons <= 11.25);
+        for (const char* name :
+             {"Frame2", "Frame3", "Frame4", "Option1", "Text1", "Combo1", "ListView1"}) {
+            QCOMPARE(control<QWidget>(*window, name)->font().pointSizeF(), text);
+        }
+        for (const char* name :
+             {"PushButton2", "PushButton3", "PushButton4", "PushButton5", "PushButton7"}) {
+            QCOMPARE(control<QWidget>(*window, name)->font().pointSizeF(), buttons);
+        }
+        if (withoutArial) {
+            const QString shown = QFontInfo(control<QWidget>(*window, "Option2")->font()).family();
+            QVERIFY2(shown != QLatin1String("Arial") && shown != QLatin1String("Liberation Sans"),
+                     qPrintable(shown));
+        }
+    }
+
     void skinAbsentKeepsWhiteDesign() {
         WindowFixture f;
         // A folder of the skin's name is no skin.
@@ -104,6 +192,11 @@ class TestLook : public QObject {
         }
         QVERIFY(window->styleSheet().isEmpty());
         QVERIFY(f.dialogs.messages().isEmpty());
+        // Inside the frames too: no tint of the style around the option captions.
+        for (const char* name : {"Frame2", "Frame3", "Frame4"}) {
+            const QString stray = insideOfFrame(control<QGroupBox>(*window, name), Qt::white);
+            QVERIFY2(stray.isEmpty(), qPrintable(stray));
+        }
     }
 
     void skinPresentTakesButtonFaceAndStyleSheet() {
@@ -115,6 +208,10 @@ class TestLook : public QObject {
         QVERIFY(face != QColor(Qt::white));
         for (const char* name : {"Form1", "Frame2", "Frame3", "Frame4", "Option1", "Option2"}) {
             QCOMPARE(backgroundOf(control<QWidget>(*window, name)), face);
+        }
+        for (const char* name : {"Frame2", "Frame3", "Frame4"}) {
+            const QString stray = insideOfFrame(control<QGroupBox>(*window, name), face);
+            QVERIFY2(stray.isEmpty(), qPrintable(stray));
         }
         QCOMPARE(window->styleSheet(), QString::fromUtf8(sheet));
         QVERIFY(f.dialogs.messages().isEmpty());

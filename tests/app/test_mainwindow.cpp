@@ -1,15 +1,23 @@
 #include "app/mainwindow.h"
+#include "app/qtdialogs.h"
 #include "app/textprogressbar.h"
 #include "filelist/filelistmodel.h"
+#include "support/modalanswers.h"
 #include "support/windowfixture.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QImage>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QThread>
 #include <QTreeView>
 #include <QtTest>
 
@@ -35,6 +43,11 @@ class TestMainWindow : public QObject {
     void formatSelectionWritesIndexAndLabel();
     void closingEndsTheProgram();
     void startShowsCentredWithHiddenFocus();
+    void startUpBoxIsCentredOverTheWindow();
+    void programDefaultFolder_data();
+    void programDefaultFolder();
+    void startsOnWaylandAndX11_data();
+    void startsOnWaylandAndX11();
 };
 
 static QRect twips(int l, int t, int w, int h) {
@@ -396,6 +409,214 @@ void TestMainWindow::startShowsCentredWithHiddenFocus() {
     const QRect screen = window.screen()->availableGeometry();
     QVERIFY(qAbs(window.frameGeometry().center().x() - screen.center().x()) <= 2);
     QVERIFY(qAbs(window.frameGeometry().center().y() - screen.center().y()) <= 2);
+}
+
+// A box that start-up shows (here for a bad stored value) opens over the window's place on
+// the screen, not over the corner where a window sits before it is placed.
+void TestMainWindow::startUpBoxIsCentredOverTheWindow() {
+    WindowFixture fx;
+    fx.settings->WriteSetting("Combo1", "abc");
+    QtDialogs realDialogs;
+    WindowServices services = fx.services();
+    services.dialogs = &realDialogs;
+    MainWindow window(services);
+    realDialogs.setOwner(&window);
+    QRect box;
+    QRect windowThen;
+    lorvane::test::ModalAnswers answers({[&](QDialog* dialog) {
+        box = dialog->frameGeometry();
+        windowThen = window.geometry();
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Application Error"));
+        dialog->accept();
+    }});
+    window.start();
+    QVERIFY(answers.allAnswered());
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect screen = window.screen()->availableGeometry();
+    QCOMPARE(windowThen.topLeft(), window.geometry().topLeft());
+    // Qt sets a box off by a guessed frame (10 by 40 pixels) when no window is shown yet.
+    QVERIFY2(
+        qAbs(box.center().x() - screen.center().x()) <= 15 &&
+            qAbs(box.center().y() - screen.center().y()) <= 45,
+        qPrintable(QStringLiteral("box centre %1,%2").arg(box.center().x()).arg(box.center().y())));
+}
+
+// The real program's default output folder: the desktop while it exists, else home.
+void TestMainWindow::programDefaultFolder_data() {
+    QTest::addColumn<bool>("withDesktop");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Desktop present") << true << "~/Desktop/";
+    QTest::newRow("no Desktop") << false << "~/";
+}
+
+void TestMainWindow::programDefaultFolder() {
+    QFETCH(bool, withDesktop);
+    QFETCH(QString, expected);
+    QTemporaryDir home;
+    if (withDesktop) {
+        QVERIFY(QDir(home.path()).mkdir("Desktop"));
+    }
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    qunsetenv("XDG_CONFIG_HOME");
+    WindowFixture fx;
+    WindowServices services = fx.services();
+    services.desktopFolder = WindowServices::forProgram(fx.dialogs, *fx.settings).desktopFolder;
+    MainWindow window(services);
+    window.Form_Load();
+    qputenv("HOME", savedHome);
+    qputenv("XDG_CONFIG_HOME", savedConfig);
+    QVERIFY(fx.dialogs.calls.isEmpty());
+    QCOMPARE(window.findChild<QLineEdit*>("Text1")->text(), expected.replace("~", home.path()));
+}
+
+namespace {
+
+// Stops a display server or the program at the end of a test, politely first so that a
+// compositor takes its helper clients with it.
+struct Stopped {
+    QProcess& process;
+    ~Stopped() {
+        if (process.state() != QProcess::NotRunning) {
+            process.terminate();
+            if (!process.waitForFinished(3000)) {
+                process.kill();
+                process.waitForFinished(3000);
+            }
+        }
+    }
+};
+
+// Polls until the check holds, for at most the given time.
+bool eventually(const std::function<bool()>& check, int limitMs = 10000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!check()) {
+        if (clock.elapsed() > limitMs) {
+            return false;
+        }
+        QThread::msleep(200);
+    }
+    return true;
+}
+
+int run(const QString& program, const QStringList& arguments, const QProcessEnvironment& env,
+        const QString& folder) {
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(folder);
+    process.start(program, arguments);
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished();
+        return -1;
+    }
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+// How many pure white pixels the newest screenshot in the folder shows.
+int whitePixelsOfNewestShot(const QString& folder) {
+    const QFileInfoList shots =
+        QDir(folder).entryInfoList({QStringLiteral("*.png")}, QDir::Files, QDir::Time);
+    if (shots.isEmpty()) {
+        return 0;
+    }
+    const QImage shot(shots.first().filePath());
+    int white = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            white += shot.pixel(x, y) == qRgb(255, 255, 255) ? 1 : 0;
+        }
+    }
+    return white;
+}
+
+}  // namespace
+
+// The real program on a Wayland-only session (a headless weston) and on an X11-only one
+// (Xvfb): it keeps running and its window reaches the screen.
+void TestMainWindow::startsOnWaylandAndX11_data() {
+    QTest::addColumn<QString>("session");
+    QTest::addColumn<QString>("platform");  // QT_QPA_PLATFORM; empty: Qt chooses
+    QTest::newRow("Wayland, Qt chooses") << "wayland"
+                                         << "";
+    QTest::newRow("Wayland asked for") << "wayland"
+                                       << "wayland";
+    QTest::newRow("X11, Qt chooses") << "x11"
+                                     << "";
+}
+
+void TestMainWindow::startsOnWaylandAndX11() {
+    QFETCH(QString, session);
+    QFETCH(QString, platform);
+    QTemporaryDir dir;  // 0700, as a runtime folder must be
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"}) {
+        env.remove(QLatin1String(name));
+    }
+    env.insert("HOME", dir.filePath("home"));
+    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+    env.insert("XDG_RUNTIME_DIR", dir.path());
+    QDir().mkpath(dir.filePath("home"));
+
+    QProcess server;
+    Stopped stopServer{server};
+    server.setProcessEnvironment(env);
+    server.setWorkingDirectory(dir.path());
+    server.setProcessChannelMode(QProcess::MergedChannels);
+    if (session == QLatin1String("wayland")) {
+        const QString socket = QStringLiteral("lorvane-%1").arg(QCoreApplication::applicationPid());
+        // Rendering with pixman and --debug make its screenshots possible.
+        server.start("weston",
+                     {"--backend=headless-backend.so", "--use-pixman", "--debug", "--width=800",
+                      "--height=600", "--idle-time=0", "--socket=" + socket});
+        if (!server.waitForStarted(5000) ||
+            !eventually([&] { return QFile::exists(dir.filePath(socket)); }, 5000)) {
+            QSKIP("weston cannot start here");
+        }
+        env.insert("WAYLAND_DISPLAY", socket);
+    } else {
+        int display = 300 + static_cast<int>(QCoreApplication::applicationPid() % 300);
+        while (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(display))) {
+            ++display;
+        }
+        server.start("Xvfb", {QStringLiteral(":%1").arg(display), "-nolisten", "tcp", "-screen",
+                              "0", "800x600x24"});
+        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(display);
+        if (!server.waitForStarted(5000) ||
+            !eventually([&] { return QFile::exists(socket); }, 5000)) {
+            QSKIP("Xvfb cannot start here");
+        }
+        env.insert("DISPLAY", QStringLiteral(":%1").arg(display));
+    }
+    if (!platform.isEmpty()) {
+        env.insert("QT_QPA_PLATFORM", platform);
+    }
+
+    QProcess program;
+    Stopped stopProgram{program};
+    program.setProcessEnvironment(env);
+    program.setWorkingDirectory(dir.path());
+    program.start(qEnvironmentVariable("LORVANE_PROGRAM"), {});
+    QVERIFY(program.waitForStarted(5000));
+    bool shown = false;
+    if (session == QLatin1String("wayland")) {
+        // The compositor's screenshot shows the window's white once it is on the screen.
+        shown = eventually([&] {
+            run("weston-screenshooter", {}, env, dir.path());
+            return whitePixelsOfNewestShot(dir.path()) > 100000;
+        });
+    } else {
+        shown = eventually([&] {
+            return run("xdotool", {"search", "--onlyvisible", "--name", "^Lorvane$"}, env,
+                       dir.path()) == 0;
+        });
+    }
+    const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+    QVERIFY2(program.state() == QProcess::Running, qPrintable(errors));
+    QVERIFY2(shown, qPrintable(errors + QString::fromLocal8Bit(server.readAll())));
+    QVERIFY2(!errors.contains("platform plugin"), qPrintable(errors));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,5 +1,6 @@
 #include "platform/apperror.h"
 #include "platform/paths.h"
+#include "platform/userdirs.h"
 
 #include <QFile>
 #include <QProcess>
@@ -24,6 +25,8 @@ class TestPaths : public QObject {
     void existenceTests();
     void deleteQuietly();
     void deleteQuietlyAsUnprivilegedUser();
+    void desktopFolder_data();
+    void desktopFolder();
 };
 
 void TestPaths::textRoutinesWindows_data() {
@@ -232,6 +235,132 @@ void TestPaths::deleteQuietlyAsUnprivilegedUser() {
              p.readAllStandardError().constData());
     QVERIFY(!PathExists(readOnly));
     QVERIFY(PathExists(locked));
+}
+
+// In the texts below "~" stands for the home folder and "@" for the folder around it.
+void TestPaths::desktopFolder_data() {
+    QTest::addColumn<QString>("desktopVariable");
+    QTest::addColumn<QString>("configHome");
+    QTest::addColumn<QByteArray>("userDirs");  // the file in the configuration folder; null: none
+    QTest::addColumn<QStringList>("folders");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("expected");
+    const QByteArray none;
+    const QStringList desk{"~/Desktop"};
+    QTest::newRow("Desktop in home") << ""
+                                     << "" << none << desk << QStringList() << "~/Desktop";
+    QTest::newRow("no Desktop: home") << ""
+                                      << "" << none << QStringList() << QStringList() << "~";
+    QTest::newRow("Desktop is a file") << ""
+                                       << "" << none << QStringList() << desk << "~";
+    QTest::newRow("file names another folder")
+        << ""
+        << "" << QByteArray("XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n") << QStringList{"~/Bureau"}
+        << QStringList() << "~/Bureau";
+    QTest::newRow("named folder missing: home, not Desktop")
+        << ""
+        << "" << QByteArray("XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n") << desk << QStringList() << "~";
+    QTest::newRow("$HOME/ is the home folder")
+        << ""
+        << "" << QByteArray("XDG_DESKTOP_DIR=\"$HOME/\"\n") << desk << QStringList() << "~";
+    QTest::newRow("absolute path")
+        << ""
+        << "" << QByteArray("XDG_DESKTOP_DIR=\"@/shared desk\"") << QStringList{"@/shared desk"}
+        << QStringList() << "@/shared desk";
+    QTest::newRow("relative path names nothing")
+        << ""
+        << "" << QByteArray("XDG_DESKTOP_DIR=\"Bureau\"\n") << QStringList{"~/Bureau", "~/Desktop"}
+        << QStringList() << "~/Desktop";
+    QTest::newRow("$HOMEwork is another variable")
+        << ""
+        << "" << QByteArray("XDG_DESKTOP_DIR=\"$HOMEwork\"\n") << desk << QStringList()
+        << "~/Desktop";
+    QTest::newRow("comments, other folders, last line wins")
+        << ""
+        << ""
+        << QByteArray(
+               "# XDG_DESKTOP_DIR=\"$HOME/A\"\nXDG_MUSIC_DIR=\"$HOME/B\"\n"
+               "XDG_DESKTOP_DIR=\"$HOME/A\"\n  XDG_DESKTOP_DIR=\"${HOME}/C/\"  # moved\n")
+        << QStringList{"~/A", "~/B", "~/C"} << QStringList() << "~/C";
+    QTest::newRow("shell escapes undone")
+        << ""
+        << "" << QByteArray("XDG_DESKTOP_DIR=\"$HOME/My \\\"Desk\\\" \\$5\"\n")
+        << QStringList{"~/My \"Desk\" $5"} << QStringList() << "~/My \"Desk\" $5";
+    QTest::newRow("escaped $HOME is a literal folder name")
+        << ""
+        << "" << QByteArray("XDG_DESKTOP_DIR=\"\\$HOME/x\"\n") << desk << QStringList()
+        << "~/Desktop";
+    QTest::newRow("unquoted value") << ""
+                                    << "" << QByteArray("XDG_DESKTOP_DIR=$HOME/Bureau\n")
+                                    << QStringList{"~/Bureau"} << QStringList() << "~/Bureau";
+    QTest::newRow("variable wins over the file")
+        << "~/Env"
+        << "" << QByteArray("XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n")
+        << QStringList{"~/Env", "~/Bureau"} << QStringList() << "~/Env";
+    QTest::newRow("variable written with $HOME")
+        << "$HOME/Env"
+        << "" << none << QStringList{"~/Env"} << QStringList() << "~/Env";
+    QTest::newRow("relative variable names nothing")
+        << "Env"
+        << "" << QByteArray("XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n")
+        << QStringList{"~/Env", "~/Bureau"} << QStringList() << "~/Bureau";
+    QTest::newRow("variable naming a missing folder: home")
+        << "~/Env"
+        << "" << none << desk << QStringList() << "~";
+    QTest::newRow("own configuration folder")
+        << ""
+        << "@/cfg" << QByteArray("XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n")
+        << QStringList{"~/Bureau", "~/Desktop"} << QStringList() << "~/Bureau";
+    QTest::newRow("relative configuration folder ignored")
+        << ""
+        << "cfg" << QByteArray("XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n")
+        << QStringList{"~/Bureau", "~/Desktop"} << QStringList() << "~/Bureau";
+}
+
+void TestPaths::desktopFolder() {
+    QFETCH(QString, desktopVariable);
+    QFETCH(QString, configHome);
+    QFETCH(QByteArray, userDirs);
+    QFETCH(QStringList, folders);
+    QFETCH(QStringList, files);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    const QString home = dir.filePath("home");
+    const auto place = [&](QString text) {
+        if (text.startsWith('~')) {
+            text.replace(0, 1, home);
+        }
+        return text.replace('@', dir.path());
+    };
+    QVERIFY(QDir().mkpath(home));
+    for (const QString& folder : folders) {
+        QVERIFY(QDir().mkpath(place(folder)));
+    }
+    for (const QString& name : files) {
+        QFile file(place(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    // The file always lies in the folder that an absolute XDG_CONFIG_HOME names, else in
+    // ~/.config; a decoy in the other place shows which one was read.
+    const bool ownConfig = configHome.startsWith('@');
+    const QString used = ownConfig ? place(configHome) : home + "/.config";
+    const QString other = ownConfig ? home + "/.config" : dir.filePath("cfg");
+    for (const auto& [folder, contents] :
+         {std::pair{used, userDirs}, std::pair{other, QByteArray("XDG_DESKTOP_DIR=/\n")}}) {
+        if (contents.isNull()) {
+            continue;
+        }
+        QVERIFY(QDir().mkpath(folder));
+        QFile file(folder + "/user-dirs.dirs");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(contents).replace('@', dir.path().toLocal8Bit()));
+    }
+    DesktopSources sources{home, place(configHome), place(desktopVariable)};
+    QCOMPARE(DesktopFolder(sources), place(expected));
+    // The home folder may come with a trailing separator.
+    sources.home += '/';
+    QCOMPARE(DesktopFolder(sources), place(expected));
+    QCOMPARE(DesktopFolder({QString(), {}, {}}), QString());
 }
 
 QTEST_GUILESS_MAIN(TestPaths)
