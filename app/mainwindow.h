@@ -90,6 +90,10 @@ class MainWindow : public QWidget {
     void ListView1_OLEDragDrop(QDropEvent* event);
     // The adding part of a drop, run once the drop itself has ended.
     void addDroppedItems(const QStringList& paths);
+    // Files and folders from a command line (this start's, or a later start's handed over):
+    // queued by the drop rules as soon as the window is free for it, under the hourglass,
+    // each batch whole and in the order the batches came.
+    void queueStartItems(const QStringList& paths);
 
     // --- look and pointers ---
     // Hover rule (the six push buttons) and reset rule (the window background, the frames
@@ -158,6 +162,9 @@ class MainWindow : public QWidget {
     // --- queue state ---
     void removeSelectedEntry();
     QString m_lastFolder;  // the folder last chosen for "Add All"
+    void takeStartItems();
+    QList<QStringList> m_startItems;  // batches not yet taken in
+    bool m_takingStartItems = false;
 
     // --- look and pointer state ---
     class LookState;

@@ -81,10 +81,11 @@ void SourceKeeper::recordResult(const QString& source, const QString& output) {
     }
 }
 
-void RunConversion(ConversionHost& host, StepGuard& guard) {
+ConversionOutcome RunConversion(ConversionHost& host, StepGuard& guard) {
+    ConversionOutcome outcome;
     if (!guard.test(104, [&] { return host.entryCount() >= 1; })) {
         guard.step(164, [&] { host.showMessage(QStringLiteral("No files added.")); });
-        return;
+        return outcome;
     }
     if (!guard.test(106, [&] {
             return IsExistingFolder(host.folderText()).value_or(false) || host.saveBesideSource();
@@ -93,7 +94,7 @@ void RunConversion(ConversionHost& host, StepGuard& guard) {
             host.showMessage(
                 QStringLiteral("Folder does not exist. Please select another folder."));
         });
-        return;
+        return outcome;
     }
     guard.step(108, [&] { host.setBusyPointer(true); });
 
@@ -113,7 +114,7 @@ void RunConversion(ConversionHost& host, StepGuard& guard) {
         const QString problem = tool ? tool->problem : CheckConverterTool(QString()).problem;
         guard.step(154, [&] { host.setBusyPointer(false); });
         guard.step(160, [&] { host.showMessage(problem); });
-        return;
+        return outcome;
     }
     QString toolCommand;
     guard.step(120, [&] { toolCommand = ComposeToolCommand(tool->program); });
@@ -127,7 +128,6 @@ void RunConversion(ConversionHost& host, StepGuard& guard) {
         }
     });
 
-    QStringList notConverted;
     for (int i = 1; i <= n; ++i) {
         QString source;
         bool listed = true;
@@ -184,7 +184,12 @@ void RunConversion(ConversionHost& host, StepGuard& guard) {
             }
         });
         bool converted = false;
+        QString reason =
+            outputBuilt
+                ? QStringLiteral("its result would replace a queued file or another file's result")
+                : QStringLiteral("no output path could be made for it");
         if (mayWrite) {
+            reason = QStringLiteral("FFmpeg could not convert it");
             ToolCall call;
             guard.step(146, [&] {
                 const QString codec = getWAVFormat(host.formatLabel());
@@ -208,14 +213,20 @@ void RunConversion(ConversionHost& host, StepGuard& guard) {
             });
         }
         if (!converted) {
-            notConverted.append(source);
+            outcome.notConverted.append({source, reason});
         }
     }
 
     guard.step(154, [&] { host.setBusyPointer(false); });
     guard.step(156, [&] { host.setValue(0); });
     guard.step(158, [&] { host.setText(QStringLiteral("Progress Bar")); });
+    QStringList notConverted;
+    for (const NotConverted& entry : outcome.notConverted) {
+        notConverted.append(entry.source);
+    }
+    outcome.reachedEnd = true;
     guard.step(160, [&] { host.showMessage(ClosingMessage(notConverted)); });
+    return outcome;
 }
 
 }  // namespace lorvane

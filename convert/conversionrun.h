@@ -3,6 +3,7 @@
 #include "convert/runandwait.h"
 
 #include <QHash>
+#include <QList>
 #include <QPair>
 #include <QSet>
 #include <QString>
@@ -50,8 +51,22 @@ class SourceKeeper {
     QHash<FileId, FileId> m_resultSource;  // a result written by this run -> its source
 };
 
+// A source the run left unconverted, and why: a phrase about the file ("FFmpeg could not
+// convert it").
+struct NotConverted {
+    QString source;
+    QString reason;
+};
+
+// What a run hands back to the front end that started it; the window shows only its closing
+// message, the batch mode turns it into its report and exit status.
+struct ConversionOutcome {
+    bool reachedEnd = false;           // the list was walked and "Done." closed the run
+    QList<NotConverted> notConverted;  // in list order
+};
+
 // The run from the list test to the closing message (steps 104 to 164); the caller owns the
 // re-entry mark around it.
-void RunConversion(ConversionHost& host, StepGuard& guard);
+ConversionOutcome RunConversion(ConversionHost& host, StepGuard& guard);
 
 }  // namespace lorvane

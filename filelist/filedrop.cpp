@@ -36,14 +36,14 @@ bool IsDroppedFolder(const QString& path) {
 }
 
 void AddDroppedItems(const QStringList& paths, FileListModel& list, Dialogs& dialogs,
-                     const std::function<void()>& yield) {
+                     const std::function<void()>& yield, const QString& folderPattern) {
     for (const QString& path : paths) {
         if (IsDroppedFolder(path)) {
             // Each dropped folder is a walk of its own: dropping two folders where one holds
             // the other takes the inner one's files twice, as two separate intakes would.
             FolderWalk walk(dialogs, yield);
             QuietSteps steps;
-            AddFolderFiles(path, QStringLiteral("*.*"), list, walk, steps);
+            AddFolderFiles(path, folderPattern, list, walk, steps);
         } else {
             list.AddListEntry(path);
         }

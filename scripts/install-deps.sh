@@ -4,7 +4,7 @@
 set -eu
 
 packages="cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins ffmpeg fonts-liberation \
-libsndfile1-dev util-linux"
+libsndfile1-dev util-linux dpkg-dev file appstream desktop-file-utils"
 
 missing=""
 for p in $packages; do
