@@ -74,4 +74,9 @@ lorvane --convert --beside-source "$work/in/a.ogg" "$work/in/notes.txt" 2>"$work
 grep -q "not converted: $work/in/notes.txt" "$work/log" || fail "no reason given: $(cat "$work/log")"
 [ ! -e "$HOME/.config/Merrowind/Lorvane.conf" ] || fail "the batch mode wrote the settings"
 
+trap 'rm -rf "$work"' EXIT
+env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q lorvane
+for path in /usr/bin/lorvane /usr/lib/lorvane /usr/share/applications/lorvane.desktop; do
+    [ ! -e "$path" ] || fail "$path is still there after the purge"
+done
 echo "check-package: $(basename "$deb") installs, converts without a display and removes cleanly"
