@@ -19,9 +19,9 @@ constexpr char kTaken = '\x06';
 constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_6_0;
 const char* const kDoneProperty = "lorvaneTaken";
 
-QString lockPathFor(const QString& name) {
-    const QString socketPath = QFileInfo(name).isAbsolute() ? name : QDir::temp().filePath(name);
-    return socketPath + QStringLiteral(".lock");
+// Where QLocalServer puts a socket of that name.
+QString socketPathFor(const QString& name) {
+    return QFileInfo(name).isAbsolute() ? name : QDir::temp().filePath(name);
 }
 
 bool handOver(QLocalSocket& socket, const QStringList& items, int timeoutMs) {
@@ -114,8 +114,15 @@ void InstanceServer::readFrom(QLocalSocket* socket) {
 InstanceRole ClaimInstance(const QString& name, const QStringList& items,
                            std::unique_ptr<InstanceServer>& server, int timeoutMs) {
     // Two starts at once must not both find no window and take the name from each other.
-    QLockFile lock(lockPathFor(name));
+    QLockFile lock(socketPathFor(name) + QStringLiteral(".lock"));
     lock.tryLock(timeoutMs);
+
+    // In a shared temporary folder anyone may have made that name first: the file names
+    // would go to them, and their socket is not ours to remove.
+    const QFileInfo socketFile(socketPathFor(name));
+    if (socketFile.exists() && socketFile.ownerId() != ::getuid()) {
+        return InstanceRole::Alone;
+    }
 
     QLocalSocket socket;
     socket.connectToServer(name);

@@ -48,7 +48,8 @@ enum class InstanceRole {
 
 // Looks for a window under the name. With one: hands it the items (if any) and waits for its
 // confirmation. Without one: removes what a killed program may have left under the name and
-// serves it. Starts at the same moment take turns through a lock file beside the socket.
+// serves it. Starts at the same moment take turns through a lock file beside the socket. A
+// socket of another user's under the name is neither used nor removed.
 InstanceRole ClaimInstance(const QString& name, const QStringList& items,
                            std::unique_ptr<InstanceServer>& server, int timeoutMs = 5000);
 

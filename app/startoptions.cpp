@@ -171,7 +171,7 @@ QString HelpText() {
     int index = 0;
     for (const OutputFormat& format : OutputFormats()) {
         formats +=
-            QStringLiteral("                           %1  %2\n").arg(index++).arg(format.label);
+            QStringLiteral("                             %1  %2\n").arg(index++).arg(format.label);
     }
     return QStringLiteral(
                "Usage: lorvane [FILE|FOLDER]...\n"

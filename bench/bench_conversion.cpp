@@ -107,7 +107,7 @@ int main(int argc, char* argv[]) {
 
     const QString runOut = dir.filePath("run");
     const QString directOut = dir.filePath("direct");
-    const QString program = QCoreApplication::applicationDirPath() + "/../bin/lorvane";
+    const QString lorvaneProgram = QCoreApplication::applicationDirPath() + "/../bin/lorvane";
     const QString batchOut = dir.filePath("batch");
     std::vector<double> runTimes;
     std::vector<double> directTimes;
@@ -136,8 +136,9 @@ int main(int argc, char* argv[]) {
         batch.setStandardInputFile(QProcess::nullDevice());
         batch.setStandardErrorFile(QProcess::nullDevice());
         t.restart();
-        batch.start(program, QStringList{"--convert", "--format", "0", "--output-folder", batchOut} +
-                                 sources);
+        batch.start(
+            lorvaneProgram,
+            QStringList{"--convert", "--format", "0", "--output-folder", batchOut} + sources);
         if (!batch.waitForFinished(-1) || batch.exitCode() != 0) {
             std::fprintf(stderr, "bench_conversion: lorvane --convert failed\n");
             return 1;

@@ -2,6 +2,8 @@
 // at the same moment; a socket left by a killed program blocks nothing.
 #include "app/instancechannel.h"
 
+#include <QLocalSocket>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -40,6 +42,9 @@ class TestInstanceChannel : public QObject {
     void handOversArriveInOrderExactlyOnce();
     void staleSocketDoesNotBlock();
     void startWithoutFilesLeavesTheWindowServing();
+    void anotherUsersSocketIsNeitherUsedNorRemoved();
+    void realProgramHandsOverAndEnds();
+    void realProgramServesAgainAfterBeingKilled();
 };
 
 void TestInstanceChannel::serverNameIsPerUser() {
@@ -140,6 +145,88 @@ void TestInstanceChannel::startWithoutFilesLeavesTheWindowServing() {
     later.join();
     QCOMPARE(third, InstanceRole::HandedOver);
     QVERIFY(received.size() == 1);
+}
+
+void TestInstanceChannel::anotherUsersSocketIsNeitherUsedNorRemoved() {
+    QTemporaryDir dir;
+    const QString name = dir.filePath("lorvane.socket");
+    QVERIFY(leaveStaleSocket(name));
+    QCOMPARE(::chown(QFile::encodeName(name).constData(), 65534, 65534), 0);
+    std::unique_ptr<InstanceServer> server;
+    QCOMPARE(ClaimInstance(name, {"/private.ogg"}, server), InstanceRole::Alone);
+    QVERIFY(!server);
+    QCOMPARE(QFileInfo(name).ownerId(), 65534u);
+}
+
+namespace {
+
+QProcessEnvironment programEnvironment(const QString& runtime) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", runtime);
+    return env;
+}
+
+}  // namespace
+
+// The program itself as the later start: its names made absolute against its own folder,
+// handed over in order, and no window of its own.
+void TestInstanceChannel::realProgramHandsOverAndEnds() {
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    const QString name = InstanceServerName();
+    qunsetenv("XDG_RUNTIME_DIR");
+    InstanceServer server;
+    QVERIFY(server.listen(name));
+    QList<QStringList> received;
+    connect(&server, &InstanceServer::itemsReceived,
+            [&](const QStringList& items) { received.append(items); });
+
+    QProcess later;
+    later.setProcessEnvironment(programEnvironment(runtime.path()));
+    later.setWorkingDirectory(runtime.path());
+    later.start(qEnvironmentVariable("LORVANE_PROGRAM"), {"b.ogg", "/music/a.ogg", "sub/"});
+    QTRY_COMPARE_WITH_TIMEOUT(received.size(), 1, 20000);
+    QCOMPARE(received.front(),
+             (QStringList{runtime.path() + "/b.ogg", "/music/a.ogg", runtime.path() + "/sub/"}));
+    // (Already ended, perhaps, while the events ran.)
+    QTRY_COMPARE_WITH_TIMEOUT(later.state(), QProcess::NotRunning, 20000);
+    QCOMPARE(later.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(later.exitCode(), 0);
+    QCOMPARE(received.size(), 1);
+}
+
+// A window killed outright leaves its socket behind; the next window takes the name over and
+// receives what later starts hand over.
+void TestInstanceChannel::realProgramServesAgainAfterBeingKilled() {
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    const QString name = InstanceServerName();
+    qunsetenv("XDG_RUNTIME_DIR");
+    for (int window = 0; window < 2; ++window) {
+        QProcess program;
+        program.setProcessEnvironment(programEnvironment(runtime.path()));
+        program.start(qEnvironmentVariable("LORVANE_PROGRAM"), QStringList{});
+        QVERIFY(program.waitForStarted());
+        // Served once the window is up: a start with a file is taken and confirmed.
+        InstanceRole role = InstanceRole::Alone;
+        QElapsedTimer clock;
+        clock.start();
+        while (role != InstanceRole::HandedOver && clock.elapsed() < 20000) {
+            std::unique_ptr<InstanceServer> none;
+            QLocalSocket probe;
+            probe.connectToServer(name);
+            if (probe.waitForConnected(100)) {
+                probe.abort();
+                role = ClaimInstance(name, {"/x.ogg"}, none, 5000);
+            } else {
+                QTest::qWait(50);
+            }
+        }
+        QCOMPARE(role, InstanceRole::HandedOver);
+        program.kill();  // SIGKILL: nothing is cleaned up
+        QVERIFY(program.waitForFinished());
+        QVERIFY(QFileInfo::exists(name));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestInstanceChannel)
