@@ -41,7 +41,8 @@ int main(int argc, char* argv[]) {
             return lorvane::kBatchUsageError;
         case lorvane::StartOptions::Batch: {
             // No display is needed: nothing here creates a window or a GUI application.
-            QCoreApplication app(argc, argv);
+            int qtArgc = 1;
+            QCoreApplication app(qtArgc, argv);
             const lorvane::SettingsStore settings;
             lorvane::BatchConsole console([](const QString& text) { print(stderr, text); },
                                           ::isatty(STDERR_FILENO) == 1);
@@ -53,7 +54,10 @@ int main(int argc, char* argv[]) {
             break;
     }
 
-    QApplication app(argc, argv);
+    // Qt takes options of its own (-style, -reverse ...) from what it is given; a file may be
+    // named like one, and every argument was ours to read.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     std::unique_ptr<lorvane::InstanceServer> server;
     switch (lorvane::ClaimInstance(lorvane::InstanceServerName(), options.items, server)) {
         case lorvane::InstanceRole::HandedOver:
