@@ -6,7 +6,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test test-sanitize bench format install clean
+.PHONY: all deps build run test test-sanitize bench format install package clean
 
 all: build
 
@@ -44,6 +44,10 @@ format:
 
 install: build
 	@cmake --install $(BUILD)
+
+# A Debian package, build/lorvane_<version>_amd64.deb (apt-get install ./build/lorvane_*.deb).
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 clean:
 	@rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,15 +1,88 @@
+#include "app/batchmode.h"
+#include "app/instancechannel.h"
 #include "app/mainwindow.h"
 #include "app/qtdialogs.h"
 #include "app/settingsstore.h"
+#include "app/startoptions.h"
 
 #include <QApplication>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <unistd.h>
+
+#include <cstdio>
+
+namespace {
+
+void print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    const lorvane::StartOptions options = lorvane::ParseStartOptions(arguments);
+    switch (options.mode) {
+        case lorvane::StartOptions::Help:
+            print(stdout, lorvane::HelpText());
+            return 0;
+        case lorvane::StartOptions::Version:
+            print(stdout, lorvane::VersionText());
+            return 0;
+        case lorvane::StartOptions::UsageError:
+            print(stderr, QStringLiteral("lorvane: ") + options.problem + QLatin1Char('\n') +
+                              lorvane::UsageHint() + QLatin1Char('\n'));
+            return lorvane::kBatchUsageError;
+        case lorvane::StartOptions::Batch: {
+            // No display is needed: nothing here creates a window or a GUI application.
+            int qtArgc = 1;
+            QCoreApplication app(qtArgc, argv);
+            const lorvane::SettingsStore settings;
+            lorvane::BatchConsole console([](const QString& text) { print(stderr, text); },
+                                          ::isatty(STDERR_FILENO) == 1);
+            return lorvane::RunBatch(
+                options, settings, console,
+                QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+        }
+        case lorvane::StartOptions::Window:
+            break;
+    }
+
+    // Qt takes options of its own (-style, -reverse ...) from what it is given; a file may be
+    // named like one, and every argument was ours to read.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    std::unique_ptr<lorvane::InstanceServer> server;
+    switch (lorvane::ClaimInstance(lorvane::InstanceServerName(), options.items, server)) {
+        case lorvane::InstanceRole::HandedOver:
+            return 0;
+        case lorvane::InstanceRole::HandOverFailed:
+            print(stderr,
+                  QStringLiteral("lorvane: the open Lorvane window did not take the files\n"));
+            return 1;
+        case lorvane::InstanceRole::Serving:
+        case lorvane::InstanceRole::Alone:
+            break;
+    }
     lorvane::SettingsStore settings;
     lorvane::QtDialogs dialogs;
     lorvane::MainWindow window(lorvane::WindowServices::forProgram(dialogs, settings));
     dialogs.setOwner(&window);
+    if (server) {
+        QObject::connect(server.get(), &lorvane::InstanceServer::itemsReceived, &window,
+                         [&window](const QStringList& items) {
+                             window.queueStartItems(items);
+                             window.raise();
+                             window.activateWindow();
+                         });
+    }
     window.start();
+    window.queueStartItems(options.items);
     return app.exec();
 }

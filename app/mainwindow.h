@@ -92,6 +92,10 @@ class MainWindow : public QWidget {
     void ListView1_OLEDragDrop(QDropEvent* event);
     // The adding part of a drop, run once the drop itself has ended.
     void addDroppedItems(const QStringList& paths);
+    // Files and folders from a command line (this start's, or a later start's handed over):
+    // queued by the drop rules as soon as the window is free for it, under the hourglass,
+    // each batch whole and in the order the batches came.
+    void queueStartItems(const QStringList& paths);
 
     // --- look and pointers ---
     // Hover rule (the six push buttons) and reset rule (the window background, the frames
@@ -167,6 +171,9 @@ class MainWindow : public QWidget {
     // answer cannot change during one drag, and a drag of many thousands of files moves.
     const QMimeData* m_dragData = nullptr;
     bool m_dragOffersFiles = false;
+    void takeStartItems();
+    QList<QStringList> m_startItems;  // batches not yet taken in
+    bool m_takingStartItems = false;
 
     // --- look and pointer state ---
     class LookState;

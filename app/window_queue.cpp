@@ -242,4 +242,28 @@ void MainWindow::addDroppedItems(const QStringList& paths) {
     });
 }
 
+void MainWindow::queueStartItems(const QStringList& paths) {
+    if (paths.isEmpty()) {
+        return;
+    }
+    m_startItems.append(paths);
+    // Whoever hands the items over waits only for them to be taken, not for a folder walk;
+    // and a batch arriving while an earlier one is walked must wait its turn.
+    if (!m_takingStartItems) {
+        m_takingStartItems = true;
+        QTimer::singleShot(0, this, [this] { takeStartItems(); });
+    }
+}
+
+void MainWindow::takeStartItems() {
+    // As "Add All" does: an hourglass that another long operation put up stays for it.
+    const bool othersBusy = isBusy();
+    setPointerKind(kPointerBusy);
+    while (!m_startItems.isEmpty()) {
+        addDroppedItems(m_startItems.takeFirst());
+    }
+    setPointerKind(othersBusy ? kPointerBusy : kPointerDefault);
+    m_takingStartItems = false;
+}
+
 }  // namespace lorvane

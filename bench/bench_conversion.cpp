@@ -1,5 +1,7 @@
 // Time per file of a conversion run through the window (offscreen), against the same FFmpeg
-// command lines started directly one after another. Target: a ratio of at most 1.05.
+// command lines started directly one after another. Target: a ratio of at most 1.05. Also the
+// batch mode, `lorvane --convert` on the same files as a process of its own (its start and
+// FFmpeg check included), against the window's run.
 #include "app/mainwindow.h"
 #include "app/settingsstore.h"
 #include "convert/commandline.h"
@@ -106,8 +108,11 @@ int main(int argc, char* argv[]) {
 
     const QString runOut = dir.filePath("run");
     const QString directOut = dir.filePath("direct");
+    const QString lorvaneProgram = QCoreApplication::applicationDirPath() + "/../bin/lorvane";
+    const QString batchOut = dir.filePath("batch");
     std::vector<double> runTimes;
     std::vector<double> directTimes;
+    std::vector<double> batchTimes;
     double firstRun = 0;
     for (int round = 0; round < kRounds; ++round) {
         emptyFolder(runOut);
@@ -121,6 +126,25 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         (round == 0 ? firstRun : runTimes.emplace_back()) = runMs;
+
+        emptyFolder(batchOut);
+        QProcess batch;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        batch.setProcessEnvironment(env);
+        batch.setStandardInputFile(QProcess::nullDevice());
+        batch.setStandardErrorFile(QProcess::nullDevice());
+        t.restart();
+        batch.start(
+            lorvaneProgram,
+            QStringList{"--convert", "--format", "0", "--output-folder", batchOut} + sources);
+        if (!batch.waitForFinished(-1) || batch.exitCode() != 0) {
+            std::fprintf(stderr, "bench_conversion: lorvane --convert failed\n");
+            return 1;
+        }
+        batchTimes.push_back(t.nsecsElapsed() / 1e6);
 
         emptyFolder(directOut);
         std::vector<QList<QByteArray>> calls;
@@ -160,6 +184,7 @@ int main(int argc, char* argv[]) {
 
     const double run = *std::min_element(runTimes.begin(), runTimes.end());
     const double direct = *std::min_element(directTimes.begin(), directTimes.end());
+    const double batchRun = *std::min_element(batchTimes.begin(), batchTimes.end());
     std::printf("bench_conversion: %d files of 1 s stereo 44.1 kHz OGG to 8-bit PCM WAV\n", kFiles);
     std::printf("  first run (includes the once-per-program FFmpeg check): %.2f ms per file\n",
                 firstRun / kFiles);
@@ -170,6 +195,9 @@ int main(int argc, char* argv[]) {
     std::printf("  ratio: %.3f (target at most 1.05)\n", run / direct);
     std::printf("  reading one result back: %.3f ms per file (target under 2 ms)\n",
                 checkMs / kFiles);
+    std::printf("  lorvane --convert:        %.2f ms per file (best of %d, whole process)\n",
+                batchRun / kFiles, kRounds);
+    std::printf("  batch mode against the window's run: ratio %.3f\n", batchRun / run);
     std::fflush(stdout);
     // The window's own exit would end the process without cleaning the temporary folder.
     return 0;

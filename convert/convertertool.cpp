@@ -1,6 +1,7 @@
 #include "convert/convertertool.h"
 
 #include "convert/formattable.h"
+#include "convert/toolprocess.h"
 
 #include <QDateTime>
 #include <QEventLoop>
@@ -43,6 +44,7 @@ QVector<std::optional<QString>> askTool(const QString& program, const QStringLis
         auto process = std::make_unique<QProcess>();
         process->setStandardInputFile(QProcess::nullDevice());
         process->setStandardErrorFile(QProcess::nullDevice());
+        process->setChildProcessModifier(LowerPriority);
         QProcess* p = process.get();
         QObject::connect(p, &QProcess::readyReadStandardOutput, &loop, [&output, p, i] {
             output[i] += p->readAllStandardOutput();

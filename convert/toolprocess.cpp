@@ -5,12 +5,16 @@
 
 #include <QFileInfo>
 
+#include <sys/resource.h>
 #include <unistd.h>
+
 #include <csignal>
 
 namespace lorvane {
 
 namespace {
+
+constexpr int kNiceSteps = 5;
 
 int launchFailure(const QString& program) {
     const QFileInfo info(program);
@@ -25,6 +29,7 @@ int launchFailure(const QString& program) {
 
 // Runs in the child between fork and exec: only async-signal-safe calls.
 void detachChild() {
+    LowerPriority();
     ::setsid();
     struct sigaction ignore {};
     ignore.sa_handler = SIG_IGN;
@@ -32,6 +37,10 @@ void detachChild() {
 }
 
 }  // namespace
+
+void LowerPriority() {
+    ::setpriority(PRIO_PROCESS, 0, ::getpriority(PRIO_PROCESS, 0) + kNiceSteps);
+}
 
 ToolProcess::ToolProcess(QObject* parent) : QObject(parent) {
     m_process.setStandardInputFile(QProcess::nullDevice());

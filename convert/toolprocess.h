@@ -7,6 +7,10 @@
 
 namespace lorvane {
 
+// Runs in a child between fork and exec: a little below the program's own priority, so the
+// converters' start-ups and decoding, one per core, never starve the window of its turns.
+void LowerPriority();
+
 // One started converter: in a session of its own, so no signal meant for the program's
 // terminal or process group (Ctrl+C, a closed terminal) reaches it and cuts its file short,
 // and immune to a closed error pipe, so it finishes its file however the program ends. It

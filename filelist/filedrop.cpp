@@ -63,7 +63,8 @@ bool IsDroppedFolder(const QString& path) {
 }
 
 void AddDroppedItems(const QStringList& paths, FileListModel& list, Dialogs& dialogs,
-                     const std::function<void()>& yield, const std::function<void(bool)>& walking) {
+                     const std::function<void()>& yield, const std::function<void(bool)>& walking,
+                     const QString& folderPattern) {
     for (const QString& path : paths) {
         if (IsDroppedFolder(path)) {
             if (walking) {
@@ -73,7 +74,7 @@ void AddDroppedItems(const QStringList& paths, FileListModel& list, Dialogs& dia
             // the other takes the inner one's files twice, as two separate intakes would.
             FolderWalk walk(dialogs, yield);
             QuietSteps steps;
-            AddFolderFiles(path, QStringLiteral("*.*"), list, walk, steps);
+            AddFolderFiles(path, folderPattern, list, walk, steps);
             if (walking) {
                 walking(false);
             }

@@ -32,11 +32,12 @@ bool OffersLocalFiles(const QMimeData* data);
 // the directory bit. An item whose type cannot be read counts as a file.
 bool IsDroppedFolder(const QString& path);
 
-// Adds the dropped items in order: a folder's whole tree through the folder intake with
-// "*.*" (quietly, the drop having no error report of its own), a file exactly as given.
-// walking(true) comes before each folder's walk and walking(false) after it.
+// Adds the dropped items in order: a folder's whole tree through the folder intake with the
+// pattern, "*.*" for a drop (quietly, the drop having no error report of its own), a file
+// exactly as given. walking(true) comes before each folder's walk and walking(false) after it.
 void AddDroppedItems(const QStringList& paths, FileListModel& list, Dialogs& dialogs,
                      const std::function<void()>& yield,
-                     const std::function<void(bool)>& walking = {});
+                     const std::function<void(bool)>& walking = {},
+                     const QString& folderPattern = QStringLiteral("*.*"));
 
 }  // namespace lorvane

@@ -5,9 +5,11 @@ set -eu
 
 # qt6-wayland lets the program start on a Wayland-only session; fonts-liberation stands in
 # for Arial, the window's designed font; libvorbis-dev reads a Vorbis file's length. weston
-# (headless), xvfb and xdotool let the tests start the real program on Wayland and on X11.
+# (headless), xvfb and xdotool let the tests start the real program on Wayland and on X11;
+# dpkg-dev, file, appstream and desktop-file-utils build and check the Debian package.
 packages="cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayland ffmpeg \
-fonts-liberation libsndfile1-dev libvorbis-dev util-linux weston xvfb xdotool"
+fonts-liberation libsndfile1-dev libvorbis-dev util-linux weston xvfb xdotool \
+dpkg-dev file appstream desktop-file-utils"
 
 missing=""
 for p in $packages; do

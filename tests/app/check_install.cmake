@@ -28,6 +28,8 @@ expect_file(lib/lorvane/drag.ico)
 expect_file(share/applications/lorvane.desktop)
 expect_file(share/icons/hicolor/256x256/apps/lorvane.png)
 expect_file(share/icons/hicolor/48x48/apps/lorvane.png)
+expect_file(share/metainfo/com.example.Lorvane.metainfo.xml)
+expect_file(share/man/man1/lorvane.1.gz)
 if(IS_DIRECTORY "${SOURCE_DIR}/resources/Samples" AND NOT IS_DIRECTORY "${root}/lib/lorvane/Samples")
     message(FATAL_ERROR "the Samples folder was not installed beside the program")
 endif()
@@ -51,12 +53,30 @@ if(NOT resolved STREQUAL program)
 endif()
 
 file(READ "${root}/share/applications/lorvane.desktop" entry)
-foreach(line "[Desktop Entry]" "Type=Application" "Name=Lorvane" "Exec=lorvane" "Icon=lorvane")
+foreach(line "[Desktop Entry]" "Type=Application" "Name=Lorvane" "Exec=lorvane %F" "Icon=lorvane"
+        "MimeType=audio/ogg;audio/x-vorbis+ogg;audio/vorbis;")
     string(FIND "${entry}" "${line}" at)
     if(at LESS 0)
         message(FATAL_ERROR "lorvane.desktop lacks ${line}")
     endif()
 endforeach()
+
+# What the desktop, a software centre and man(1) read must pass their own checks.
+function(expect_valid what)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output
+        ERROR_VARIABLE output)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "${what} is not valid:\n${output}")
+    endif()
+endfunction()
+expect_valid("the desktop entry" desktop-file-validate "${root}/share/applications/lorvane.desktop")
+expect_valid("the AppStream metainfo" appstreamcli validate --no-net
+    "${root}/share/metainfo/com.example.Lorvane.metainfo.xml")
+execute_process(COMMAND man --warnings -l "${root}/share/man/man1/lorvane.1.gz"
+    OUTPUT_QUIET ERROR_VARIABLE man_warnings RESULT_VARIABLE man_result)
+if(NOT man_result EQUAL 0 OR NOT man_warnings STREQUAL "")
+    message(FATAL_ERROR "the manual page does not format cleanly:\n${man_warnings}")
+endif()
 
 # Installing again over the first install must work too (the link is replaced).
 stage_install("a second cmake --install")

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -16,6 +17,10 @@
 #include <QString>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <utility>
 
 #include <optional>
 
@@ -56,6 +61,26 @@ inline bool writeFile(const QString& path, const QByteArray& bytes) {
 inline QByteArray readFile(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Runs the work with a timer ticking every 5 ms; gives its result and the longest time the
+// timer had to wait for its turn (the longest the event loop was held up).
+template <typename Work>
+auto longestTickGap(Work work) {
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 longest = 0;
+    QTimer ticker;
+    ticker.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        longest = std::max(longest, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    ticker.start(5);
+    clock.start();
+    auto result = work();
+    longest = std::max(longest, clock.elapsed() - last);
+    return std::make_pair(result, longest);
 }
 
 // Sets (or with no value, removes) an environment variable until the end of the scope.

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <limits>
+
 using namespace lorvane;
 using namespace lorvane::test;
 
@@ -94,28 +96,23 @@ void ConverterToolTest::realFfmpegIsUsable() {
 }
 
 // The check asks FFmpeg four questions (about half a second of its start-ups) in a local
-// event loop: a timer keeps ticking throughout.
+// event loop: a timer keeps ticking throughout. The best of three tries counts: on a shared
+// machine the kernel alone may hold the process back now and then, a wait of our own would
+// show every time.
 void ConverterToolTest::checkKeepsTheWindowResponsive() {
     QTemporaryDir dir;
-    const QString wrapper = dir.filePath("ffmpeg");  // a program file not checked before
-    QVERIFY(writeFile(wrapper,
-                      QStringLiteral("#!/bin/sh\nexec '%1' \"$@\"\n").arg(realFfmpeg()).toUtf8()));
-    QFile::setPermissions(wrapper, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    QElapsedTimer clock;
-    qint64 last = 0;
-    qint64 longestGap = 0;
-    QTimer ticker;
-    ticker.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        longestGap = std::max(longestGap, clock.elapsed() - last);
-        last = clock.elapsed();
-    });
-    ticker.start(5);
-    clock.start();
-    const ToolCheck check = CheckConverterTool(wrapper);
-    longestGap = std::max(longestGap, clock.elapsed() - last);
-    QVERIFY2(check.usable(), qPrintable(check.problem));
-    QVERIFY2(longestGap < 50, qPrintable(QString::number(longestGap)));
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (int attempt = 0; attempt < 3 && best >= 50; ++attempt) {
+        // A program file not checked before.
+        const QString wrapper = dir.filePath(QStringLiteral("ffmpeg-%1").arg(attempt));
+        QVERIFY(writeFile(
+            wrapper, QStringLiteral("#!/bin/sh\nexec '%1' \"$@\"\n").arg(realFfmpeg()).toUtf8()));
+        QFile::setPermissions(wrapper, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const auto [check, gap] = longestTickGap([&] { return CheckConverterTool(wrapper); });
+        QVERIFY2(check.usable(), qPrintable(check.problem));
+        best = std::min(best, gap);
+    }
+    QVERIFY2(best < 50, qPrintable(QString::number(best)));
 }
 
 // A program that floods its answers is read only so far, and one that never answers only so

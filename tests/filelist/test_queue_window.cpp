@@ -99,6 +99,7 @@ class TestQueueWindow : public QObject {
 
     void dropFiles();
     void dropFolders();
+    void commandLineItemsByTheDropRules();
     void dropRefusesOtherData_data();
     void dropRefusesOtherData();
     void dropFileUrls_data();
@@ -436,6 +437,41 @@ void TestQueueWindow::dropFolders() {
     QCOMPARE(window->fileList().entries(), (QStringList{root + QStringLiteral("/Sub/c.ogg"),
                                                         root + QStringLiteral("/Sub/cover.jpg"),
                                                         root + QStringLiteral("/b.ogg")}));
+    QVERIFY(f.dialogs.calls.isEmpty());
+}
+
+// Files and folders of a command line, this start's or handed over by a later one: taken in
+// by the drop rules once the window is free, under the hourglass, a batch that arrives while
+// another is walked only after it.
+void TestQueueWindow::commandLineItemsByTheDropRules() {
+    WindowFixture f;
+    auto window = f.loadedWindow();
+    window->show();
+    const QString root = tree();
+    const QStringList first = {QStringLiteral("/nowhere/ghost.ogg"), root};
+    const QStringList second = {root + QStringLiteral("/Sub"), root + QStringLiteral("/b.ogg")};
+    int pointerDuringWalk = -1;
+    bool secondQueued = false;
+    window->queueStartItems(first);
+    QCOMPARE(window->fileList().count(), 0);  // not inside the caller: it only hands over
+    // Arrives while the first batch's folder is walked.
+    QTimer::singleShot(0, window.get(), [&] {
+        pointerDuringWalk = window->pointerKind();
+        window->queueStartItems(second);
+        secondQueued = true;
+    });
+    window->queueStartItems({});
+    QTRY_COMPARE(window->fileList().count(), 9);
+    QVERIFY(secondQueued);
+    QCOMPARE(pointerDuringWalk, 11);
+    QCOMPARE(window->pointerKind(), 0);
+    const QStringList expected = {
+        QStringLiteral("/nowhere/ghost.ogg"), root + QStringLiteral("/A.OGG"),
+        root + QStringLiteral("/b.ogg"),      root + QStringLiteral("/notes.txt"),
+        root + QStringLiteral("/Sub/c.ogg"),  root + QStringLiteral("/Sub/cover.jpg"),
+        root + QStringLiteral("/Sub/c.ogg"),  root + QStringLiteral("/Sub/cover.jpg"),
+        root + QStringLiteral("/b.ogg")};
+    QCOMPARE(window->fileList().entries(), expected);
     QVERIFY(f.dialogs.calls.isEmpty());
 }
 

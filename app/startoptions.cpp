@@ -1,0 +1,217 @@
+#include "app/startoptions.h"
+
+#include "convert/formattable.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+
+namespace lorvane {
+
+namespace {
+
+const QString kProgram = QStringLiteral("lorvane");
+
+QString absolute(const QString& path) {
+    // Made absolute only: the name otherwise stays as given, links and ".." included.
+    return QFileInfo(path).isAbsolute() ? path : QDir::current().absoluteFilePath(path);
+}
+
+StartOptions usageError(const QString& problem) {
+    StartOptions options;
+    options.mode = StartOptions::UsageError;
+    options.problem = problem;
+    return options;
+}
+
+QString dashed(const QString& name) {
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+// Qt's parser texts read "Missing value after '--format'."; ours are lines that follow
+// "lorvane: ".
+QString asProblem(QString text) {
+    if (text.endsWith(QLatin1Char('.'))) {
+        text.chop(1);
+    }
+    if (!text.isEmpty()) {
+        text[0] = text[0].toLower();
+    }
+    return text;
+}
+
+QString formatChoices() {
+    QStringList choices;
+    int index = 0;
+    for (const OutputFormat& format : OutputFormats()) {
+        choices.append(QStringLiteral("%1 \"%2\"").arg(index++).arg(format.label));
+    }
+    return choices.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+QString FormatLabelFor(const QString& value) {
+    bool isNumber = false;
+    const int index = value.toInt(&isNumber);
+    const auto& formats = OutputFormats();
+    // Digits only: "+1" or " 1" is not how anyone writes an index.
+    if (isNumber && !value.isEmpty() && value.front().isDigit() && value.back().isDigit()) {
+        return index >= 0 && index < static_cast<int>(formats.size())
+                   ? formats[static_cast<size_t>(index)].label
+                   : QString();
+    }
+    for (const OutputFormat& format : formats) {
+        if (format.label.compare(value, Qt::CaseInsensitive) == 0) {
+            return format.label;
+        }
+    }
+    return {};
+}
+
+StartOptions ParseStartOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, {});
+    const QCommandLineOption version(QStringLiteral("version"), {});
+    const QCommandLineOption convert(QStringLiteral("convert"), {});
+    const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("LABEL|INDEX"));
+    const QCommandLineOption outputFolder(QStringLiteral("output-folder"), {},
+                                          QStringLiteral("DIR"));
+    const QCommandLineOption besideSource(QStringLiteral("beside-source"), {});
+    const QCommandLineOption extension(QStringLiteral("extension"), {}, QStringLiteral("EXT"));
+    const QCommandLineOption jobs(QStringLiteral("jobs"), {}, QStringLiteral("N"));
+    parser.addOptions(
+        {help, version, convert, format, outputFolder, besideSource, extension, jobs});
+
+    if (!parser.parse(arguments.isEmpty() ? QStringList{kProgram} : arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            return usageError(QStringLiteral("unknown option '%1'").arg(dashed(unknown.front())));
+        }
+        return usageError(asProblem(parser.errorText()));
+    }
+    StartOptions options;
+    if (parser.isSet(help)) {
+        options.mode = StartOptions::Help;
+        return options;
+    }
+    if (parser.isSet(version)) {
+        options.mode = StartOptions::Version;
+        return options;
+    }
+
+    for (const QString& item : parser.positionalArguments()) {
+        if (item.isEmpty()) {
+            return usageError(QStringLiteral("an empty name is no file or folder"));
+        }
+        options.items.append(absolute(item));
+    }
+
+    if (!parser.isSet(convert)) {
+        for (const QCommandLineOption* batchOnly :
+             {&format, &outputFolder, &besideSource, &extension, &jobs}) {
+            if (parser.isSet(*batchOnly)) {
+                return usageError(QStringLiteral("%1 is for --convert only")
+                                      .arg(dashed(batchOnly->names().front())));
+            }
+        }
+        return options;
+    }
+
+    options.mode = StartOptions::Batch;
+    if (parser.isSet(format)) {
+        const QString value = parser.value(format);
+        options.formatLabel = FormatLabelFor(value);
+        if (options.formatLabel->isEmpty()) {
+            return usageError(QStringLiteral("no output format '%1'; choose one of %2")
+                                  .arg(value, formatChoices()));
+        }
+    }
+    if (parser.isSet(outputFolder) && parser.isSet(besideSource)) {
+        return usageError(QStringLiteral("--output-folder and --beside-source exclude each other"));
+    }
+    if (parser.isSet(outputFolder)) {
+        const QString folder = parser.value(outputFolder);
+        if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+            return usageError(QStringLiteral("the output folder '%1' does not exist").arg(folder));
+        }
+        options.outputFolder = absolute(folder);
+    }
+    options.besideSource = parser.isSet(besideSource);
+    if (parser.isSet(extension)) {
+        QString ext = parser.value(extension);
+        if (ext.startsWith(QLatin1Char('.'))) {
+            ext.remove(0, 1);
+        }
+        if (ext.isEmpty() || ext.contains(QLatin1Char('/'))) {
+            return usageError(
+                QStringLiteral("'%1' is no file extension").arg(parser.value(extension)));
+        }
+        options.extension = ext;
+    }
+    if (parser.isSet(jobs)) {
+        const QString value = parser.value(jobs);
+        bool ok = false;
+        const int n = value.toInt(&ok);
+        if (!ok || n < 1 || n > kMaxJobs || !value.front().isDigit()) {
+            return usageError(QStringLiteral("--jobs needs a whole number from 1 to %1, not '%2'")
+                                  .arg(kMaxJobs)
+                                  .arg(value));
+        }
+        options.jobs = n;
+    }
+    if (options.items.isEmpty()) {
+        return usageError(QStringLiteral("no files or folders to convert"));
+    }
+    return options;
+}
+
+QString HelpText() {
+    QString formats;
+    int index = 0;
+    for (const OutputFormat& format : OutputFormats()) {
+        formats +=
+            QStringLiteral("                             %1  %2\n").arg(index++).arg(format.label);
+    }
+    return QStringLiteral(
+               "Usage: lorvane [FILE|FOLDER]...\n"
+               "  or:  lorvane --convert [OPTION]... FILE|FOLDER...\n"
+               "Convert Ogg Vorbis files into WAV files with FFmpeg.\n"
+               "\n"
+               "Without --convert, Lorvane opens its window and queues the files as given and\n"
+               "every file of each folder and its subfolders. When a Lorvane window of yours\n"
+               "is already open, the files and folders are queued there instead.\n"
+               "\n"
+               "With --convert, Lorvane converts without a window and then ends. Each file\n"
+               "becomes a .wav file of the same name. Format and location not given here are\n"
+               "taken from the window's settings, which the batch mode never changes.\n"
+               "\n"
+               "      --convert              convert without a window\n"
+               "      --format=LABEL|INDEX   the WAV format, by its label or its index:\n") +
+           formats +
+           QStringLiteral(
+               "      --output-folder=DIR    save the results in DIR (it must exist)\n"
+               "      --beside-source        save each result in its source's folder\n"
+               "      --extension=EXT        take the files ending in .EXT from the folders\n"
+               "                             given (default: ogg; * for every file)\n"
+               "      --jobs=N               run up to N conversions at once (1 to %1)\n"
+               "  -h, --help                 display this help and exit\n"
+               "      --version              output version information and exit\n"
+               "\n"
+               "Progress goes to standard error. Exit status of --convert: 0 when every file\n"
+               "was converted, 1 when some were not (each is named with the reason), 2 for\n"
+               "a usage error.\n"
+               "\n"
+               "Example: lorvane --convert --format \"16-bit PCM\" --output-folder ~/wav ~/Music\n")
+               .arg(kMaxJobs);
+}
+
+QString VersionText() {
+    return QStringLiteral("lorvane (Lorvane) " LORVANE_VERSION "\n");
+}
+
+QString UsageHint() {
+    return QStringLiteral("Try 'lorvane --help' for more information.");
+}
+
+}  // namespace lorvane

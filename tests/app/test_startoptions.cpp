@@ -1,0 +1,271 @@
+// The command line, read before any application object exists: which mode, and every batch
+// option with its bad forms; and the batch mode's choices from options and stored settings.
+#include "app/batchmode.h"
+#include "app/settingsstore.h"
+#include "app/startoptions.h"
+#include "filelist/filelistmodel.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace lorvane;
+
+Q_DECLARE_METATYPE(StartOptions::Mode)
+
+class TestStartOptions : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void parse_data();
+    void parse();
+    void itemsMadeAbsoluteInOrder();
+    void choices_data();
+    void choices();
+    void progress_data();
+    void progress();
+
+  private:
+    QTemporaryDir m_dir;
+};
+
+void TestStartOptions::initTestCase() {
+    QDir().mkpath(m_dir.filePath("out"));
+    QFile file(m_dir.filePath("plain.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QDir::setCurrent(m_dir.path());
+}
+
+// Each row: the arguments after the program's name; the mode; for a usage error the problem
+// exactly, otherwise the batch fields as "format|folder|beside|extension|jobs".
+void TestStartOptions::parse_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<StartOptions::Mode>("mode");
+    QTest::addColumn<QString>("expected");
+    const auto W = StartOptions::Window;
+    const auto B = StartOptions::Batch;
+    const auto E = StartOptions::UsageError;
+    const QString out = QDir::current().absoluteFilePath("out");
+    QTest::newRow("nothing: the window as ever") << QStringList{} << W << "|||ogg|";
+    QTest::newRow("files for the window") << QStringList{"a.ogg", "b"} << W << "|||ogg|";
+    QTest::newRow("-- ends the options") << QStringList{"--", "--convert"} << W << "|||ogg|";
+    QTest::newRow("help") << QStringList{"--help"} << StartOptions::Help << "";
+    QTest::newRow("-h") << QStringList{"-h"} << StartOptions::Help << "";
+    QTest::newRow("help wins over convert")
+        << QStringList{"--convert", "--help"} << StartOptions::Help << "";
+    QTest::newRow("version") << QStringList{"--version"} << StartOptions::Version << "";
+    QTest::newRow("convert, stored choices") << QStringList{"--convert", "a"} << B << "|||ogg|";
+    QTest::newRow("options after the files") << QStringList{"a", "--convert"} << B << "|||ogg|";
+    QTest::newRow("format by index")
+        << QStringList{"--convert", "--format", "3", "a"} << B << "24-bit PCM|||ogg|";
+    QTest::newRow("format by label, any case, with =")
+        << QStringList{"--convert", QString::fromUtf8("--format=16-BIT pcm µ-LAW"), "a"} << B
+        << QString::fromUtf8("16-bit PCM µ-law|||ogg|");
+    QTest::newRow("output folder")
+        << QStringList{"--convert", "--output-folder", "out", "a"} << B << "|" + out + "||ogg|";
+    QTest::newRow("beside source")
+        << QStringList{"--convert", "--beside-source", "a"} << B << "||beside|ogg|";
+    QTest::newRow("extension, dot dropped")
+        << QStringList{"--convert", "--extension", ".OGA", "a"} << B << "|||OGA|";
+    QTest::newRow("extension: every file")
+        << QStringList{"--convert", "--extension=*", "a"} << B << "|||*|";
+    QTest::newRow("jobs") << QStringList{"--convert", "--jobs", "4", "a"} << B << "|||ogg|4";
+    QTest::newRow("jobs at most") << QStringList{"--convert", "--jobs=64", "a"} << B << "|||ogg|64";
+
+    QTest::newRow("unknown option")
+        << QStringList{"--convert", "--bogus", "a"} << E << "unknown option '--bogus'";
+    QTest::newRow("unknown short option") << QStringList{"-x"} << E << "unknown option '-x'";
+    QTest::newRow("missing value")
+        << QStringList{"--convert", "a", "--format"} << E << "missing value after '--format'";
+    QTest::newRow("no files at all")
+        << QStringList{"--convert", "--format", "1"} << E << "no files or folders to convert";
+    QTest::newRow("an empty name")
+        << QStringList{"--convert", ""} << E << "an empty name is no file or folder";
+    const QString choices = QString::fromUtf8(
+        "choose one of 0 \"8-bit PCM\", 1 \"16-bit PCM\", 2 \"16-bit PCM µ-law\", 3 \"24-bit "
+        "PCM\", 4 \"32-bit PCM\", 5 \"64-bit PCM\"");
+    for (const char* bad : {"6", "-1", "+1", "16-bit", "", "mp3"}) {
+        QTest::newRow(qPrintable(QStringLiteral("format not in the table: '%1'").arg(bad)))
+            << QStringList{"--convert", QStringLiteral("--format=") + bad, "a"} << E
+            << QStringLiteral("no output format '%1'; ").arg(bad) + choices;
+    }
+    QTest::newRow("output folder missing")
+        << QStringList{"--convert", "--output-folder", "nowhere", "a"} << E
+        << "the output folder 'nowhere' does not exist";
+    QTest::newRow("output folder a file")
+        << QStringList{"--convert", "--output-folder", "plain.txt", "a"} << E
+        << "the output folder 'plain.txt' does not exist";
+    QTest::newRow("two locations")
+        << QStringList{"--convert", "--beside-source", "--output-folder", "out", "a"} << E
+        << "--output-folder and --beside-source exclude each other";
+    for (const char* bad : {"", ".", "a/b"}) {
+        QTest::newRow(qPrintable(QStringLiteral("extension '%1'").arg(bad)))
+            << QStringList{"--convert", QStringLiteral("--extension=") + bad, "a"} << E
+            << QStringLiteral("'%1' is no file extension").arg(bad);
+    }
+    for (const char* bad : {"0", "65", "x", "+2", "2.0", ""}) {
+        QTest::newRow(qPrintable(QStringLiteral("jobs '%1'").arg(bad)))
+            << QStringList{"--convert", QStringLiteral("--jobs=") + bad, "a"} << E
+            << QStringLiteral("--jobs needs a whole number from 1 to 64, not '%1'").arg(bad);
+    }
+    for (const char* option :
+         {"--format=1", "--output-folder=out", "--beside-source", "--extension=ogg", "--jobs=2"}) {
+        const QString name = QString(option).section('=', 0, 0);
+        QTest::newRow(qPrintable(name + " without --convert"))
+            << QStringList{option, "a"} << E << name + " is for --convert only";
+    }
+}
+
+void TestStartOptions::parse() {
+    QFETCH(QStringList, args);
+    QFETCH(StartOptions::Mode, mode);
+    QFETCH(QString, expected);
+    const StartOptions o = ParseStartOptions(QStringList{"lorvane"} + args);
+    QCOMPARE(o.mode, mode);
+    if (mode == StartOptions::UsageError) {
+        QCOMPARE(o.problem, expected);
+        return;
+    }
+    QVERIFY(o.problem.isEmpty());
+    if (mode != StartOptions::Window && mode != StartOptions::Batch) {
+        return;
+    }
+    const QString fields =
+        QStringList{o.formatLabel.value_or(QString()), o.outputFolder.value_or(QString()),
+                    o.besideSource ? "beside" : "", o.extension,
+                    o.jobs ? QString::number(*o.jobs) : QString()}
+            .join('|');
+    QCOMPARE(fields, expected);
+}
+
+void TestStartOptions::itemsMadeAbsoluteInOrder() {
+    const QString here = QDir::currentPath();
+    const StartOptions o = ParseStartOptions(
+        {"lorvane", "b.ogg", "/abs/../x.ogg", "sub/../a.ogg", "b.ogg", "-", "~t.ogg"});
+    // Only made absolute: "..", repeats and odd names stay as given.
+    QCOMPARE(o.items, (QStringList{here + "/b.ogg", "/abs/../x.ogg", here + "/sub/../a.ogg",
+                                   here + "/b.ogg", here + "/-", here + "/~t.ogg"}));
+}
+
+// Stored settings as "key=value;..." and the options; the choices as
+// "format|folder|toFolder|beside" or the problem.
+void TestStartOptions::choices_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("first start: the defaults") << "" << QStringList{} << "8-bit PCM|/desk/|1|0";
+    QTest::newRow("stored format and folder")
+        << "Combo1=3;Output Folder=/music/wav" << QStringList{} << "24-bit PCM|/music/wav|1|0";
+    QTest::newRow("stored empty folder stays empty")
+        << "Output Folder=" << QStringList{} << "8-bit PCM||1|0";
+    QTest::newRow("beside the source stored")
+        << "Option1=False;Option2=True" << QStringList{} << "8-bit PCM|/desk/|0|1";
+    QTest::newRow("both stored on: the second wins")
+        << "Option1=True;Option2=-1" << QStringList{} << "8-bit PCM|/desk/|0|1";
+    QTest::newRow("both stored off")
+        << "Option1=0;Option2=False" << QStringList{} << "8-bit PCM|/desk/|0|0";
+    QTest::newRow("unreadable options keep the window's initial state")
+        << "Option1=maybe;Option2=perhaps" << QStringList{} << "8-bit PCM|/desk/|1|0";
+    QTest::newRow("options win over the store")
+        << "Combo1=3;Option1=False;Option2=True" << QStringList{"--format=5", "--output-folder=/"}
+        << "64-bit PCM|/|1|0";
+    QTest::newRow("beside the source given")
+        << "Option1=True" << QStringList{"--beside-source"} << "8-bit PCM|/desk/|0|1";
+    QTest::newRow("no format stored") << "Combo1=-1" << QStringList{}
+                                      << "the settings choose no output format; give one with "
+                                         "--format";
+    QTest::newRow("a stored format out of range") << "Combo1=6" << QStringList{}
+                                                  << "the settings choose no output format; "
+                                                     "give one with --format";
+    QTest::newRow("no format stored, one given")
+        << "Combo1=junk" << QStringList{"--format=1"} << "16-bit PCM|/desk/|1|0";
+}
+
+void TestStartOptions::choices() {
+    QFETCH(QString, stored);
+    QFETCH(QStringList, args);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Lorvane.conf");
+    {
+        SettingsStore writer(path);
+        for (const QString& pair : stored.split(';', Qt::SkipEmptyParts)) {
+            writer.WriteSetting(pair.section('=', 0, 0), pair.section('=', 1));
+        }
+    }
+    const QByteArray before = [&] {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+    }();
+    const SettingsStore settings(path);
+    const StartOptions options =
+        ParseStartOptions(QStringList{"lorvane", "--convert"} + args + QStringList{"a.ogg"});
+    QCOMPARE(options.mode, StartOptions::Batch);
+    const BatchChoices c = ResolveBatchChoices(options, settings, "/desk");
+    const QString got = !c.problem.isEmpty()
+                            ? c.problem
+                            : QStringList{c.formatLabel, c.folderText, c.saveToFolder ? "1" : "0",
+                                          c.saveBesideSource ? "1" : "0"}
+                                  .join('|');
+    QCOMPARE(got, expected);
+    QFile f(path);
+    QCOMPARE(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>"), before);
+}
+
+// What the run does to the bar, as "v" (a value) and "t:text" calls, and what standard error
+// shows, on a terminal or not. Two files of one list: "a.ogg" quick, then a slow one.
+void TestStartOptions::progress_data() {
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<bool>("terminal");
+    QTest::addColumn<QString>("expected");
+    const QStringList quick = {"v", "t:Processing: a.ogg", "t:Processing: a.ogg"};
+    const QStringList slowSameName = {"v",
+                                      "t:Processing: a.ogg",
+                                      "t:Processing: a.ogg, Please wait.. 0",
+                                      "v",
+                                      "t:Processing: a.ogg, Please wait.. 1",
+                                      "t:Processing: a.ogg, Please wait.. 2",
+                                      "v",
+                                      "t:Processing: a.ogg"};
+    const QStringList end = {"v", "t:Progress Bar"};
+    QTest::newRow("a line per file, none for the wait")
+        << quick + slowSameName + end << false
+        << "[1/2] Processing: a.ogg\n[2/2] Processing: a.ogg\n";
+    // The wait's last creep may come right before the text is put back: still the same file.
+    QTest::newRow("a creep just before the end of the wait")
+        << QStringList{"v", "t:Processing: a.ogg", "t:Processing: a.ogg, Please wait.. 0", "v",
+                       "t:Processing: a.ogg"} +
+               end
+        << false << "[1/2] Processing: a.ogg\n";
+    QTest::newRow("one updating line on a terminal")
+        << quick +
+               QStringList{"v", "t:Processing: b.ogg", "t:Processing: b.ogg, Please wait.. 0",
+                           "t:Processing: b.ogg"} +
+               end
+        << true
+        << "\r\x1b[K[1/2] Processing: a.ogg\r\x1b[K[2/2] Processing: b.ogg"
+           "\r\x1b[K[2/2] Processing: b.ogg, Please wait.. 0\r\x1b[K[2/2] Processing: b.ogg";
+}
+
+void TestStartOptions::progress() {
+    QFETCH(QStringList, calls);
+    QFETCH(bool, terminal);
+    QFETCH(QString, expected);
+    QString written;
+    BatchConsole console([&](const QString& text) { written += text; }, terminal);
+    FileListModel list;
+    list.addEntries({"/x/a.ogg", "/y/a.ogg"});
+    BatchHost host(list, BatchChoices{}, console);
+    double value = 0;
+    for (const QString& call : calls) {
+        if (call == "v") {
+            host.setValue(value += 10);
+        } else {
+            host.setText(call.mid(2));
+        }
+    }
+    QCOMPARE(written, expected);
+}
+
+QTEST_GUILESS_MAIN(TestStartOptions)
+#include "test_startoptions.moc"

@@ -1,0 +1,187 @@
+// The batch mode as a script meets it: the installed program's command line, standard error
+// and exit status, with no display, on real FFmpeg; the same results as the window.
+#include "convert/convertsupport.h"
+#include "filelist/filelistmodel.h"
+#include "support/windowfixture.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace lorvane;
+using namespace lorvane::test;
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// The real program, with no display of any kind: were it to create a GUI application it
+// would fail to start.
+Run runProgram(const QStringList& args, const QString& home) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LORVANE_FFMPEG"}) {
+        env.remove(name);
+    }
+    env.insert("HOME", home);
+    env.insert("XDG_CONFIG_HOME", home + "/.config");
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.setStandardInputFile(QProcess::nullDevice());
+    p.start(qEnvironmentVariable("LORVANE_PROGRAM"), args);
+    Run run;
+    if (!p.waitForFinished(120000)) {
+        p.kill();
+        p.waitForFinished();
+        return run;
+    }
+    run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    run.out = QString::fromUtf8(p.readAllStandardOutput());
+    run.err = QString::fromUtf8(p.readAllStandardError());
+    return run;
+}
+
+const QString kHint = "Try 'lorvane --help' for more information.\n";
+
+}  // namespace
+
+class ConversionBatchTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void gnuConventions_data();
+    void gnuConventions();
+    void sameFilesAsTheWindowAndSettingsUntouched();
+    void corruptSourceGivesOneWithReasons();
+
+  private:
+    QTemporaryDir m_dir;
+    QString m_home;
+};
+
+void ConversionBatchTest::initTestCase() {
+    m_home = m_dir.filePath("home");
+    QDir().mkpath(m_home);
+}
+
+void ConversionBatchTest::gnuConventions_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");  // how standard output begins
+    QTest::addColumn<QString>("err");  // standard error, exactly
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: lorvane [FILE|FOLDER]...\n"
+                          << "";
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "lorvane (Lorvane) 1.0.0\n"
+                             << "";
+    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2 << ""
+                                    << "lorvane: unknown option '--frobnicate'\n" + kHint;
+    QTest::newRow("no files") << QStringList{"--convert"} << 2 << ""
+                              << "lorvane: no files or folders to convert\n" + kHint;
+    QTest::newRow("missing output folder")
+        << QStringList{"--convert", "--output-folder=/nonexistent/wav", "a.ogg"} << 2 << ""
+        << "lorvane: the output folder '/nonexistent/wav' does not exist\n" + kHint;
+}
+
+void ConversionBatchTest::gnuConventions() {
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const Run run = runProgram(args, m_home);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(out.isEmpty() ? run.out.isEmpty() : run.out.startsWith(out), qPrintable(run.out));
+    QCOMPARE(run.err, err);
+}
+
+void ConversionBatchTest::sameFilesAsTheWindowAndSettingsUntouched() {
+    const QString in = m_dir.filePath("same/in");
+    const QString batchOut = m_dir.filePath("same/batch");
+    QDir().mkpath(in + "/sub");
+    QDir().mkpath(batchOut);
+    QVERIFY(makeOgg(in + "/b.ogg", 44100, 2, 0.3));
+    QVERIFY(makeOgg(in + "/a.ogg", 22050, 1, 0.3, 660));
+    QVERIFY(makeOgg(in + "/sub/c.ogg", 8000, 1, 0.3));
+    QVERIFY(writeFile(in + "/cover.jpg", "not taken: the batch mode takes *.ogg"));
+
+    // The window's own settings file, as it leaves it: 16-bit, into one folder.
+    const QString home = m_dir.filePath("same/home");
+    const QString conf = home + "/.config/Merrowind/Lorvane.conf";
+    QDir().mkpath(QFileInfo(conf).path());
+    {
+        SettingsStore stored(conf);
+        stored.WriteSetting("Combo1", "1");
+        stored.WriteSetting("kbps", "16-bit PCM");
+        stored.WriteSetting("Option1", "True");
+        stored.WriteSetting("Option2", "False");
+        stored.WriteSetting("Output Folder", batchOut + "/");
+    }
+    const QDateTime past = QDateTime::currentDateTime().addDays(-3);
+    {
+        QFile f(conf);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(past, QFileDevice::FileModificationTime));
+    }
+    const QByteArray confBytes = readFile(conf);
+
+    const Run run = runProgram({"--convert", in}, home);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QStringLiteral("[1/3] Processing: a.ogg\n[2/3] Processing: b.ogg\n"
+                                     "[3/3] Processing: c.ogg\nlorvane: 3 of 3 files converted\n"));
+    QCOMPARE(readFile(conf), confBytes);
+    QCOMPARE(QFileInfo(conf).lastModified(), past);
+    QCOMPARE(QDir(QFileInfo(conf).path()).entryList(QDir::Files), QStringList{"Lorvane.conf"});
+
+    // The window, with the same list and choices.
+    WindowFixture fx;
+    auto window = fx.loadedWindow();
+    const QString windowOut = m_dir.filePath("same/window");
+    QDir().mkpath(windowOut);
+    window->findChild<QComboBox*>("Combo1")->setCurrentIndex(1);
+    window->findChild<QLineEdit*>("Text1")->setText(windowOut + "/");
+    window->fileList().addEntries({in + "/a.ogg", in + "/b.ogg", in + "/sub/c.ogg"});
+    window->PushButton2_Click();
+    QCOMPARE(fx.dialogs.messages(), QStringList{"Done."});
+
+    const QStringList names = {"a.wav", "b.wav", "c.wav"};
+    QCOMPARE(QDir(batchOut).entryList(QDir::Files), names);
+    for (const QString& name : names) {
+        const QByteArray batch = readFile(batchOut + "/" + name);
+        QVERIFY(batch.startsWith("RIFF"));
+        QVERIFY2(batch == readFile(windowOut + "/" + name), qPrintable(name));
+    }
+}
+
+void ConversionBatchTest::corruptSourceGivesOneWithReasons() {
+    const QString root = m_dir.filePath("corrupt");
+    QDir().mkpath(root + "/out");
+    QVERIFY(makeOgg(root + "/good.ogg", 8000, 1, 0.2));
+    QByteArray broken = readFile(root + "/good.ogg");
+    broken.replace(0, broken.size(), QByteArray(broken.size(), 'x'));
+    QVERIFY(writeFile(root + "/broken.ogg", broken));
+    QVERIFY(writeFile(root + "/out/broken.wav", "an earlier result"));
+
+    const Run run = runProgram({"--convert", "--format", "0", "--output-folder", root + "/out",
+                                root + "/broken.ogg", root + "/good.ogg", root + "/missing.ogg"},
+                               m_home);
+    QCOMPARE(run.exitCode, 1);
+    // The report, after the progress lines (as many as converters were started).
+    QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
+    lines.erase(std::remove_if(lines.begin(), lines.end(),
+                               [](const QString& line) { return line.contains("Processing: "); }),
+                lines.end());
+    QCOMPARE(lines, (QStringList{
+                        "lorvane: not converted: " + root + "/broken.ogg: " + reasons::notAudio(),
+                        "lorvane: not converted: " + root + "/missing.ogg: " + reasons::notFound(),
+                        "lorvane: 1 of 3 files converted"}));
+    QVERIFY(readFile(root + "/out/good.wav").startsWith("RIFF"));
+    // The old result was replaced by nothing: a failed conversion leaves no file that could
+    // pass for a result.
+    QVERIFY(!QFileInfo::exists(root + "/out/broken.wav"));
+    QVERIFY(!QFileInfo::exists(root + "/out/missing.wav"));
+}
+
+QTEST_MAIN(ConversionBatchTest)
+#include "test_conversion_batch.moc"
