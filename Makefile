@@ -35,9 +35,12 @@ test-sanitize: deps
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
 
+# Every benchmark offscreen, and the conversion benchmark again on a real X server (Xvfb),
+# where drawing and pointer changes cost what they cost on a desktop.
 bench: build
 	@cmake --build $(BUILD) --target benchmarks -j $(JOBS)
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done; true
+	@xvfb-run -a env QT_QPA_PLATFORM=xcb $(BUILD)/bench/bench_conversion
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

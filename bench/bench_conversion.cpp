@@ -1,7 +1,16 @@
-// Time per file of a conversion run through the window (offscreen), against the same FFmpeg
-// command lines started directly one after another. Target: a ratio of at most 1.05. Also the
-// batch mode, `lorvane --convert` on the same files as a process of its own (its start and
-// FFmpeg check included), against the window's run.
+// Conversion runs of two sets, 100 two-second and 8 two-minute stereo OGG files, each
+// converted to 8-bit WAV by:
+//   the window with its defaults (one converter per core, short files grouped),
+//   the window with LORVANE_JOBS=1 (one file after another),
+//   `lorvane --convert` (the batch mode, a process of its own, start and converter check
+//   included; the short set only),
+//   FFmpeg started directly one file at a time,
+//   `xargs -P <cores>` starting the same FFmpeg command lines,
+//   one FFmpeg process for every file of the set (the floor).
+// Every figure is the best of two rounds, measured in the same run, and compared as ratios.
+// It runs on whatever platform Qt is given: `make bench` runs it offscreen and under Xvfb.
+// Targets on a 2-core machine: short files in at most 2x the floor; long files at least 1.7x
+// faster than one at a time; LORVANE_JOBS=1 at most 1.05x the direct loop.
 #include "app/mainwindow.h"
 #include "app/settingsstore.h"
 #include "convert/commandline.h"
@@ -14,10 +23,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -26,26 +36,29 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 extern char** environ;
 
 namespace {
 
-constexpr int kFiles = 100;
-constexpr int kRounds = 3;
+constexpr int kRounds = 2;
 
-bool makeOgg(const QString& ffmpeg, const QString& path) {
+bool makeOgg(const QString& ffmpeg, const QString& path, int seconds, int frequency) {
     QProcess p;
     p.setStandardInputFile(QProcess::nullDevice());
     p.start(ffmpeg, {"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i",
-                     "sine=frequency=440:sample_rate=44100:duration=1", "-ac", "2", "-c:a",
-                     "libvorbis", "file:" + path});
-    return p.waitForFinished(60000) && p.exitCode() == 0;
+                     QStringLiteral("sine=frequency=%1:sample_rate=44100:duration=%2")
+                         .arg(frequency)
+                         .arg(seconds),
+                     "-ac", "2", "-c:a", "libvorbis", "file:" + path});
+    return p.waitForFinished(-1) && p.exitCode() == 0;
 }
 
 // Starts the program and waits for it, nothing else: the floor any runner has to pay.
-int spawnAndWait(const QByteArray& program, const QList<QByteArray>& args) {
+int spawnAndWait(const QByteArray& program, const QList<QByteArray>& args,
+                 const char* input = "/dev/null") {
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.constData()));
     for (const QByteArray& a : args) {
@@ -54,12 +67,12 @@ int spawnAndWait(const QByteArray& program, const QList<QByteArray>& args) {
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    for (int fd = 0; fd <= 2; ++fd) {
-        posix_spawn_file_actions_addopen(&actions, fd, "/dev/null", fd == 0 ? O_RDONLY : O_WRONLY,
-                                         0);
+    posix_spawn_file_actions_addopen(&actions, 0, input, O_RDONLY, 0);
+    for (int fd = 1; fd <= 2; ++fd) {
+        posix_spawn_file_actions_addopen(&actions, fd, "/dev/null", O_WRONLY, 0);
     }
     pid_t pid = 0;
-    const int rc = posix_spawn(&pid, program.constData(), &actions, nullptr, argv.data(), environ);
+    const int rc = posix_spawnp(&pid, program.constData(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (rc != 0) {
         return -1;
@@ -69,136 +82,200 @@ int spawnAndWait(const QByteArray& program, const QList<QByteArray>& args) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+QList<QByteArray> encoded(const QStringList& args) {
+    QList<QByteArray> out;
+    for (const QString& a : args) {
+        out.append(QFile::encodeName(a));
+    }
+    return out;
+}
+
 void emptyFolder(const QString& path) {
     QDir(path).removeRecursively();
     QDir().mkpath(path);
 }
 
+QString resultOf(const QString& folder, const QString& source) {
+    return folder + "/" + lorvane::StripExtension(lorvane::FileNameOfPath(source)) + ".wav";
+}
+
+// The best of the rounds, in milliseconds; the folder is emptied before each.
+double best(const QString& folder, const std::function<bool()>& run) {
+    double fastest = -1;
+    for (int round = 0; round < kRounds; ++round) {
+        emptyFolder(folder);
+        QElapsedTimer t;
+        t.start();
+        if (!run()) {
+            return -1;
+        }
+        const double ms = t.nsecsElapsed() / 1e6;
+        fastest = fastest < 0 ? ms : std::min(fastest, ms);
+    }
+    return fastest;
+}
+
+struct Figures {
+    double window = -1;
+    double windowOneAtATime = -1;
+    double batch = -1;
+    double loop = -1;
+    double xargs = -1;
+    double floor = -1;
+};
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QString ffmpeg = lorvane::ChooseConverterTool(lorvane::GetAddressWidth());
     if (ffmpeg.isEmpty()) {
         std::fprintf(stderr, "bench_conversion: FFmpeg not found\n");
         return 1;
     }
+    const int cores = std::max(1, QThread::idealThreadCount());
+    const QString codec = lorvane::OutputFormats()[0].codec;  // the drop-down's first choice
+    const QByteArray program = QFile::encodeName(ffmpeg);
+    const QString lorvaneProgram = QCoreApplication::applicationDirPath() + "/../bin/lorvane";
     QTemporaryDir dir;
-    const QString in = dir.filePath("in");
-    QDir().mkpath(in);
-    QStringList sources;
-    for (int i = 0; i < kFiles; ++i) {
-        const QString path = QStringLiteral("%1/track %2.ogg").arg(in).arg(i, 3, 10, QChar('0'));
-        if (!makeOgg(ffmpeg, path)) {
-            std::fprintf(stderr, "bench_conversion: could not make %s\n", qPrintable(path));
-            return 1;
-        }
-        sources.append(path);
-    }
 
     lorvane::SettingsStore settings(dir.filePath("settings.conf"));
     lorvane::test::ScriptedDialogs dialogs;
-    lorvane::WindowServices services = lorvane::WindowServices::forProgram(dialogs, settings);
-    lorvane::MainWindow window(services);
+    lorvane::MainWindow window(lorvane::WindowServices::forProgram(dialogs, settings));
     window.start();
     auto* text1 = window.findChild<QLineEdit*>("Text1");
-    window.fileList().addEntries(sources);
-    const QString codec = lorvane::OutputFormats()[0].codec;  // the drop-down's first choice
+    const QString out = dir.filePath("out");
 
-    const QString runOut = dir.filePath("run");
-    const QString directOut = dir.filePath("direct");
-    const QString lorvaneProgram = QCoreApplication::applicationDirPath() + "/../bin/lorvane";
-    const QString batchOut = dir.filePath("batch");
-    std::vector<double> runTimes;
-    std::vector<double> directTimes;
-    std::vector<double> batchTimes;
-    double firstRun = 0;
-    for (int round = 0; round < kRounds; ++round) {
-        emptyFolder(runOut);
-        text1->setText(runOut + "/");
-        QElapsedTimer t;
-        t.start();
-        window.PushButton2_Click();
-        const double runMs = t.nsecsElapsed() / 1e6;
-        if (dialogs.messages().value(dialogs.messages().size() - 1) != "Done.") {
-            std::fprintf(stderr, "bench_conversion: the run did not convert every file\n");
-            return 1;
-        }
-        (round == 0 ? firstRun : runTimes.emplace_back()) = runMs;
-
-        emptyFolder(batchOut);
-        QProcess batch;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove("DISPLAY");
-        env.remove("WAYLAND_DISPLAY");
-        env.remove("QT_QPA_PLATFORM");
-        batch.setProcessEnvironment(env);
-        batch.setStandardInputFile(QProcess::nullDevice());
-        batch.setStandardErrorFile(QProcess::nullDevice());
-        t.restart();
-        batch.start(
-            lorvaneProgram,
-            QStringList{"--convert", "--format", "0", "--output-folder", batchOut} + sources);
-        if (!batch.waitForFinished(-1) || batch.exitCode() != 0) {
-            std::fprintf(stderr, "bench_conversion: lorvane --convert failed\n");
-            return 1;
-        }
-        batchTimes.push_back(t.nsecsElapsed() / 1e6);
-
-        emptyFolder(directOut);
-        std::vector<QList<QByteArray>> calls;
-        for (const QString& source : sources) {
-            const QString output =
-                directOut + "/" + lorvane::StripExtension(lorvane::FileNameOfPath(source)) + ".wav";
-            QList<QByteArray> args;
-            for (const QString& a : lorvane::ToolArguments(source, codec, output)) {
-                args.append(QFile::encodeName(a));
-            }
-            calls.push_back(args);
-        }
-        const QByteArray program = QFile::encodeName(ffmpeg);
-        t.restart();
-        for (const auto& args : calls) {
-            if (spawnAndWait(program, args) != 0) {
-                std::fprintf(stderr, "bench_conversion: FFmpeg failed directly\n");
+    std::printf("bench_conversion on the %s platform, %d cores, 8-bit PCM WAV, best of %d\n",
+                qPrintable(QGuiApplication::platformName()), cores, kRounds);
+    struct Set {
+        const char* name;
+        int files;
+        int seconds;
+        bool batch;
+    };
+    for (const Set& set : {Set{"short", 100, 2, true}, Set{"long", 8, 120, false}}) {
+        const QString in = dir.filePath(set.name);
+        QDir().mkpath(in);
+        QStringList sources;
+        for (int i = 0; i < set.files; ++i) {
+            sources.append(QStringLiteral("%1/track %2.ogg").arg(in).arg(i, 3, 10, QChar('0')));
+            if (!makeOgg(ffmpeg, sources.back(), set.seconds, 200 + 7 * i)) {
+                std::fprintf(stderr, "bench_conversion: could not make %s\n",
+                             qPrintable(sources.back()));
                 return 1;
             }
         }
-        directTimes.push_back(t.nsecsElapsed() / 1e6);
-    }
-    // What reading each result back costs on its own: the source's declared length and the
-    // result's header (both already in the page cache, as they are right after a run).
-    QElapsedTimer check;
-    check.start();
-    for (const QString& source : sources) {
-        const QString output =
-            runOut + "/" + lorvane::StripExtension(lorvane::FileNameOfPath(source)) + ".wav";
-        if (!lorvane::CheckResult(lorvane::LookAtSource(source), source, output, codec, {})
-                 .isEmpty()) {
-            std::fprintf(stderr, "bench_conversion: a result did not pass its check\n");
+        window.PushButton4_Click();
+        window.fileList().addEntries(sources);
+        text1->setText(out + "/");
+        const auto windowRun = [&](const QByteArray& jobs) {
+            if (jobs.isEmpty()) {
+                qunsetenv("LORVANE_JOBS");
+            } else {
+                qputenv("LORVANE_JOBS", jobs);
+            }
+            window.PushButton2_Click();
+            qunsetenv("LORVANE_JOBS");
+            return dialogs.messages().value(dialogs.messages().size() - 1) == "Done.";
+        };
+        windowRun("1");  // the converter check, once per program run, stays out of the figures
+
+        Figures f;
+        f.window = best(out, [&] { return windowRun({}); });
+        f.windowOneAtATime = best(out, [&] { return windowRun("1"); });
+        if (set.batch) {
+            f.batch = best(out, [&] {
+                QProcess batch;
+                QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+                for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+                    env.remove(name);
+                }
+                batch.setProcessEnvironment(env);
+                batch.setStandardInputFile(QProcess::nullDevice());
+                batch.setStandardErrorFile(QProcess::nullDevice());
+                batch.start(
+                    lorvaneProgram,
+                    QStringList{"--convert", "--format", "0", "--output-folder", out} + sources);
+                return batch.waitForFinished(-1) && batch.exitCode() == 0;
+            });
+        }
+        f.loop = best(out, [&] {
+            for (const QString& source : sources) {
+                if (spawnAndWait(program, encoded(lorvane::ToolArguments(
+                                              source, codec, resultOf(out, source)))) != 0) {
+                    return false;
+                }
+            }
+            return true;
+        });
+        // xargs reads the command lines' arguments, NUL-separated, one FFmpeg per 11.
+        const QString argsFile = dir.filePath("xargs-input");
+        f.xargs = best(out, [&] {
+            QFile file(argsFile);
+            if (!file.open(QIODevice::WriteOnly)) {
+                return false;
+            }
+            for (const QString& source : sources) {
+                for (const QByteArray& a :
+                     encoded(lorvane::ToolArguments(source, codec, resultOf(out, source)))) {
+                    file.write(a + '\0');
+                }
+            }
+            file.close();
+            return spawnAndWait("xargs",
+                                {"-0", "-n", "11", "-P", QByteArray::number(cores), program},
+                                QFile::encodeName(argsFile).constData()) == 0;
+        });
+        f.floor = best(out, [&] {
+            QVector<QPair<QString, QString>> pairs;
+            for (const QString& source : sources) {
+                pairs.append({source, resultOf(out, source)});
+            }
+            return spawnAndWait(program, encoded(lorvane::GroupToolArguments(pairs, codec))) == 0;
+        });
+        if (f.window < 0 || f.windowOneAtATime < 0 || f.loop < 0 || f.xargs < 0 || f.floor < 0 ||
+            (set.batch && f.batch < 0)) {
+            std::fprintf(stderr, "bench_conversion: a run of the %s set failed\n", set.name);
             return 1;
         }
-    }
-    const double checkMs = check.nsecsElapsed() / 1e6;
 
-    const double run = *std::min_element(runTimes.begin(), runTimes.end());
-    const double direct = *std::min_element(directTimes.begin(), directTimes.end());
-    const double batchRun = *std::min_element(batchTimes.begin(), batchTimes.end());
-    std::printf("bench_conversion: %d files of 1 s stereo 44.1 kHz OGG to 8-bit PCM WAV\n", kFiles);
-    std::printf("  first run (includes the once-per-program FFmpeg check): %.2f ms per file\n",
-                firstRun / kFiles);
-    std::printf("  run through the window:   %.2f ms per file (best of %d)\n", run / kFiles,
-                kRounds - 1);
-    std::printf("  FFmpeg started directly:  %.2f ms per file (best of %d)\n", direct / kFiles,
-                kRounds);
-    std::printf("  ratio: %.3f (target at most 1.05)\n", run / direct);
-    std::printf("  reading one result back: %.3f ms per file (target under 2 ms)\n",
-                checkMs / kFiles);
-    std::printf("  lorvane --convert:        %.2f ms per file (best of %d, whole process)\n",
-                batchRun / kFiles, kRounds);
-    std::printf("  batch mode against the window's run: ratio %.3f\n", batchRun / run);
-    std::fflush(stdout);
+        std::printf("\n%d %d-second files (%s):\n", set.files, set.seconds, set.name);
+        std::printf("  window, defaults:          %8.0f ms\n", f.window);
+        std::printf("  window, LORVANE_JOBS=1:    %8.0f ms\n", f.windowOneAtATime);
+        if (set.batch) {
+            std::printf("  lorvane --convert:         %8.0f ms\n", f.batch);
+        }
+        std::printf("  FFmpeg one at a time:      %8.0f ms\n", f.loop);
+        std::printf("  xargs -P %d:                %8.0f ms\n", cores, f.xargs);
+        std::printf("  one FFmpeg for all (floor):%8.0f ms\n", f.floor);
+        std::printf("  defaults / floor:          %8.2f (short files: target at most 2)\n",
+                    f.window / f.floor);
+        std::printf("  one at a time / defaults:  %8.2f (long files: target at least 1.7)\n",
+                    f.loop / f.window);
+        std::printf("  LORVANE_JOBS=1 / loop:     %8.3f (target at most 1.05)\n",
+                    f.windowOneAtATime / f.loop);
+        if (set.batch) {
+            std::printf("  lorvane --convert / window:%8.2f\n", f.batch / f.window);
+        }
+
+        // What reading each result back costs on its own: the source's declared length and
+        // the result's header (in the page cache, as they are right after a run).
+        windowRun({});
+        QElapsedTimer check;
+        check.start();
+        for (const QString& source : sources) {
+            if (!lorvane::CheckResult(lorvane::LookAtSource(source), source, resultOf(out, source),
+                                      codec, {})
+                     .isEmpty()) {
+                std::fprintf(stderr, "bench_conversion: a result did not pass its check\n");
+                return 1;
+            }
+        }
+        std::printf("  reading one result back:   %8.3f ms per file (target under 2 ms)\n",
+                    check.nsecsElapsed() / 1e6 / set.files);
+        std::fflush(stdout);
+    }
     // The window's own exit would end the process without cleaning the temporary folder.
     return 0;
 }

@@ -36,6 +36,15 @@ bool makeTaggedOgg(const QString& path, int rate, int channels, const QString& t
     return p.waitForFinished(60000) && p.exitCode() == 0;
 }
 
+// A window that runs two converters at once, with the stand-in converter that can be held.
+struct TwoAtOnce {
+    EnvChange jobs{"LORVANE_JOBS", "2"};
+    WindowFixture fx;
+    std::unique_ptr<MainWindow> window = fx.loadedWindow();
+    FakeTool fake{fx.dir.filePath("tool")};
+    EnvChange tool{"LORVANE_FFMPEG", fake.path().toUtf8()};
+};
+
 }  // namespace
 
 class ConversionParallelTest : public QObject {
@@ -98,11 +107,10 @@ void ConversionParallelTest::groupedResultsMatchOneFileRuns() {
 // replace a's result and is refused), and a queued again converts again once its first run
 // has ended.
 void ConversionParallelTest::oneResultPathIsNeverWrittenTwiceAtOnce() {
-    EnvChange jobs("LORVANE_JOBS", "2");
-    WindowFixture fx;
-    auto window = fx.loadedWindow();
-    FakeTool fake(fx.dir.filePath("tool"));
-    EnvChange tool("LORVANE_FFMPEG", fake.path().toUtf8());
+    TwoAtOnce run;
+    WindowFixture& fx = run.fx;
+    auto& window = run.window;
+    FakeTool& fake = run.fake;
     const QString root = fx.dir.path() + "/";
     for (const char* folder : {"a", "b", "out"}) {
         QDir().mkpath(root + folder);
@@ -144,11 +152,10 @@ void ConversionParallelTest::oneResultPathIsNeverWrittenTwiceAtOnce() {
 // Files too long to share a converter start one by one as converters come free: each takes
 // the format the drop-down shows at its start, and the bar names the file started last.
 void ConversionParallelTest::laterStartsTakeTheNewFormatAndMoveTheBar() {
-    EnvChange jobs("LORVANE_JOBS", "2");
-    WindowFixture fx;
-    auto window = fx.loadedWindow();
-    FakeTool fake(fx.dir.filePath("tool"));
-    EnvChange tool("LORVANE_FFMPEG", fake.path().toUtf8());
+    TwoAtOnce run;
+    WindowFixture& fx = run.fx;
+    auto& window = run.window;
+    FakeTool& fake = run.fake;
     QStringList sources;
     for (const char* name : {"long1", "long2", "long3"}) {
         sources.append(fx.dir.filePath(QStringLiteral("in/%1.ogg").arg(name)));

@@ -56,6 +56,19 @@ Outcome finish(QProcess& p) {
     return o;
 }
 
+// Starts the helper in the folder's "home" with the stand-in converter, its own process
+// group (as a shell's foreground job has), saving into the folder's "out".
+void startWithStandIn(QProcess& p, const QString& root, const FakeTool& fake,
+                      const QStringList& arguments) {
+    QProcessEnvironment env = helperEnvironment(root + "home");
+    env.insert("LORVANE_FFMPEG", fake.path());
+    p.setProcessEnvironment(env);
+    p.setStandardInputFile(QProcess::nullDevice());
+    p.setChildProcessModifier([] { ::setpgid(0, 0); });
+    p.start(qEnvironmentVariable("LORVANE_TEST_BIN") + "/conversion_helper",
+            QStringList{root + "home/settings.conf", root + "out"} + arguments);
+}
+
 }  // namespace
 
 class ConversionProcessTest : public QObject {
@@ -112,13 +125,8 @@ void ConversionProcessTest::closingTheWindowEndsTheProgramMidRun() {
     fake.hold();
 
     QProcess p;
-    QProcessEnvironment env = helperEnvironment(root + "home");
-    env.insert("LORVANE_FFMPEG", fake.path());
-    p.setProcessEnvironment(env);
-    p.setStandardInputFile(QProcess::nullDevice());
-    p.start(qEnvironmentVariable("LORVANE_TEST_BIN") + "/conversion_helper",
-            {root + "home/settings.conf", root + "out", "--close-when", fake.file("started-1"),
-             root + "a.ogg", root + "b.ogg"});
+    startWithStandIn(p, root, fake,
+                     {"--close-when", fake.file("started-1"), root + "a.ogg", root + "b.ogg"});
     const Outcome o = finish(p);
     // The program ended while the converter was still held: no closing message, no second
     // file, and the converter was not stopped.
@@ -149,14 +157,7 @@ void ConversionProcessTest::interruptFromTheTerminalSparesTheConverter() {
     fake.hold();
 
     QProcess p;
-    QProcessEnvironment env = helperEnvironment(root + "home");
-    env.insert("LORVANE_FFMPEG", fake.path());
-    p.setProcessEnvironment(env);
-    p.setStandardInputFile(QProcess::nullDevice());
-    // The helper leads a process group of its own, as a shell's foreground job does.
-    p.setChildProcessModifier([] { ::setpgid(0, 0); });
-    p.start(qEnvironmentVariable("LORVANE_TEST_BIN") + "/conversion_helper",
-            {root + "home/settings.conf", root + "out", root + "long.ogg"});
+    startWithStandIn(p, root, fake, {root + "long.ogg"});
     QTRY_VERIFY_WITH_TIMEOUT(fake.started(1), 60000);
     QCOMPARE(::kill(-static_cast<pid_t>(p.processId()), SIGINT), 0);
     const Outcome o = finish(p);
