@@ -132,12 +132,13 @@ int ConversionJobs() {
     return std::max(1, QThread::idealThreadCount());
 }
 
-bool ShortEnoughToGroup(const SourceLook& look) {
+double GroupableSeconds(const SourceLook& look) {
     if (!look.vorbis || look.vorbis->links.size() != 1) {
-        return false;
+        return -1;
     }
     const VorbisLength::Link& link = look.vorbis->links.front();
-    return link.frames <= static_cast<qint64>(kGroupSeconds) * link.rate;
+    const double seconds = static_cast<double>(link.frames) / link.rate;
+    return seconds <= kGroupSeconds ? seconds : -1;
 }
 
 namespace {
@@ -404,7 +405,7 @@ class ParallelRun {
                 return;
             }
             QVector<FileJob> group{*first};
-            if (ShortEnoughToGroup(first->look)) {
+            if (GroupableSeconds(first->look) >= 0) {
                 while (group.size() < kGroupFiles && m_next <= m_n && !m_listEnded) {
                     std::optional<FileJob> more = takeNext(true, first->codec, &group);
                     if (!more) {
@@ -441,8 +442,13 @@ class ParallelRun {
             }
             if (joining) {
                 m_steps.lookAtSource(file);
+                double groupSeconds = 0;
+                for (const FileJob& member : *group) {
+                    groupSeconds += GroupableSeconds(member.look);
+                }
+                const double seconds = GroupableSeconds(file.look);
                 if (file.look.isFile() &&
-                    (!ShortEnoughToGroup(file.look) ||
+                    (seconds < 0 || groupSeconds + seconds > kGroupSeconds ||
                      getWAVFormat(m_steps.host().formatLabel()) != groupCodec)) {
                     return std::nullopt;  // it starts a converter of its own
                 }

@@ -65,13 +65,14 @@ struct SourceLook;
 int ConversionJobs();
 constexpr int kMaxJobs = 64;
 
-// Short files share one converter run: FFmpeg's start-up (about 0.1 s, mostly loading its
-// libraries) is most of a short file's conversion. A group holds consecutive Vorbis files of
-// at most kGroupSeconds each, kGroupFiles at most, so a run of many short files still spreads
-// over every core and the bar keeps moving.
+// Consecutive Vorbis files share one converter run: FFmpeg's start-up (about 0.1 s, mostly
+// loading its libraries) costs more than decoding a minute of audio. A group holds at most
+// kGroupFiles files and kGroupSeconds of audio, so the files still spread over every core and
+// the bar keeps moving; a longer file runs alone.
 constexpr int kGroupFiles = 10;
-constexpr int kGroupSeconds = 30;
-bool ShortEnoughToGroup(const SourceLook& look);
+constexpr int kGroupSeconds = 300;
+// The declared length of a file that may join a group, or -1.
+double GroupableSeconds(const SourceLook& look);
 
 // How a run ended: whether it got as far as converting, and which files it did not convert.
 struct RunOutcome {
