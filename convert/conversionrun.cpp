@@ -115,7 +115,7 @@ QString judgeRun(int status, const SourceLook& look, const QString& source, cons
     if (status == kProgramCrashed) {
         return reasons::converterStopped();
     }
-    if (status < kLaunchFailureBase + 65536) {
+    if (IsLaunchFailure(status)) {
         return reasons::converterNotStarted();
     }
     return ReasonForFailure(source, output, errorTail);
