@@ -1,11 +1,15 @@
 #include "app/batchmode.h"
 
+#include "app/conversionjobs.h"
 #include "app/errorreport.h"
 #include "app/settingsstore.h"
+#include "app/storedchoices.h"
+#include "convert/conversionrun.h"
 #include "convert/formattable.h"
 #include "filelist/filedrop.h"
 #include "filelist/filelistmodel.h"
 #include "platform/apperror.h"
+#include "platform/eventwait.h"
 #include "platform/paths.h"
 
 namespace lorvane {
@@ -18,15 +22,14 @@ const QString kPrefix = QStringLiteral("lorvane: ");
 QStringList linesOf(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text.split(QLatin1Char('\n'));
+    return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-// A stored truth value, or the control's state before start-up restored it when the text is
-// none (the window reports that and leaves the option as it was).
-bool storedTruth(const SettingsStore& settings, const QString& key, const QString& fallback,
-                 bool before) {
+// A stored option, or the control's state before start-up restored it when the text is none
+// (the window reports that and leaves the option as it was).
+bool storedOption(bool (*read)(const SettingsStore&), const SettingsStore& settings, bool before) {
     try {
-        return TruthFromText(settings.ReadSetting(key, fallback));
+        return read(settings);
     } catch (const AppError&) {
         return before;
     }
@@ -55,42 +58,29 @@ void BatchConsole::endProgress() {
     }
 }
 
-int ConsoleDialogs::messageBox(const QString& text, int style, const QString& title) {
-    const bool isReport = title == QLatin1String("Application Error");
-    if (isReport) {
-        ++m_errorReports;
+void ConsoleReporter::reportFailure(const QString& description, const QString& location, int step) {
+    ++m_reports;
+    for (const QString& line : linesOf(ComposeErrorReport(description, location, step))) {
+        m_console.message(kPrefix + QStringLiteral("Application Error: ") + line);
     }
-    const QStringList lines = linesOf(text);
-    for (const QString& line : lines) {
-        if (!line.isEmpty()) {
-            m_console.message(kPrefix + (isReport ? title + QStringLiteral(": ") : QString()) +
-                              line);
-        }
-    }
-    return (style & 7) == Dialogs::YesNo ? Dialogs::No : Dialogs::Ok;
-}
-
-int ConsoleDialogs::messageBoxWithDetails(const QString& text, int style, const QString& title,
-                                          const QString& details) {
-    return messageBox(details.isEmpty() ? text : text + QLatin1Char('\n') + details, style, title);
 }
 
 BatchChoices ResolveBatchChoices(const StartOptions& options, const SettingsStore& settings,
                                  const QString& desktopFolder) {
-    BatchChoices choices;
+    BatchChoices resolved;
+    ConversionChoices& choices = resolved.choices;
     if (options.formatLabel) {
         choices.formatLabel = *options.formatLabel;
     } else {
         int index = -1;
         try {
-            index = WholeNumberFromText(
-                settings.ReadSetting(QStringLiteral("Combo1"), QStringLiteral("0")));
+            index = StoredFormatIndex(settings);
         } catch (const AppError&) {
         }
-        if (index < 0 || index >= static_cast<int>(OutputFormats().size())) {
-            choices.problem =
+        if (index < 0) {
+            resolved.problem =
                 QStringLiteral("the settings choose no output format; give one with --format");
-            return choices;
+            return resolved;
         }
         choices.formatLabel = OutputFormats()[static_cast<size_t>(index)].label;
     }
@@ -98,101 +88,92 @@ BatchChoices ResolveBatchChoices(const StartOptions& options, const SettingsStor
     if (options.outputFolder) {
         choices.folderText = *options.outputFolder;
         choices.saveToFolder = true;
-        return choices;
+        return resolved;
     }
-    choices.folderText = settings.ReadSetting(QStringLiteral("Output Folder"),
-                                              desktopFolder + PathStyle::native().separator);
+    try {
+        choices.folderText = StoredOutputFolder(settings, desktopFolder);
+    } catch (const AppError&) {
+        // No desktop and no home folder: a stored folder is not shown either.
+    }
     if (options.besideSource) {
         choices.saveBesideSource = true;
-        return choices;
+        return resolved;
     }
     // As start-up restores the two options: the first is on when the window is created, and
     // switching the second on switches the first off.
-    choices.saveToFolder =
-        storedTruth(settings, QStringLiteral("Option1"), QStringLiteral("1"), true);
-    choices.saveBesideSource =
-        storedTruth(settings, QStringLiteral("Option2"), QStringLiteral("0"), false);
+    choices.saveToFolder = storedOption(StoredSaveToFolder, settings, true);
+    choices.saveBesideSource = storedOption(StoredSaveBesideSource, settings, false);
     if (choices.saveBesideSource) {
         choices.saveToFolder = false;
     }
-    return choices;
+    return resolved;
 }
 
-int BatchHost::entryCount() {
-    return m_list.count();
-}
-
-QString BatchHost::entryText(int position) {
-    return m_list.entryText(position);
-}
-
-void BatchHost::setValue(double value) {
-    m_value = value;
-    m_valueSinceText = true;
-}
-
-void BatchHost::setText(const QString& text) {
-    const bool afterValue = m_valueSinceText;
-    m_valueSinceText = false;
-    m_text = text;
-    const auto line = [this](const QString& shown) {
-        return QStringLiteral("[%1/%2] ").arg(m_filesStarted).arg(m_list.count()) + shown;
-    };
-    // The run names each file as it takes it in hand, right after moving the bar on; while the
-    // converter runs the wait adds its note to that text and puts the text back at the end.
-    if (m_inWaitNote && text == m_fileText) {
-        m_inWaitNote = false;
-        if (m_console.terminal()) {
-            m_console.progress(line(text));
-        }
-        return;
+void BatchProgress::busyChanged(bool busy) {
+    // The files are done once the run is no longer busy; the bar's return to rest is not
+    // progress.
+    if (!busy) {
+        m_inHand = false;
     }
-    if (!m_fileText.isEmpty() && text.startsWith(m_fileText + QStringLiteral(", Please wait.. "))) {
-        m_inWaitNote = true;
-        if (m_console.terminal()) {
-            m_console.progress(line(text));
-        }
-        return;
+}
+
+void BatchProgress::fileStarted(int position, int total, const QString& source) {
+    ++m_filesStarted;
+    m_position = position;
+    m_total = total;
+    m_inHand = true;
+    if (!m_console.terminal()) {
+        m_console.progress(QStringLiteral("[%1/%2] Processing: %3")
+                               .arg(position)
+                               .arg(total)
+                               .arg(FileNameOfPath(source)));
     }
-    if (afterValue && text.startsWith(QLatin1String("Processing: "))) {
-        ++m_filesStarted;
-        m_fileText = text;
-        m_inWaitNote = false;
-        m_console.progress(line(text));
+}
+
+void BatchProgress::progressChanged(double, const QString& caption) {
+    if (m_inHand && m_console.terminal()) {
+        show(caption);
+    }
+}
+
+void BatchProgress::show(const QString& caption) {
+    const QString line = QStringLiteral("[%1/%2] ").arg(m_position).arg(m_total) + caption;
+    if (line != m_shown) {
+        m_shown = line;
+        m_console.progress(line);
+    }
+}
+
+void BatchProgress::refused(const QString& message) {
+    for (const QString& line : linesOf(message)) {
+        m_console.message(kPrefix + line);
     }
 }
 
 int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchConsole& console,
              const QString& desktopFolder) {
-    const BatchChoices choices = ResolveBatchChoices(options, settings, desktopFolder);
-    if (!choices.problem.isEmpty()) {
-        console.message(kPrefix + choices.problem);
+    const BatchChoices resolved = ResolveBatchChoices(options, settings, desktopFolder);
+    if (!resolved.problem.isEmpty()) {
+        console.message(kPrefix + resolved.problem);
         console.message(UsageHint());
         return kBatchUsageError;
     }
-    if (options.jobs) {
-        // Read by the run itself.
-        qputenv("LORVANE_JOBS", QByteArray::number(*options.jobs));
-    }
 
-    ConsoleDialogs dialogs(console);
+    ConsoleReporter reporter(console);
     FileListModel list;
-    AddDroppedItems(options.items, list, dialogs, YieldToEvents, {},
+    AddDroppedItems(options.items, list, reporter, YieldToEvents, {},
                     QStringLiteral("*.") + options.extension);
 
-    BatchHost host(list, choices, console);
-    StepGuard guard(dialogs, location::pushButton2());
-    const RunOutcome outcome = RunConversion(host, guard);
+    BatchProgress progress(console);
+    ConversionOptions runOptions;
+    runOptions.jobs = options.jobs.value_or(JobsFromEnvironment());
+    ConversionRun run(
+        list, [&resolved] { return resolved.choices; }, progress, reporter, runOptions);
+    const RunOutcome outcome = run.run();
     console.endProgress();
 
     if (!outcome.ran) {
-        // The run refused to start: no files, no folder, no usable FFmpeg.
-        for (const QString& line : linesOf(host.closingMessage())) {
-            if (!line.isEmpty()) {
-                console.message(kPrefix + line);
-            }
-        }
-        return kBatchSomeNotConverted;
+        return kBatchSomeNotConverted;  // refused: no files, no folder, no usable FFmpeg
     }
     for (const FileFailure& entry : outcome.failures) {
         console.message(kPrefix +
@@ -205,8 +186,8 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
                         .arg(converted)
                         .arg(total)
                         .arg(total == 1 ? QStringLiteral("file") : QStringLiteral("files")));
-    return outcome.failures.isEmpty() && dialogs.errorReports() == 0 ? kBatchAllConverted
-                                                                     : kBatchSomeNotConverted;
+    return outcome.failures.isEmpty() && reporter.reports() == 0 ? kBatchAllConverted
+                                                                 : kBatchSomeNotConverted;
 }
 
 }  // namespace lorvane

@@ -1,12 +1,12 @@
 #pragma once
 
-// The batch mode: the window's conversion run without the window. It supplies the run with
-// the list and the choices, shows its progress on standard error, and turns its outcome into
-// a report and an exit status.
+// The batch mode: the conversion engine without the window. It gives the run the list and
+// the choices, shows its progress on standard error, and turns its outcome into a report and
+// an exit status.
 
-#include "app/dialogs.h"
 #include "app/startoptions.h"
-#include "convert/conversionrun.h"
+#include "convert/runfrontend.h"
+#include "platform/stepguard.h"
 
 #include <QString>
 
@@ -14,7 +14,6 @@
 
 namespace lorvane {
 
-class FileListModel;
 class SettingsStore;
 
 // Exit statuses of the batch mode.
@@ -38,34 +37,23 @@ class BatchConsole {
     bool m_lineOpen = false;
 };
 
-// Answers no question (a question gets its negative answer, a dialog is cancelled) and
-// writes every message to the console, so nothing ever waits for a user.
-class ConsoleDialogs : public Dialogs {
+// A failing step of the run or of a folder walk: its report as lines on the console.
+class ConsoleReporter : public FailureReporter {
   public:
-    explicit ConsoleDialogs(BatchConsole& console) : m_console(console) {}
-    int messageBox(const QString& text, int style, const QString& title) override;
-    int messageBoxWithDetails(const QString& text, int style, const QString& title,
-                              const QString& details) override;
-    QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    QString openFiles(const QString&, const QString&) override { return {}; }
-    QString browseForFolder(const QString&, const QString&) override { return {}; }
-    void openFolder(const QString&) override {}
-    void openWebPage(const QString&) override {}
-    // How many "Application Error" reports were written.
-    int errorReports() const { return m_errorReports; }
+    explicit ConsoleReporter(BatchConsole& console) : m_console(console) {}
+    void reportFailure(const QString& description, const QString& location, int step) override;
+    int reports() const { return m_reports; }
 
   private:
     BatchConsole& m_console;
-    int m_errorReports = 0;
+    int m_reports = 0;
 };
 
-// What the run reads instead of the window's controls.
+// What the run reads instead of the window's controls, or why there is nothing sensible to
+// run with.
 struct BatchChoices {
-    QString formatLabel;
-    QString folderText;
-    bool saveToFolder = false;
-    bool saveBesideSource = false;
-    QString problem;  // not empty: there is nothing sensible to run with
+    ConversionChoices choices;
+    QString problem;
 };
 
 // The options where given, otherwise the stored settings as the window would restore them
@@ -73,44 +61,25 @@ struct BatchChoices {
 BatchChoices ResolveBatchChoices(const StartOptions& options, const SettingsStore& settings,
                                  const QString& desktopFolder);
 
-// The run's host: the list and the choices, and the bar's texts turned into progress lines:
-// one per file, "[i/n] Processing: name", and on a terminal also the wait notes.
-class BatchHost : public ConversionHost {
+// The run's progress as lines: "[i/n] Processing: name" as each file starts; on a terminal
+// one line that follows the run's caption (the wait notes included) with the file's place.
+class BatchProgress : public ConversionEvents {
   public:
-    BatchHost(const FileListModel& list, BatchChoices choices, BatchConsole& console)
-        : m_list(list), m_choices(std::move(choices)), m_console(console) {}
-
-    int entryCount() override;
-    QString entryText(int position) override;
-    QString folderText() override { return m_choices.folderText; }
-    bool saveToFolder() override { return m_choices.saveToFolder; }
-    bool saveBesideSource() override { return m_choices.saveBesideSource; }
-    QString formatLabel() override { return m_choices.formatLabel; }
-    void setBusyPointer(bool) override {}
-    void setText(const QString& text) override;
-    void setValue(double value) override;
-    QString progressText() override { return m_text; }
-    double progressValue() override { return m_value; }
-    void showMessage(const QString& text) override { m_closingMessage = text; }
-    // The report lists every file itself, with its reason.
-    void showClosingMessage(const ClosingReport& report) override {
-        m_closingMessage = report.text;
-    }
-
-    QString closingMessage() const { return m_closingMessage; }
+    explicit BatchProgress(BatchConsole& console) : m_console(console) {}
+    void busyChanged(bool busy) override;
+    void fileStarted(int position, int total, const QString& source) override;
+    void progressChanged(double value, const QString& caption) override;
+    void refused(const QString& message) override;
     int filesStarted() const { return m_filesStarted; }
 
   private:
-    const FileListModel& m_list;
-    BatchChoices m_choices;
+    void show(const QString& caption);
     BatchConsole& m_console;
-    QString m_text;
-    double m_value = 0;
-    bool m_valueSinceText = false;
-    QString m_fileText;  // the bar's text for the file in hand
-    bool m_inWaitNote = false;
+    int m_position = 0;
+    int m_total = 0;
     int m_filesStarted = 0;
-    QString m_closingMessage;
+    bool m_inHand = false;
+    QString m_shown;
 };
 
 // The whole batch mode for parsed options: the list (files as given, folders through the

@@ -4,9 +4,9 @@
 #include "app/qtdialogs.h"
 #include "app/settingsstore.h"
 #include "app/startoptions.h"
+#include "platform/userdirs.h"
 
 #include <QApplication>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include <unistd.h>
@@ -46,9 +46,8 @@ int main(int argc, char* argv[]) {
             const lorvane::SettingsStore settings;
             lorvane::BatchConsole console([](const QString& text) { print(stderr, text); },
                                           ::isatty(STDERR_FILENO) == 1);
-            return lorvane::RunBatch(
-                options, settings, console,
-                QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+            // The window's own rule: the desktop when it exists, else the home folder.
+            return lorvane::RunBatch(options, settings, console, lorvane::DesktopFolder());
         }
         case lorvane::StartOptions::Window:
             break;

@@ -2,6 +2,7 @@
 
 #include "app/constants.h"
 #include "app/errorreport.h"
+#include "app/storedchoices.h"
 #include "app/textprogressbar.h"
 #include "convert/formattable.h"
 #include "filelist/filelistmodel.h"
@@ -64,7 +65,10 @@ WindowServices WindowServices::forProgram(Dialogs& dialogs, SettingsStore& setti
 }
 
 MainWindow::MainWindow(WindowServices services, QWidget* parent)
-    : QWidget(parent), m_services(std::move(services)), m_appTitle(productName()) {
+    : QWidget(parent),
+      m_services(std::move(services)),
+      m_reporter(*m_services.dialogs),
+      m_appTitle(productName()) {
     setObjectName(QStringLiteral("Form1"));
     m_fileList = new FileListModel(this);
     buildControls();
@@ -203,7 +207,7 @@ bool MainWindow::event(QEvent* event) {
 }
 
 void MainWindow::Form_Load() {
-    StepGuard guard(dialogs(), location::formLoad());
+    StepGuard guard(reporter(), location::formLoad());
 
     guard.step(100, [this] { applySkin(); });
     guard.step(102, [this] {
@@ -224,7 +228,7 @@ void MainWindow::Form_Load() {
         }
     });
     const auto snapshotMissing = [this] {
-        return settings().ReadSetting(QStringLiteral("Snapshot"), QString()).isEmpty();
+        return settings().ReadSetting(settingkeys::snapshot(), QString()).isEmpty();
     };
     guard.step(110, [&] {
         if (snapshotMissing()) {
@@ -251,31 +255,18 @@ void MainWindow::Form_Load() {
         stepNumber += 2;
     }
     guard.step(148, [this] {
-        const int index = WholeNumberFromText(
-            settings().ReadSetting(QStringLiteral("Combo1"), QStringLiteral("0")));
-        if (index < -1 || index >= Combo1->count()) {
+        const int index = StoredFormatIndex(settings());
+        if (index >= Combo1->count()) {
             throw errors::invalidPropertyValue();
         }
         Combo1->setCurrentIndex(index);
     });
     guard.step(150, [this] {
         const QString desktop = m_services.desktopFolder ? m_services.desktopFolder() : QString();
-        if (desktop.isEmpty()) {
-            throw errors::invalidCall();
-        }
-        const QChar separator = PathStyle::native().separator;
-        // The home folder stands in for a missing desktop; as "/" it has its separator.
-        const QString fallback = desktop.endsWith(separator) ? desktop : desktop + separator;
-        Text1->setText(settings().ReadSetting(QStringLiteral("Output Folder"), fallback));
+        Text1->setText(StoredOutputFolder(settings(), desktop));
     });
-    guard.step(152, [this] {
-        setOptionValue(Option1, TruthFromText(settings().ReadSetting(QStringLiteral("Option1"),
-                                                                     QStringLiteral("1"))));
-    });
-    guard.step(154, [this] {
-        setOptionValue(Option2, TruthFromText(settings().ReadSetting(QStringLiteral("Option2"),
-                                                                     QStringLiteral("0"))));
-    });
+    guard.step(152, [this] { setOptionValue(Option1, StoredSaveToFolder(settings())); });
+    guard.step(154, [this] { setOptionValue(Option2, StoredSaveBesideSource(settings())); });
     if (guard.test(156, [this] { return Option1->isChecked(); })) {
         guard.step(158, [this] { Frame4->setEnabled(true); });
     } else {
@@ -308,8 +299,8 @@ void MainWindow::onOptionToggled(QRadioButton* option, bool checked) {
 }
 
 void MainWindow::Option1_Click() {
-    settings().WriteSetting(QStringLiteral("Option1"), TruthText(Option1->isChecked()));
-    settings().WriteSetting(QStringLiteral("Option2"), TruthText(Option2->isChecked()));
+    settings().WriteSetting(settingkeys::saveToFolder(), TruthText(Option1->isChecked()));
+    settings().WriteSetting(settingkeys::saveBesideSource(), TruthText(Option2->isChecked()));
     Frame4->setEnabled(Option1->isChecked());
 }
 
@@ -318,12 +309,12 @@ void MainWindow::Option2_Click() {
 }
 
 void MainWindow::Text1_Change() {
-    settings().WriteSetting(QStringLiteral("Output Folder"), Text1->text());
+    settings().WriteSetting(settingkeys::outputFolder(), Text1->text());
 }
 
 void MainWindow::Combo1_Click() {
-    settings().WriteSetting(QStringLiteral("Combo1"), QString::number(Combo1->currentIndex()));
-    settings().WriteSetting(QStringLiteral("kbps"), Combo1->currentText());
+    settings().WriteSetting(settingkeys::formatIndex(), QString::number(Combo1->currentIndex()));
+    settings().WriteSetting(settingkeys::formatLabel(), Combo1->currentText());
 }
 
 int MainWindow::msgBox(const QString& text, int style, const QString& title,

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/dialogs.h"
+#include "app/errorreport.h"
 #include "app/settingsstore.h"
+#include "convert/runfrontend.h"
 
 #include <QString>
 #include <QWidget>
@@ -56,6 +58,8 @@ class MainWindow : public QWidget {
                const QString& details = {});
 
     Dialogs& dialogs() { return *m_services.dialogs; }
+    // Failures of the window's guarded operations: an "Application Error" box each.
+    FailureReporter& reporter() { return m_reporter; }
     SettingsStore& settings() { return *m_services.settings; }
     const QString& programFolder() const { return m_services.programFolder; }
     FileListModel& fileList() { return *m_fileList; }
@@ -136,6 +140,7 @@ class MainWindow : public QWidget {
     void takeSampleSnapshot();                  // steps 110, 130
 
     WindowServices m_services;
+    BoxReporter m_reporter;
     QString m_appTitle;
     int m_pointerKind = kPointerDefault;
     bool m_centreWhenFramed = false;
@@ -160,7 +165,9 @@ class MainWindow : public QWidget {
     QRadioButton* Option2 = nullptr;
 
     // --- conversion state ---
-    friend class WindowConversionHost;
+    friend class WindowConversionEvents;
+    // The choices a conversion run reads, from the controls as they are now.
+    ConversionChoices conversionChoices() const;
     bool m_isConverting = false;
     int m_waitTickMs = 100;
 

@@ -2,12 +2,7 @@
 
 #include "platform/apperror.h"
 
-#include <QFile>
 #include <QtEndian>
-
-#include <fcntl.h>
-#include <unistd.h>
-#include <cerrno>
 
 namespace lorvane {
 
@@ -43,33 +38,6 @@ std::optional<QPoint> CursorHotSpot(const QByteArray& fileBytes) {
     const int x = qFromLittleEndian<quint16>(bytes + kHeader + 4);
     const int y = qFromLittleEndian<quint16>(bytes + kHeader + 6);
     return QPoint(x, y);
-}
-
-QByteArray ReadWholeFile(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        throw errors::fromErrno(errno);
-    }
-    QByteArray contents;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            const int err = errno;
-            ::close(fd);
-            throw errors::fromErrno(err);
-        }
-        if (got == 0) {
-            break;
-        }
-        contents.append(buffer, static_cast<qsizetype>(got));
-    }
-    ::close(fd);
-    return contents;
 }
 
 }  // namespace lorvane

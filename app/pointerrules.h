@@ -20,8 +20,4 @@ int PointerKindAfterReset(int current);
 // cursor file (an icon file has none).
 std::optional<QPoint> CursorHotSpot(const QByteArray& fileBytes);
 
-// The whole contents of a file. A file that cannot be opened or read fails with the
-// platform's own wording (53 not found, 70 permission denied, ...).
-QByteArray ReadWholeFile(const QString& path);
-
 }  // namespace lorvane

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/conversionrun.h"
+#include "app/conversionjobs.h"
 
 #include <QString>
 #include <QStringList>

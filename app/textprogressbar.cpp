@@ -10,14 +10,19 @@ TextProgressBar::TextProgressBar(QWidget* parent) : QProgressBar(parent) {
     setValue(0);
     setTextVisible(true);
     setAlignment(Qt::AlignCenter);
+    setFormat(QString());  // the caption, empty until one is set
 }
 
 void TextProgressBar::setCaption(const QString& caption) {
+    if (caption == m_caption) {
+        return;
+    }
     m_caption = caption;
     // The format understands %p, %v and %m; a file name may hold a "%" of its own.
     QString format = caption;
     format.replace(QLatin1Char('%'), QLatin1String("%%"));
     setFormat(format);
+    emit captionChanged(m_caption);
 }
 
 void TextProgressBar::setPreciseValue(double value) {

@@ -18,6 +18,9 @@ class TextProgressBar : public QProgressBar {
     double preciseValue() const { return m_value; }
     void setPreciseValue(double value);
 
+  signals:
+    void captionChanged(const QString& caption);
+
   private:
     QString m_caption;
     double m_value = 0.0;

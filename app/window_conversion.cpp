@@ -1,7 +1,8 @@
-// The window's conversion handlers: "Start Converting" and the output folder's browse button.
+// The window's conversion handlers: "Start Converting", as a front end of the conversion
+// engine, and the output folder's browse button.
+#include "app/conversionjobs.h"
 #include "app/mainwindow.h"
-
-#include "app/errorreport.h"
+#include "app/storedchoices.h"
 #include "app/textprogressbar.h"
 #include "convert/conversionrun.h"
 #include "filelist/filelistmodel.h"
@@ -13,35 +14,27 @@
 
 namespace lorvane {
 
-// The run's view of the window: the list, the save options, the format and the bar, each
-// read when the run asks.
-class WindowConversionHost : public ConversionHost {
+// What the run shows on the window: the bar, the hourglass and the boxes.
+class WindowConversionEvents : public ConversionEvents {
   public:
     // A run started while a folder walk shows the hourglass leaves it to that walk to clear.
-    explicit WindowConversionHost(MainWindow& window)
+    explicit WindowConversionEvents(MainWindow& window)
         : m_window(window), m_outerBusy(window.isBusy()) {}
 
-    int entryCount() override { return m_window.fileList().count(); }
-    QString entryText(int position) override { return m_window.fileList().entryText(position); }
-    QString folderText() override { return m_window.Text1->text(); }
-    bool saveToFolder() override { return m_window.Option1->isChecked(); }
-    bool saveBesideSource() override { return m_window.Option2->isChecked(); }
-    QString formatLabel() override { return m_window.Combo1->currentText(); }
-    void setBusyPointer(bool busy) override {
+    void busyChanged(bool busy) override {
         m_window.setPointerKind(busy || m_outerBusy ? kPointerBusy : kPointerDefault);
     }
-    void setText(const QString& text) override { m_window.ProgressBar1->setCaption(text); }
-    void setValue(double value) override { m_window.ProgressBar1->setPreciseValue(value); }
-    QString progressText() override { return m_window.ProgressBar1->caption(); }
-    double progressValue() override { return m_window.ProgressBar1->preciseValue(); }
-    void showMessage(const QString& text) override { m_window.msgBox(text, Dialogs::OkOnly); }
-    void showClosingMessage(const ClosingReport& report) override {
+    void progressChanged(double value, const QString& caption) override {
+        m_window.ProgressBar1->setPreciseValue(value);
+        m_window.ProgressBar1->setCaption(caption);
+    }
+    void refused(const QString& message) override { m_window.msgBox(message, Dialogs::OkOnly); }
+    void finished(const RunOutcome&, const ClosingReport& report) override {
         // A run that left files out warrants the exclamation mark; "Done." alone stays plain.
         m_window.msgBox(report.text,
                         report.details.isEmpty() ? Dialogs::OkOnly : Dialogs::Exclamation, {},
                         report.details);
     }
-    int waitTickMs() override { return m_window.m_waitTickMs; }
 
   private:
     MainWindow& m_window;
@@ -50,22 +43,28 @@ class WindowConversionHost : public ConversionHost {
 
 void MainWindow::connectConversionHandlers() {}
 
+ConversionChoices MainWindow::conversionChoices() const {
+    return {Combo1->currentText(), Text1->text(), Option1->isChecked(), Option2->isChecked()};
+}
+
 void MainWindow::PushButton2_Click() {
-    StepGuard guard(dialogs(), location::pushButton2());
+    StepGuard guard(reporter(), location::pushButton2());
     if (guard.test(100, [this] { return m_isConverting; })) {
         return;
     }
     guard.step(102, [this] { m_isConverting = true; });
-    WindowConversionHost host(*this);
-    RunConversion(host, guard);
+    WindowConversionEvents events(*this);
+    ConversionRun run(fileList(), [this] { return conversionChoices(); }, events, reporter(),
+                      {JobsFromEnvironment(), m_waitTickMs});
+    run.run();
     guard.step(166, [this] { m_isConverting = false; });
 }
 
 void MainWindow::PushButton7_Click() {
-    StepGuard guard(dialogs(), location::pushButton7());
+    StepGuard guard(reporter(), location::pushButton7());
     QString folder;
     guard.step(100, [&] {
-        const QString last = settings().ReadSetting(QStringLiteral("LastFolderDot"), QString());
+        const QString last = settings().ReadSetting(settingkeys::lastOutputFolder(), QString());
         folder = dialogs().browseForFolder(QStringLiteral("Please select folder:"), last);
     });
     if (guard.test(102, [&] { return folder.isEmpty(); })) {
@@ -73,7 +72,7 @@ void MainWindow::PushButton7_Click() {
     }
     bool endsInSeparator = false;
     guard.step(104, [&] {
-        settings().WriteSetting(QStringLiteral("LastFolderDot"), folder);
+        settings().WriteSetting(settingkeys::lastOutputFolder(), folder);
         endsInSeparator = folder.endsWith(PathStyle::native().separator);
     });
     if (!endsInSeparator) {

@@ -7,6 +7,7 @@
 #include "filelist/filelistview.h"
 #include "filelist/listreorder.h"
 #include "platform/apperror.h"
+#include "platform/filecontents.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,11 +1,13 @@
 // The window's handlers that fill and empty the queue.
 #include "app/errorreport.h"
 #include "app/mainwindow.h"
+#include "app/storedchoices.h"
 #include "filelist/addfolder.h"
 #include "filelist/filedrop.h"
 #include "filelist/filelistmodel.h"
 #include "filelist/filelistview.h"
 #include "filelist/samples.h"
+#include "platform/eventwait.h"
 #include "platform/paths.h"
 
 #include <QDragMoveEvent>
@@ -51,7 +53,7 @@ void MainWindow::connectQueueHandlers() {
 }
 
 void MainWindow::PushButton1_Click() {
-    StepGuard guard(dialogs(), location::pushButton1());
+    StepGuard guard(reporter(), location::pushButton1());
     // The one failure the dialog itself signals: more names than it can hand back.
     guard.setInterceptor([this](const AppError& error) {
         if (error.number() != errors::kTooManyFiles) {
@@ -102,15 +104,15 @@ void MainWindow::PushButton1_Click() {
 }
 
 void MainWindow::PushButton3_Click() {
-    StepGuard guard(dialogs(), location::pushButton3());
+    StepGuard guard(reporter(), location::pushButton3());
 
     QString extension;
     guard.step(100, [&] {
         extension = dialogs().inputBox(
             extensionPrompt(), appTitle(),
-            settings().ReadSetting(QStringLiteral("Extension"), QStringLiteral("ogg")));
+            settings().ReadSetting(settingkeys::extension(), QStringLiteral("ogg")));
         if (!extension.isEmpty()) {
-            settings().WriteSetting(QStringLiteral("Extension"), extension);
+            settings().WriteSetting(settingkeys::extension(), extension);
         }
     });
     if (guard.test(102, [&] { return extension.isEmpty(); })) {
@@ -118,14 +120,15 @@ void MainWindow::PushButton3_Click() {
     }
     QString folder;
     guard.step(104, [&] {
-        m_lastFolder = settings().ReadSetting(QStringLiteral("LastFolder"), QString());
+        m_lastFolder = settings().ReadSetting(settingkeys::lastIntakeFolder(), QString());
         folder = dialogs().browseForFolder(QStringLiteral("Please select folder:"), m_lastFolder);
     });
     if (guard.test(106, [&] { return folder.isEmpty(); })) {
         return;
     }
     guard.step(333, [&] { m_lastFolder = folder; });
-    guard.step(334, [&] { settings().WriteSetting(QStringLiteral("LastFolder"), m_lastFolder); });
+    guard.step(334,
+               [&] { settings().WriteSetting(settingkeys::lastIntakeFolder(), m_lastFolder); });
     // Pressed while another long operation (a conversion run, a first walk) shows the
     // hourglass, the walk leaves it to that operation to take down: the hourglass is also
     // what keeps Delete and "Clear List" away from the list meanwhile.
@@ -135,15 +138,14 @@ void MainWindow::PushButton3_Click() {
         setPointerKind(kPointerBusy);
     });
 
-    FolderWalk walk(dialogs(), YieldToEvents);
-    GuardedSteps steps(guard);
-    AddFolderFiles(folder, QStringLiteral("*.") + extension, fileList(), walk, steps);
+    FolderWalk walk(reporter(), YieldToEvents);
+    AddFolderFiles(folder, QStringLiteral("*.") + extension, fileList(), walk, guard);
 
     guard.step(136, [&] { setPointerKind(othersBusy ? kPointerBusy : kPointerDefault); });
 }
 
 void MainWindow::PushButton4_Click() {
-    StepGuard guard(dialogs(), location::pushButton4());
+    StepGuard guard(reporter(), location::pushButton4());
     guard.step(100, [this] {
         if (!isBusy()) {
             fileList().clear();
@@ -152,10 +154,10 @@ void MainWindow::PushButton4_Click() {
 }
 
 void MainWindow::PushButton5_Click() {
-    StepGuard guard(dialogs(), location::pushButton5());
+    StepGuard guard(reporter(), location::pushButton5());
     guard.step(100, [this] {
         const QString stored =
-            settings().ReadSetting(QStringLiteral("Snapshot"), QStringLiteral("False"));
+            settings().ReadSetting(settingkeys::snapshot(), QStringLiteral("False"));
         for (const QString& path : SamplePaths(stored)) {
             if (PathExists(path) && !fileList().ListContains(path)) {
                 fileList().AddListEntry(path);
@@ -168,7 +170,7 @@ void MainWindow::PushButton5_Click() {
 }
 
 void MainWindow::takeSampleSnapshot() {
-    settings().WriteSetting(QStringLiteral("Snapshot"),
+    settings().WriteSetting(settingkeys::snapshot(),
                             ScrambleText(SampleSnapshotText(programFolder())));
 }
 
@@ -232,14 +234,15 @@ void MainWindow::addDroppedItems(const QStringList& paths) {
     // it keeps Delete and "Clear List" away from the list until the walk is done. An
     // hourglass that was already up belongs to another operation and stays.
     bool othersBusy = false;
-    AddDroppedItems(paths, fileList(), dialogs(), YieldToEvents, [this, &othersBusy](bool walking) {
-        if (walking) {
-            othersBusy = isBusy();
-            setPointerKind(kPointerBusy);
-        } else {
-            setPointerKind(othersBusy ? kPointerBusy : kPointerDefault);
-        }
-    });
+    AddDroppedItems(paths, fileList(), reporter(), YieldToEvents,
+                    [this, &othersBusy](bool walking) {
+                        if (walking) {
+                            othersBusy = isBusy();
+                            setPointerKind(kPointerBusy);
+                        } else {
+                            setPointerKind(othersBusy ? kPointerBusy : kPointerDefault);
+                        }
+                    });
 }
 
 void MainWindow::queueStartItems(const QStringList& paths) {

@@ -9,7 +9,9 @@
 #include "filelist/filedrop.h"
 #include "filelist/filelistmodel.h"
 #include "filelist/filelistview.h"
+#include "platform/eventwait.h"
 #include "platform/paths.h"
+#include "platform/stepguard.h"
 #include "support/windowfixture.h"
 
 #include <QApplication>
@@ -134,12 +136,12 @@ int main(int argc, char** argv) {
     });
     const double startMs = timeIt(kRounds, [&] { runProcess({"true"}); });
 
-    lorvane::test::ScriptedDialogs dialogs;
+    lorvane::QuietReporter quiet;
     int added = 0;
     const double coreMs = timeIt(kRounds, [&] {
         lorvane::FileListModel list;
-        lorvane::FolderWalk walk(dialogs, lorvane::YieldToEvents);
-        lorvane::QuietSteps steps;
+        lorvane::FolderWalk walk(quiet, lorvane::YieldToEvents);
+        lorvane::StepGuard steps(quiet, QString());
         lorvane::AddFolderFiles(tree, QStringLiteral("*.ogg"), list, walk, steps);
         added = list.count();
     });
@@ -185,8 +187,8 @@ int main(int argc, char** argv) {
         int chainAdded = 0;
         const double chainMs = timeIt(3, [&] {
             lorvane::FileListModel list;
-            lorvane::FolderWalk walk(dialogs, lorvane::YieldToEvents);
-            lorvane::QuietSteps steps;
+            lorvane::FolderWalk walk(quiet, lorvane::YieldToEvents);
+            lorvane::StepGuard steps(quiet, QString());
             lorvane::AddFolderFiles(chain, QStringLiteral("*.ogg"), list, walk, steps);
             chainAdded = list.count();
         });

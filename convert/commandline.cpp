@@ -1,7 +1,5 @@
 #include "convert/commandline.h"
 
-#include <QHash>
-
 namespace lorvane {
 
 namespace {
@@ -15,8 +13,6 @@ QString quoted(const QString& text) {
 QString fileAddress(const QString& path) {
     return QStringLiteral("file:") + path;
 }
-
-constexpr int kNamesListed = 10;
 
 }  // namespace
 
@@ -77,41 +73,6 @@ QString OutputPathFor(const QString& source, const QString& folderText, bool sav
         return CollapseBackslashes(FolderOfPath(source, style) + style.separator + wavName, style);
     }
     return folderText;
-}
-
-ClosingReport ClosingMessage(const QVector<FileFailure>& failures) {
-    ClosingReport report{QStringLiteral("Done."), QString()};
-    if (failures.isEmpty()) {
-        return report;
-    }
-    QStringList reasonOrder;
-    QHash<QString, QStringList> sources;
-    for (const FileFailure& failure : failures) {
-        if (!sources.contains(failure.reason)) {
-            reasonOrder.append(failure.reason);
-        }
-        sources[failure.reason].append(failure.source);
-    }
-    const qsizetype count = failures.size();
-    report.text += count == 1 ? QStringLiteral("\n\n1 file could not be converted.")
-                              : QStringLiteral("\n\n%1 files could not be converted.").arg(count);
-    for (const QString& reason : reasonOrder) {
-        const QString heading =
-            QStringLiteral("\n\n") + reason.left(1).toUpper() + reason.mid(1) + QLatin1Char(':');
-        const QStringList& files = sources[reason];
-        report.text += heading;
-        report.details += (report.details.isEmpty() ? heading.mid(2) : heading);
-        for (qsizetype i = 0; i < files.size(); ++i) {
-            if (i < kNamesListed) {
-                report.text += QLatin1Char('\n') + files[i];
-            }
-            report.details += QLatin1Char('\n') + files[i];
-        }
-        if (files.size() > kNamesListed) {
-            report.text += QStringLiteral("\nand %1 more").arg(files.size() - kNamesListed);
-        }
-    }
-    return report;
 }
 
 }  // namespace lorvane

@@ -50,22 +50,4 @@ ToolCall ComposeToolCall(const QString& toolPath, const QString& source, const Q
 QString OutputPathFor(const QString& source, const QString& folderText, bool saveToFolder,
                       bool saveBesideSource, PathStyle style = PathStyle::native());
 
-// A queued file the run did not convert, and why, in the closing message's words.
-struct FileFailure {
-    QString source;
-    QString reason;
-    bool operator==(const FileFailure& other) const {
-        return source == other.source && reason == other.reason;
-    }
-};
-
-// The message that ends a run: "Done." when every file was converted. Otherwise "Done.", how
-// many files could not be converted, and under each reason (in the order first met) the
-// files it struck: the first ten, then how many more. The details hold every file.
-struct ClosingReport {
-    QString text;
-    QString details;  // empty when every file was converted
-};
-ClosingReport ClosingMessage(const QVector<FileFailure>& failures);
-
 }  // namespace lorvane

@@ -2,9 +2,9 @@
 
 #include "convert/formattable.h"
 #include "convert/toolprocess.h"
+#include "platform/eventwait.h"
 
 #include <QDateTime>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QHash>
 #include <QProcess>
@@ -31,11 +31,11 @@ const QString kInstallHint = QStringLiteral(
 constexpr int kCheckTimeLimitMs = 15000;
 constexpr qint64 kMaxAnswerBytes = 1 << 20;
 
-// The four questions asked of the tool at once, in their own event loop so the window goes
-// on repainting and answering meanwhile. No value for a question it did not answer in time,
+// The four questions asked of the tool at once, while events go on running so the window
+// goes on repainting and answering meanwhile. No value for a question it did not answer in time,
 // in full and with success.
 QVector<std::optional<QString>> askTool(const QString& program, const QStringList& questions) {
-    QEventLoop loop;
+    EventWait wait;
     std::vector<std::unique_ptr<QProcess>> processes;
     QVector<std::optional<QString>> answers(questions.size());
     QVector<QByteArray> output(questions.size());
@@ -46,38 +46,34 @@ QVector<std::optional<QString>> askTool(const QString& program, const QStringLis
         process->setStandardErrorFile(QProcess::nullDevice());
         process->setChildProcessModifier(LowerPriority);
         QProcess* p = process.get();
-        QObject::connect(p, &QProcess::readyReadStandardOutput, &loop, [&output, p, i] {
+        QObject::connect(p, &QProcess::readyReadStandardOutput, [&output, p, i] {
             output[i] += p->readAllStandardOutput();
             if (output[i].size() > kMaxAnswerBytes) {
                 p->kill();
             }
         });
-        QObject::connect(p, &QProcess::finished, &loop,
-                         [&, p, i](int code, QProcess::ExitStatus status) {
-                             output[i] += p->readAllStandardOutput();
-                             if (status == QProcess::NormalExit && code == 0 &&
-                                 output[i].size() <= kMaxAnswerBytes) {
-                                 answers[i] = QString::fromUtf8(output[i]);
-                             }
-                             if (--running == 0) {
-                                 loop.quit();
-                             }
-                         });
+        QObject::connect(p, &QProcess::finished, [&, p, i](int code, QProcess::ExitStatus status) {
+            output[i] += p->readAllStandardOutput();
+            if (status == QProcess::NormalExit && code == 0 &&
+                output[i].size() <= kMaxAnswerBytes) {
+                answers[i] = QString::fromUtf8(output[i]);
+            }
+            --running;
+            wait.wake();
+        });
         // A program that cannot be started ends its question at once; nothing here waits for
         // the start itself.
-        QObject::connect(p, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
-            if (error == QProcess::FailedToStart && --running == 0) {
-                loop.quit();
+        QObject::connect(p, &QProcess::errorOccurred, [&](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart) {
+                --running;
+                wait.wake();
             }
         });
         ++running;
         p->start(program, {QStringLiteral("-hide_banner"), questions[i]});
         processes.push_back(std::move(process));
     }
-    if (running > 0) {
-        QTimer::singleShot(kCheckTimeLimitMs, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
+    wait.until([&] { return running == 0; }, kCheckTimeLimitMs);
     for (auto& process : processes) {
         // A tool that never finished is not waited for any longer.
         process->disconnect();

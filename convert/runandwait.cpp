@@ -1,9 +1,7 @@
 #include "convert/runandwait.h"
 
-#include "convert/toolprocess.h"
+#include "platform/eventwait.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QTimer>
 
 #include <cmath>
@@ -66,25 +64,23 @@ void WaitAnimation::finish() {
 int RunAndWait(const QString& program, const QStringList& arguments, ProgressIndicator* indicator,
                const QString& baseText, int baseValue, int total, int tickMs,
                QByteArray* errorTail) {
+    EventWait wait;  // outlives the process, which wakes it
     ToolProcess process;
     if (!process.start(program, arguments)) {
         return process.result();
     }
 
-    QEventLoop loop;
-    QObject::connect(&process, &ToolProcess::ended, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &ToolProcess::ended, [&wait] { wait.wake(); });
     WaitAnimation animation(indicator, baseText, baseValue, total);
     QTimer ticker;
     ticker.setTimerType(Qt::PreciseTimer);
     ticker.setInterval(tickMs);
     if (indicator != nullptr) {
-        QObject::connect(&ticker, &QTimer::timeout, &loop, [&] { animation.tick(); });
+        QObject::connect(&ticker, &QTimer::timeout, [&] { animation.tick(); });
         ticker.start();
     }
-    if (process.isRunning()) {
-        loop.exec();
-    }
-    // Only an application that is shutting down ends the loop early; the tool still gets
+    wait.until([&] { return !process.isRunning(); });
+    // Only an application that is shutting down ends the wait early; the tool still gets
     // to finish its file.
     process.waitForEnd();
     ticker.stop();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "convert/toolprocess.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -18,16 +20,6 @@ constexpr int kWaitTickMs = 100;
 // The tick from which the wait note shows, and every how many ticks after it the bar creeps.
 constexpr int kNoteFromTick = 50;
 constexpr int kCreepEveryTicks = 150;
-
-// A launch failure's result: the failure's number added to this.
-constexpr int kLaunchFailureBase = -2147221504;
-// The result for a program that was ended by a signal (it has no exit status of its own).
-constexpr int kProgramCrashed = -1;
-// Whether a result says the program could not be started at all (the failure numbers are
-// small, so such results lie just above kLaunchFailureBase, far from any exit status).
-constexpr bool IsLaunchFailure(int result) {
-    return result >= kLaunchFailureBase && result < kLaunchFailureBase + 65536;
-}
 
 // The text shown at a tick from kNoteFromTick on: the base text, ", " when it is not empty,
 // "Please wait.. " and the ticks counted since the note first showed.

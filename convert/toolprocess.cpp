@@ -1,6 +1,5 @@
 #include "convert/toolprocess.h"
 
-#include "convert/runandwait.h"
 #include "platform/apperror.h"
 
 #include <QFileInfo>

@@ -7,6 +7,16 @@
 
 namespace lorvane {
 
+// A launch failure's result: the failure's number added to this.
+constexpr int kLaunchFailureBase = -2147221504;
+// The result for a program that was ended by a signal (it has no exit status of its own).
+constexpr int kProgramCrashed = -1;
+// Whether a result says the program could not be started at all (the failure numbers are
+// small, so such results lie just above kLaunchFailureBase, far from any exit status).
+constexpr bool IsLaunchFailure(int result) {
+    return result >= kLaunchFailureBase && result < kLaunchFailureBase + 65536;
+}
+
 // Runs in a child between fork and exec: a little below the program's own priority, so the
 // converters' start-ups and decoding, one per core, never starve the window of its turns.
 void LowerPriority();

@@ -1,9 +1,9 @@
 #include "filelist/addfolder.h"
 
-#include "app/errorreport.h"
 #include "filelist/filelistmodel.h"
 #include "platform/apperror.h"
 #include "platform/paths.h"
+#include "platform/stepguard.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -288,32 +288,12 @@ QStringList ListFolderFiles(const QString& folder, const QString& pattern) {
     return kept;
 }
 
-void GuardedSteps::step(int number, const std::function<void()>& action) {
-    m_guard.step(number, action);
+QString FolderWalk::location() {
+    return QStringLiteral("in Brammock2021/08/31.AddFolder.GetSubDirectories2016 ");
 }
 
-bool GuardedSteps::test(int number, const std::function<bool()>& condition) {
-    return m_guard.test(number, condition);
-}
-
-void QuietSteps::step(int, const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const std::exception&) {
-        // Nobody guards this operation: the failed step is skipped and the next one runs.
-    }
-}
-
-bool QuietSteps::test(int, const std::function<bool()>& condition) {
-    try {
-        return condition();
-    } catch (const std::exception&) {
-        return true;
-    }
-}
-
-FolderWalk::FolderWalk(Dialogs& dialogs, std::function<void()> yield)
-    : m_dialogs(dialogs), m_yield(std::move(yield)) {}
+FolderWalk::FolderWalk(FailureReporter& reporter, std::function<void()> yield)
+    : m_reporter(reporter), m_yield(std::move(yield)) {}
 
 void FolderWalk::yieldNow() {
     if (m_sinceYield.isValid() && m_sinceYield.elapsed() < kYieldIntervalMs) {
@@ -596,7 +576,7 @@ void FolderWalk::noteStartingFolders(const QStringList& folders) {
 }
 
 void FolderWalk::collectSubfolders(QStringList& folders, QStringList& subfolders) {
-    StepGuard guard(m_dialogs, location::getSubDirectories());
+    StepGuard guard(m_reporter, location());
     guard.step(100, [] {});
     guard.step(104, [&] { subfolders.clear(); });
 
@@ -716,7 +696,7 @@ void FolderWalk::GetSubDirectories2016(QStringList& folders, bool recurse) {
     // ones after a last check (steps 152 to 160), the deeper ones, already checked on their
     // own level, as they are. Checking each folder once keeps the walk linear in the number
     // of folders however deep the tree.
-    StepGuard guard(m_dialogs, location::getSubDirectories());
+    StepGuard guard(m_reporter, location());
     qsizetype deeper = 0;
     for (auto level = levels.size(); level-- > 0;) {
         QStringList& subfolders = levels[level];
@@ -772,7 +752,7 @@ class EntryBatch {
 }  // namespace
 
 void AddFolderFiles(const QString& folder, const QString& pattern, FileListModel& list,
-                    FolderWalk& walk, Steps& steps) {
+                    FolderWalk& walk, StepGuard& steps) {
     QStringList folders;
     steps.step(114, [&] { folders = QStringList{folder + kSep}; });
     steps.step(116, [&] { walk.GetSubDirectories2016(folders, true); });

@@ -2,7 +2,7 @@
 
 // AddFolder: taking in every matching file of a folder tree, breadth-first.
 
-#include "app/dialogs.h"
+#include "platform/stepguard.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -19,7 +19,6 @@
 namespace lorvane {
 
 class FileListModel;
-class StepGuard;
 
 // File attribute bits as the intake's rules know them. On Linux: hidden = the name begins
 // with "."; archive = any regular file; reparse point = a symbolic link; read-only = the user
@@ -72,40 +71,17 @@ bool IsSystemFolderName(const QString& name);
 // names; this never fails.
 QStringList ListFolderFiles(const QString& folder, const QString& pattern);
 
-// How the steps of the operation that runs an intake are taken: a guarded operation reports a
-// failure and goes on; the drop, which has no guard, goes on quietly.
-class Steps {
-  public:
-    virtual ~Steps() = default;
-    virtual void step(int number, const std::function<void()>& action) = 0;
-    // A failure while testing counts as true.
-    virtual bool test(int number, const std::function<bool()>& condition) = 0;
-};
-
-class GuardedSteps : public Steps {
-  public:
-    explicit GuardedSteps(StepGuard& guard) : m_guard(guard) {}
-    void step(int number, const std::function<void()>& action) override;
-    bool test(int number, const std::function<bool()>& condition) override;
-
-  private:
-    StepGuard& m_guard;
-};
-
-class QuietSteps : public Steps {
-  public:
-    void step(int number, const std::function<void()>& action) override;
-    bool test(int number, const std::function<bool()>& condition) override;
-};
-
 // One intake's walk of a folder tree. It reports its own failures (as
-// GetSubDirectories2016) through the dialogs, lets window events run while it works, and
-// walks a folder it reaches twice (through a link) only once.
+// GetSubDirectories2016) to the reporter, lets window events run while it works, and walks a
+// folder it reaches twice (through a link) only once.
 class FolderWalk {
   public:
     // yield lets pending window events run; it is called at most every few milliseconds,
     // and the first time at once.
-    FolderWalk(Dialogs& dialogs, std::function<void()> yield);
+    FolderWalk(FailureReporter& reporter, std::function<void()> yield);
+
+    // The location text of the walk's own failure reports.
+    static QString location();
 
     // Appends to the list (each entry ends with a separator) its subfolders, breadth-first;
     // with recurse, every level down. Folders whose listing is refused are removed. The
@@ -136,7 +112,7 @@ class FolderWalk {
     // and the like): its files are windows into the kernel, some without end, never music.
     bool isPseudoFileSystem(int folderFd, dev_t device);
 
-    Dialogs& m_dialogs;
+    FailureReporter& m_reporter;
     std::function<void()> m_yield;
     std::function<void(const QString&)> m_listedHook;
     QElapsedTimer m_sinceYield;
@@ -153,6 +129,6 @@ class FolderWalk {
 // files FileExistsStrict rejects and hidden archive files (exactly 34) are skipped. Each path
 // passes through CollapseBackslashes before it is appended to the list.
 void AddFolderFiles(const QString& folder, const QString& pattern, FileListModel& list,
-                    FolderWalk& walk, Steps& steps);
+                    FolderWalk& walk, StepGuard& steps);
 
 }  // namespace lorvane

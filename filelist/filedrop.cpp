@@ -62,7 +62,7 @@ bool IsDroppedFolder(const QString& path) {
     }
 }
 
-void AddDroppedItems(const QStringList& paths, FileListModel& list, Dialogs& dialogs,
+void AddDroppedItems(const QStringList& paths, FileListModel& list, FailureReporter& reporter,
                      const std::function<void()>& yield, const std::function<void(bool)>& walking,
                      const QString& folderPattern) {
     for (const QString& path : paths) {
@@ -72,8 +72,9 @@ void AddDroppedItems(const QStringList& paths, FileListModel& list, Dialogs& dia
             }
             // Each dropped folder is a walk of its own: dropping two folders where one holds
             // the other takes the inner one's files twice, as two separate intakes would.
-            FolderWalk walk(dialogs, yield);
-            QuietSteps steps;
+            FolderWalk walk(reporter, yield);
+            QuietReporter quiet;
+            StepGuard steps(quiet, QString());
             AddFolderFiles(path, folderPattern, list, walk, steps);
             if (walking) {
                 walking(false);

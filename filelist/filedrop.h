@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialogs.h"
+#include "platform/stepguard.h"
 
 #include <QStringList>
 
@@ -33,9 +33,10 @@ bool OffersLocalFiles(const QMimeData* data);
 bool IsDroppedFolder(const QString& path);
 
 // Adds the dropped items in order: a folder's whole tree through the folder intake with the
-// pattern, "*.*" for a drop (quietly, the drop having no error report of its own), a file
-// exactly as given. walking(true) comes before each folder's walk and walking(false) after it.
-void AddDroppedItems(const QStringList& paths, FileListModel& list, Dialogs& dialogs,
+// pattern, "*.*" for a drop (its steps quietly, the drop having no error report of its own;
+// the walk reports its own failures to the reporter), a file exactly as given. walking(true) comes
+// before each folder's walk and walking(false) after it.
+void AddDroppedItems(const QStringList& paths, FileListModel& list, FailureReporter& reporter,
                      const std::function<void()>& yield,
                      const std::function<void(bool)>& walking = {},
                      const QString& folderPattern = QStringLiteral("*.*"));

@@ -2,7 +2,6 @@
 
 #include "platform/apperror.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 #include <sys/stat.h>
@@ -104,12 +103,6 @@ std::optional<bool> IsExistingFolder(const QString& path) {
     return S_ISDIR(st.st_mode);
 }
 
-void YieldToEvents() {
-    if (QCoreApplication::instance() != nullptr) {
-        QCoreApplication::processEvents();
-    }
-}
-
 void ForceDeleteFile(const QString& path) {
     const QByteArray name = encoded(path);
     struct stat st {};
@@ -128,7 +121,6 @@ void ForceDeleteFile(const QString& path) {
 }
 
 void DeleteFileQuietly(const QString& path) {
-    YieldToEvents();
     if (path.isEmpty()) {
         return;
     }

@@ -45,15 +45,11 @@ bool PathExists(const QString& path);
 // cannot be examined (missing, not reachable). Never fails.
 std::optional<bool> IsExistingFolder(const QString& path);
 
-// Lets pending window events run, then removes the file; never fails and never removes a
-// folder. A file the user may not write to goes too, when its folder allows it.
+// Removes the file; never fails and never removes a folder. A file the user may not write to goes
+// too, when its folder allows it.
 void DeleteFileQuietly(const QString& path);
 
 // Removes the file, also one the user may not write to; fails (AppError) when it cannot.
 void ForceDeleteFile(const QString& path);
-
-// Lets pending window events run once. Everything that waits or walks calls this, so the
-// window repaints and stays usable.
-void YieldToEvents();
 
 }  // namespace lorvane

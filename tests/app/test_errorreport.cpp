@@ -1,5 +1,6 @@
 #include "app/constants.h"
 #include "app/errorreport.h"
+#include "filelist/addfolder.h"
 #include "support/scripteddialogs.h"
 
 #include <QtTest>
@@ -32,7 +33,7 @@ void TestErrorReport::reportText() {
     QVERIFY(supportEmail().endsWith("@example.com"));
 
     ScriptedDialogs dialogs;
-    ReportFailure(dialogs, "Overflow", location::getSubDirectories(), 0);
+    ReportFailure(dialogs, "Overflow", FolderWalk::location(), 0);
     QCOMPARE(dialogs.calls.size(), 1);
     QCOMPARE(dialogs.calls[0].style, 48);
     QCOMPARE(dialogs.calls[0].title, QStringLiteral("Application Error"));
@@ -47,7 +48,8 @@ void TestErrorReport::descriptionWithLineBreaksIsKept() {
 
 void TestErrorReport::goesOnWithTheNextStep() {
     ScriptedDialogs dialogs;
-    StepGuard guard(dialogs, location::pushButton2());
+    BoxReporter reporter(dialogs);
+    StepGuard guard(reporter, location::pushButton2());
     QStringList ran;
     int produced = 5;
     guard.step(100, [&] { ran << "100"; });
@@ -69,7 +71,8 @@ void TestErrorReport::goesOnWithTheNextStep() {
 
 void TestErrorReport::failedTestTakesTheYesBranch() {
     ScriptedDialogs dialogs;
-    StepGuard guard(dialogs, location::pushButton2());
+    BoxReporter reporter(dialogs);
+    StepGuard guard(reporter, location::pushButton2());
     QVERIFY(guard.test(104, []() -> bool { throw errors::typeMismatch(); }));
     QVERIFY(!guard.test(106, [] { return false; }));
     QVERIFY(guard.test(108, [] { return true; }));
@@ -79,7 +82,8 @@ void TestErrorReport::failedTestTakesTheYesBranch() {
 
 void TestErrorReport::failureBeforeFirstStepIsStepZero() {
     ScriptedDialogs dialogs;
-    StepGuard guard(dialogs, location::pushButton5());
+    BoxReporter reporter(dialogs);
+    StepGuard guard(reporter, location::pushButton5());
     QCOMPARE(guard.currentStep(), 0);
     guard.fail(errors::invalidCall());
     QVERIFY(dialogs.calls[0].text.contains("PushButton5_Click at line 0\r\r"));
@@ -87,7 +91,8 @@ void TestErrorReport::failureBeforeFirstStepIsStepZero() {
 
 void TestErrorReport::interceptorEndsTheOperation() {
     ScriptedDialogs dialogs;
-    StepGuard guard(dialogs, location::pushButton1());
+    BoxReporter reporter(dialogs);
+    StepGuard guard(reporter, location::pushButton1());
     guard.setInterceptor([&](const AppError& e) {
         if (e.number() != errors::kTooManyFiles) {
             return false;
@@ -109,7 +114,8 @@ void TestErrorReport::interceptorEndsTheOperation() {
 
 void TestErrorReport::otherExceptionsAreReportedToo() {
     ScriptedDialogs dialogs;
-    StepGuard guard(dialogs, location::pushButton4());
+    BoxReporter reporter(dialogs);
+    StepGuard guard(reporter, location::pushButton4());
     guard.step(100, [] { throw std::runtime_error("boom"); });
     QVERIFY(dialogs.messages().value(0).startsWith("boom\r\n"));
 }

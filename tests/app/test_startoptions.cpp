@@ -3,7 +3,6 @@
 #include "app/batchmode.h"
 #include "app/settingsstore.h"
 #include "app/startoptions.h"
-#include "filelist/filelistmodel.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -202,24 +201,27 @@ void TestStartOptions::choices() {
         ParseStartOptions(QStringList{"lorvane", "--convert"} + args + QStringList{"a.ogg"});
     QCOMPARE(options.mode, StartOptions::Batch);
     const BatchChoices c = ResolveBatchChoices(options, settings, "/desk");
-    const QString got = !c.problem.isEmpty()
-                            ? c.problem
-                            : QStringList{c.formatLabel, c.folderText, c.saveToFolder ? "1" : "0",
-                                          c.saveBesideSource ? "1" : "0"}
-                                  .join('|');
+    const ConversionChoices& chosen = c.choices;
+    const QString got = !c.problem.isEmpty() ? c.problem
+                                             : QStringList{chosen.formatLabel, chosen.folderText,
+                                                           chosen.saveToFolder ? "1" : "0",
+                                                           chosen.saveBesideSource ? "1" : "0"}
+                                                   .join('|');
     QCOMPARE(got, expected);
     QFile f(path);
     QCOMPARE(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>"), before);
 }
 
-// What the run does to the bar, as "v" (a value) and "t:text" calls, and what standard error
-// shows, on a terminal or not. Two files of one list: "a.ogg" quick, then a slow one.
+// What the run tells the batch mode, as "v" (the bar moves), "f:position:path" (a file
+// starts), "t:caption" and "b" (the files are done), and what standard error shows, on a
+// terminal or not. Two files of one list: "a.ogg" quick, then a slow one.
 void TestStartOptions::progress_data() {
     QTest::addColumn<QStringList>("calls");
     QTest::addColumn<bool>("terminal");
     QTest::addColumn<QString>("expected");
-    const QStringList quick = {"v", "t:Processing: a.ogg", "t:Processing: a.ogg"};
+    const QStringList quick = {"v", "f:1:/x/a.ogg", "t:Processing: a.ogg", "t:Processing: a.ogg"};
     const QStringList slowSameName = {"v",
+                                      "f:2:/y/a.ogg",
                                       "t:Processing: a.ogg",
                                       "t:Processing: a.ogg, Please wait.. 0",
                                       "v",
@@ -227,20 +229,24 @@ void TestStartOptions::progress_data() {
                                       "t:Processing: a.ogg, Please wait.. 2",
                                       "v",
                                       "t:Processing: a.ogg"};
-    const QStringList end = {"v", "t:Progress Bar"};
+    const QStringList end = {"b", "v", "t:Progress Bar"};
     QTest::newRow("a line per file, none for the wait")
         << quick + slowSameName + end << false
         << "[1/2] Processing: a.ogg\n[2/2] Processing: a.ogg\n";
     // The wait's last creep may come right before the text is put back: still the same file.
     QTest::newRow("a creep just before the end of the wait")
-        << QStringList{"v", "t:Processing: a.ogg", "t:Processing: a.ogg, Please wait.. 0", "v",
+        << QStringList{"v",
+                       "f:1:/x/a.ogg",
+                       "t:Processing: a.ogg",
+                       "t:Processing: a.ogg, Please wait.. 0",
+                       "v",
                        "t:Processing: a.ogg"} +
                end
         << false << "[1/2] Processing: a.ogg\n";
     QTest::newRow("one updating line on a terminal")
         << quick +
-               QStringList{"v", "t:Processing: b.ogg", "t:Processing: b.ogg, Please wait.. 0",
-                           "t:Processing: b.ogg"} +
+               QStringList{"v", "f:2:/y/b.ogg", "t:Processing: b.ogg",
+                           "t:Processing: b.ogg, Please wait.. 0", "t:Processing: b.ogg"} +
                end
         << true
         << "\r\x1b[K[1/2] Processing: a.ogg\r\x1b[K[2/2] Processing: b.ogg"
@@ -253,15 +259,18 @@ void TestStartOptions::progress() {
     QFETCH(QString, expected);
     QString written;
     BatchConsole console([&](const QString& text) { written += text; }, terminal);
-    FileListModel list;
-    list.addEntries({"/x/a.ogg", "/y/a.ogg"});
-    BatchHost host(list, BatchChoices{}, console);
+    BatchProgress events(console);
     double value = 0;
+    QString caption = "Progress Bar";
     for (const QString& call : calls) {
         if (call == "v") {
-            host.setValue(value += 10);
+            events.progressChanged(value += 10, caption);
+        } else if (call == "b") {
+            events.busyChanged(false);
+        } else if (call.startsWith("f:")) {
+            events.fileStarted(call.section(':', 1, 1).toInt(), 2, call.section(':', 2));
         } else {
-            host.setText(call.mid(2));
+            events.progressChanged(value, caption = call.mid(2));
         }
     }
     QCOMPARE(written, expected);

@@ -5,6 +5,7 @@
 
 #include "convert/commandline.h"
 #include "convert/resultcheck.h"
+#include "convert/runreport.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

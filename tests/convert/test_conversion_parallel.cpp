@@ -4,8 +4,8 @@
 // window keeps answering.
 #include "app/textprogressbar.h"
 #include "convert/commandline.h"
-#include "convert/conversionrun.h"
 #include "convert/convertsupport.h"
+#include "convert/parallelrun.h"
 #include "convert/runandwait.h"
 #include "filelist/filelistmodel.h"
 #include "support/windowfixture.h"

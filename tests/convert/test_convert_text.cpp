@@ -1,9 +1,10 @@
 // The texts and numbers a conversion run is made of: command lines, argument vectors, output
 // paths, the closing message, the wait note and the bar's creep, and reading FFmpeg's listings.
 #include "convert/commandline.h"
-#include "convert/conversionrun.h"
 #include "convert/convertertool.h"
 #include "convert/runandwait.h"
+#include "convert/runreport.h"
+#include "convert/sourcekeeper.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,9 +1,10 @@
-// Runs one folder intake and prints what it added, one path a line, then every message box it
-// showed, each line starting with "box: ". Tests run it as an unprivileged user, where
+// Runs one folder intake and prints what it added, one path a line, then every failure the walk
+// reported, each line starting with "box: ". Tests run it as an unprivileged user, where
 // permissions apply.
 #include "filelist/addfolder.h"
 #include "filelist/filelistmodel.h"
-#include "support/scripteddialogs.h"
+#include "platform/stepguard.h"
+#include "support/recordingreporter.h"
 
 #include <QCoreApplication>
 
@@ -16,15 +17,16 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: intake_helper FOLDER PATTERN\n");
         return 2;
     }
-    lorvane::test::ScriptedDialogs dialogs;
+    lorvane::test::RecordingReporter reporter;
     lorvane::FileListModel list;
-    lorvane::FolderWalk walk(dialogs, [] {});
-    lorvane::QuietSteps steps;
+    lorvane::FolderWalk walk(reporter, [] {});
+    lorvane::QuietReporter quiet;
+    lorvane::StepGuard steps(quiet, QString());
     lorvane::AddFolderFiles(args.at(1), args.at(2), list, walk, steps);
     for (const QString& entry : list.entries()) {
         std::printf("%s\n", entry.toUtf8().constData());
     }
-    for (const QString& message : dialogs.messages()) {
+    for (const QString& message : reporter.reports) {
         std::printf("box: %s\n", message.toUtf8().constData());
     }
     return 0;

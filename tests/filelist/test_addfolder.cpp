@@ -1,8 +1,7 @@
 // The folder intake on real folder trees: order, filters, links, odd names and permissions.
-#include "app/constants.h"
 #include "filelist/addfolder.h"
 #include "filelist/filelistmodel.h"
-#include "support/scripteddialogs.h"
+#include "support/recordingreporter.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -40,15 +39,16 @@ void makeLink(const QString& target, const QString& link) {
 
 // One intake with its own walk, as the window runs it.
 struct Intake {
-    test::ScriptedDialogs dialogs;
+    test::RecordingReporter reporter;
     FileListModel list;
     int yields = 0;
     std::function<void(const QString&)> listedHook;  // each folder whose names were read
 
     QStringList run(const QString& folder, const QString& pattern) {
-        FolderWalk walk(dialogs, [this] { ++yields; });
+        FolderWalk walk(reporter, [this] { ++yields; });
         walk.setListedHook(listedHook);
-        QuietSteps steps;
+        QuietReporter quiet;
+        StepGuard steps(quiet, QString());
         AddFolderFiles(folder, pattern, list, walk, steps);
         return list.entries();
     }
@@ -296,7 +296,7 @@ void TestAddFolder::intakeOrderAndFilters() {
     // ".hidden.ogg" is a hidden archive file (34), "A/X/.config" is hidden but taken with "*.*"
     // only if it is not 34, which it is: neither is added.
     QCOMPARE(intake.run(root, pattern), prefixed(root, expected));
-    QVERIFY(intake.dialogs.calls.isEmpty());
+    QVERIFY(intake.reporter.reports.isEmpty());
     QVERIFY(intake.yields > 0);
 }
 
@@ -324,11 +324,11 @@ void TestAddFolder::separatorsOfTheStartFolder() {
 void TestAddFolder::missingStartFolderAddsNothing() {
     Intake intake;
     QVERIFY(intake.run(m_dir.filePath(QStringLiteral("nowhere")), QStringLiteral("*.*")).isEmpty());
-    QVERIFY(intake.dialogs.calls.isEmpty());
+    QVERIFY(intake.reporter.reports.isEmpty());
     // A file given as the folder has no files of its own.
     const QString root = musicTree();
     QVERIFY(intake.run(root + QStringLiteral("/notes.txt"), QStringLiteral("*.*")).isEmpty());
-    QVERIFY(intake.dialogs.calls.isEmpty());
+    QVERIFY(intake.reporter.reports.isEmpty());
 }
 
 void TestAddFolder::linkLoopsAreWalkedOnce() {
@@ -348,7 +348,7 @@ void TestAddFolder::linkLoopsAreWalkedOnce() {
         prefixed(root, {QStringLiteral("top.ogg"), QStringLiteral("A/a.ogg"),
                         QStringLiteral("Outside/o.ogg"), QStringLiteral("A/Deep/d.ogg")});
     QCOMPARE(intake.run(root, QStringLiteral("*.ogg")), expected);
-    QVERIFY(intake.dialogs.calls.isEmpty());
+    QVERIFY(intake.reporter.reports.isEmpty());
 }
 
 // Links that lead back up: to "/" (a Wine prefix's drive Z:), to a folder above the starting
@@ -377,7 +377,7 @@ void TestAddFolder::linksNeverLeadBackUp() {
     QCOMPARE(intake.run(root, QStringLiteral("*.ogg")),
              prefixed(root, {QStringLiteral("top.ogg"), QStringLiteral("inner/i.ogg"),
                              QStringLiteral("wine/drive_c/c.ogg")}));
-    QVERIFY(intake.dialogs.calls.isEmpty());
+    QVERIFY(intake.reporter.reports.isEmpty());
     QVERIFY2(timer.elapsed() < 10000, "the walk left the tree");
 
     // Named through a link, the starting folder's ancestors are those of both paths.
@@ -416,7 +416,7 @@ void TestAddFolder::pseudoFileSystemsAreNotEntered() {
     intake.listedHook = [&](const QString& read) { listed.append(read); };
     QVERIFY(intake.run(folder, QStringLiteral("*.*")).isEmpty());
     QCOMPARE(listed, QStringList());  // not one folder of it read
-    QVERIFY(intake.dialogs.calls.isEmpty());
+    QVERIFY(intake.reporter.reports.isEmpty());
 }
 
 // The platform's hidden system folders: trash and file system bookkeeping, with the letter case
@@ -497,7 +497,7 @@ void TestAddFolder::systemFoldersAreNotWalked() {
         }
     }
     QCOMPARE(added, expected);
-    QVERIFY(intake.dialogs.calls.isEmpty());
+    QVERIFY(intake.reporter.reports.isEmpty());
 }
 
 // A subfolder that is gone by the time it is examined (a download's or a sync client's
@@ -541,7 +541,7 @@ void TestAddFolder::subfolderVanishingDuringTheWalk() {
     const QStringList added = intake.run(root, QStringLiteral("*.ogg"));
     QVERIFY(changed);
     QCOMPARE(added, prefixed(root, expected));
-    QVERIFY(intake.dialogs.calls.isEmpty());
+    QVERIFY(intake.reporter.reports.isEmpty());
 }
 
 // Each level of a deep tree is checked once: a chain 2,000 folders deep, near the path limit,
@@ -567,31 +567,28 @@ void TestAddFolder::chainTwoThousandDeep() {
     ::close(fd);
     Intake intake;
     QCOMPARE(intake.run(root, QStringLiteral("*.ogg")), expected);
-    QVERIFY(intake.dialogs.calls.isEmpty());
+    QVERIFY(intake.reporter.reports.isEmpty());
 }
 
 void TestAddFolder::walkFailuresAreReportedAndTheWalkGoesOn() {
     const QString root = musicTree();
-    test::ScriptedDialogs dialogs;
+    test::RecordingReporter reporter;
     FileListModel list;
     // The first chance the walk gives the window fails, before any folder is listed.
     bool failed = false;
-    FolderWalk walk(dialogs, [&] {
+    FolderWalk walk(reporter, [&] {
         if (!failed) {
             failed = true;
             throw AppError(57, QStringLiteral("Input/output error"));
         }
     });
-    QuietSteps steps;
+    QuietReporter quiet;
+    StepGuard steps(quiet, QString());
     AddFolderFiles(root, QStringLiteral("*.ogg"), list, walk, steps);
 
-    QCOMPARE(
-        dialogs.messages(),
-        QStringList{QStringLiteral("Input/output error\r\nin "
-                                   "Brammock2021/08/31.AddFolder.GetSubDirectories2016 at line "
-                                   "114\r\rPlease email screenshot of this message to ") +
-                    supportEmail()});
-    QCOMPARE(dialogs.calls.front().title, QStringLiteral("Application Error"));
+    QCOMPARE(reporter.reports,
+             QStringList{"Input/output error | in "
+                         "Brammock2021/08/31.AddFolder.GetSubDirectories2016  | 114"});
     QCOMPARE(list.count(), 6);
 }
 
@@ -618,7 +615,7 @@ void TestAddFolder::oddFolderNames() {
     QCOMPARE(QSet<QString>(added.begin(), added.end()),
              QSet<QString>(expected.begin(), expected.end()));
     QCOMPARE(added.size(), expected.size());
-    QVERIFY(intake.dialogs.calls.isEmpty());
+    QVERIFY(intake.reporter.reports.isEmpty());
 }
 
 void TestAddFolder::treeDeeperThanThePathLimit() {
@@ -649,7 +646,7 @@ void TestAddFolder::treeDeeperThanThePathLimit() {
         QVERIFY(QFile::encodeName(path).size() < PATH_MAX);
         QVERIFY(FileExistsStrict(path));
     }
-    QVERIFY(intake.dialogs.calls.isEmpty());
+    QVERIFY(intake.reporter.reports.isEmpty());
 }
 
 // Root may read anything, so the part that must be refused runs as "nobody".

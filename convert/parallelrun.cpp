@@ -1,0 +1,249 @@
+#include "convert/parallelrun.h"
+
+#include "convert/runprogress.h"
+#include "convert/toolprocess.h"
+#include "platform/paths.h"
+#include "platform/stepguard.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+namespace lorvane {
+
+namespace {
+
+// A path as the file system will resolve it, for telling two spellings of one path apart.
+QString samePathKey(const QString& path) {
+    return QDir::cleanPath(path);
+}
+
+}  // namespace
+
+double GroupableSeconds(const SourceLook& look) {
+    if (!look.vorbis || look.vorbis->links.size() != 1) {
+        return -1;
+    }
+    const VorbisLength::Link& link = look.vorbis->links.front();
+    const double seconds = static_cast<double>(link.frames) / link.rate;
+    return seconds <= kGroupSeconds ? seconds : -1;
+}
+
+struct ParallelRun::Job {
+    std::unique_ptr<ToolProcess> process;
+    QVector<FileJob> files;
+    bool ended = false;
+    bool animated = false;  // the job the bar names
+};
+
+ParallelRun::ParallelRun(FileSteps& steps, int n, int jobs, int tickMs, RunOutcome& outcome)
+    : m_steps(steps), m_n(n), m_jobs(jobs), m_outcome(outcome) {
+    m_ticker.setTimerType(Qt::PreciseTimer);
+    m_ticker.setInterval(tickMs);
+    QObject::connect(&m_ticker, &QTimer::timeout, [this] {
+        if (m_animation) {
+            m_animation->tick();
+        }
+    });
+}
+
+ParallelRun::~ParallelRun() = default;
+
+bool ParallelRun::reserved(const QString& path) const {
+    return m_reserved.contains(samePathKey(path));
+}
+
+void ParallelRun::run() {
+    m_ticker.start();
+    for (;;) {
+        startWhatMayStart();
+        if (m_running.empty()) {
+            break;
+        }
+        waitForAnEnd();
+    }
+    m_ticker.stop();
+    std::stable_sort(m_done.begin(), m_done.end(),
+                     [](const FileJob& a, const FileJob& b) { return a.position < b.position; });
+    for (const FileJob& file : m_done) {
+        CountFile(file, m_outcome);
+    }
+}
+
+void ParallelRun::startWhatMayStart() {
+    while (static_cast<int>(m_running.size()) < m_jobs) {
+        if (!m_alone.isEmpty()) {
+            start({m_alone.takeFirst()}, false);
+            continue;
+        }
+        if (m_listEnded || m_next > m_n) {
+            return;
+        }
+        std::optional<FileJob> first = takeNext(nullptr);
+        if (!first) {
+            return;
+        }
+        QVector<FileJob> group{*first};
+        if (GroupableSeconds(first->look) >= 0) {
+            while (group.size() < kGroupFiles && m_next <= m_n && !m_listEnded) {
+                std::optional<FileJob> more = takeNext(&group);
+                if (!more) {
+                    break;
+                }
+                group.append(*more);
+            }
+        }
+        start(group, true);
+    }
+}
+
+std::optional<FileJob> ParallelRun::takeNext(const QVector<FileJob>* group) {
+    const bool joining = group != nullptr;
+    while (m_next <= m_n) {
+        FileJob file;
+        file.position = m_next;
+        if (!m_steps.readEntry(file)) {
+            m_listEnded = true;
+            return std::nullopt;
+        }
+        m_steps.buildOutput(file);
+        const bool outputInGroup =
+            joining && std::any_of(group->begin(), group->end(), [&](const FileJob& f) {
+                return samePathKey(f.output) == samePathKey(file.output);
+            });
+        if (reserved(file.source) ||
+            (file.outputBuilt && (reserved(file.output) || outputInGroup))) {
+            return std::nullopt;  // read again once the path is free
+        }
+        const QString groupCodec = joining ? group->front().codec : QString();
+        if (joining) {
+            m_steps.lookAtSource(file);
+            double groupSeconds = 0;
+            for (const FileJob& member : *group) {
+                groupSeconds += GroupableSeconds(member.look);
+            }
+            const double seconds = GroupableSeconds(file.look);
+            if (file.look.isFile() && (seconds < 0 || groupSeconds + seconds > kGroupSeconds ||
+                                       m_steps.chosenCodec() != groupCodec)) {
+                return std::nullopt;  // it starts a converter of its own
+            }
+        }
+        ++m_next;
+        m_steps.showProgress(file);
+        m_steps.clearTheWay(file);
+        if (!file.mayWrite) {
+            done(file);
+            continue;
+        }
+        m_steps.compose(file);
+        if (joining && file.codec != groupCodec) {
+            // The format changed while its old result was being removed: it goes next, on
+            // its own.
+            m_reserved.insert(samePathKey(file.output));
+            m_alone.append(file);
+            return std::nullopt;
+        }
+        return file;
+    }
+    return std::nullopt;
+}
+
+void ParallelRun::start(const QVector<FileJob>& files, bool inListOrder) {
+    StepGuard& guard = m_steps.guard();
+    RunProgress& progress = m_steps.progress();
+    auto job = std::make_unique<Job>();
+    job->files = files;
+    const FileJob& last = files.back();
+    if (inListOrder) {
+        // The bar names the group's last file while its converter runs.
+        m_steps.showProgress(last, false);
+    }
+    m_steps.markBusy();
+    QStringList arguments;
+    if (files.size() == 1) {
+        arguments = ToolArguments(last.source, last.codec, last.output);
+    } else {
+        QVector<QPair<QString, QString>> pairs;
+        for (const FileJob& file : files) {
+            pairs.append({file.source, file.output});
+        }
+        arguments = GroupToolArguments(pairs, last.codec);
+    }
+    for (const FileJob& file : files) {
+        m_reserved.insert(samePathKey(file.output));
+    }
+    job->process = std::make_unique<ToolProcess>();
+    Job* raw = job.get();
+    QObject::connect(job->process.get(), &ToolProcess::ended, [this, raw] {
+        raw->ended = true;
+        m_wait.wake();
+    });
+    bool started = false;
+    guard.step(148, [&] { started = job->process->start(m_steps.program(), arguments); });
+    // The note and the creep follow the file the bar names, from its start.
+    m_animation.emplace(&progress, progress.caption(), progress.baseValue(), m_steps.entryCount());
+    for (auto& other : m_running) {
+        other->animated = false;
+    }
+    job->animated = true;
+    if (!started) {
+        job->ended = true;
+    }
+    m_running.push_back(std::move(job));
+}
+
+void ParallelRun::waitForAnEnd() {
+    const auto anyEnded = [this] {
+        return std::any_of(m_running.begin(), m_running.end(),
+                           [](const std::unique_ptr<Job>& j) { return j->ended; });
+    };
+    if (!m_wait.until(anyEnded)) {
+        // Only an application that is shutting down ends the wait early; the converter
+        // still gets to finish its files.
+        m_running.front()->process->waitForEnd();
+        m_running.front()->ended = true;
+    }
+    for (auto it = m_running.begin(); it != m_running.end();) {
+        if ((*it)->ended) {
+            finish(**it);
+            it = m_running.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+void ParallelRun::finish(Job& job) {
+    const int status = job.process->result();
+    const QByteArray errorTail = job.process->errorTail();
+    if (job.animated && m_animation) {
+        m_animation->finish();
+        m_animation.reset();
+    }
+    for (FileJob& file : job.files) {
+        m_reserved.remove(samePathKey(file.output));
+    }
+    if (job.files.size() == 1) {
+        m_steps.judge(job.files.front(), status, errorTail);
+        done(job.files.front());
+        return;
+    }
+    // A group's results count only as each file alone would give them: one that failed (or
+    // the whole run, when the converter failed) is converted again on its own.
+    for (FileJob& file : job.files) {
+        if (status == 0) {
+            m_steps.judge(file, status, QByteArray());
+            if (file.reason.isEmpty()) {
+                done(file);
+                continue;
+            }
+        } else {
+            DeleteFileQuietly(file.output);
+        }
+        file.reason = reasons::noResult();
+        m_reserved.insert(samePathKey(file.output));
+        m_alone.append(file);
+    }
+}
+
+}  // namespace lorvane

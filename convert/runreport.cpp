@@ -1,0 +1,49 @@
+#include "convert/runreport.h"
+
+#include <QHash>
+#include <QStringList>
+
+namespace lorvane {
+
+namespace {
+
+constexpr int kNamesListed = 10;
+
+}  // namespace
+
+ClosingReport ClosingMessage(const QVector<FileFailure>& failures) {
+    ClosingReport report{QStringLiteral("Done."), QString()};
+    if (failures.isEmpty()) {
+        return report;
+    }
+    QStringList reasonOrder;
+    QHash<QString, QStringList> sources;
+    for (const FileFailure& failure : failures) {
+        if (!sources.contains(failure.reason)) {
+            reasonOrder.append(failure.reason);
+        }
+        sources[failure.reason].append(failure.source);
+    }
+    const qsizetype count = failures.size();
+    report.text += count == 1 ? QStringLiteral("\n\n1 file could not be converted.")
+                              : QStringLiteral("\n\n%1 files could not be converted.").arg(count);
+    for (const QString& reason : reasonOrder) {
+        const QString heading =
+            QStringLiteral("\n\n") + reason.left(1).toUpper() + reason.mid(1) + QLatin1Char(':');
+        const QStringList& files = sources[reason];
+        report.text += heading;
+        report.details += (report.details.isEmpty() ? heading.mid(2) : heading);
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            if (i < kNamesListed) {
+                report.text += QLatin1Char('\n') + files[i];
+            }
+            report.details += QLatin1Char('\n') + files[i];
+        }
+        if (files.size() > kNamesListed) {
+            report.text += QStringLiteral("\nand %1 more").arg(files.size() - kNamesListed);
+        }
+    }
+    return report;
+}
+
+}  // namespace lorvane

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+namespace lorvane {
+
+// A queued file the run did not convert, and why, in the closing message's words.
+struct FileFailure {
+    QString source;
+    QString reason;
+    bool operator==(const FileFailure& other) const {
+        return source == other.source && reason == other.reason;
+    }
+};
+
+// The message that ends a run: "Done." when every file was converted. Otherwise "Done.", how
+// many files could not be converted, and under each reason (in the order first met) the
+// files it struck: the first ten, then how many more. The details hold every file.
+struct ClosingReport {
+    QString text;
+    QString details;  // empty when every file was converted
+};
+ClosingReport ClosingMessage(const QVector<FileFailure>& failures);
+
+// How a run ended: whether it got as far as converting, and which files it did not convert.
+struct RunOutcome {
+    bool ran = false;  // false when refused: no files, no folder, or no usable converter
+    int converted = 0;
+    QVector<FileFailure> failures;
+};
+
+}  // namespace lorvane

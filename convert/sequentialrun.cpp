@@ -1,0 +1,39 @@
+#include "convert/sequentialrun.h"
+
+#include "convert/filesteps.h"
+#include "convert/runandwait.h"
+#include "convert/runprogress.h"
+#include "platform/eventwait.h"
+#include "platform/stepguard.h"
+
+namespace lorvane {
+
+void RunOneAtATime(FileSteps& steps, int n, int tickMs, RunOutcome& outcome) {
+    StepGuard& guard = steps.guard();
+    RunProgress& progress = steps.progress();
+    for (int i = 1; i <= n; ++i) {
+        FileJob file;
+        file.position = i;
+        if (!steps.readEntry(file)) {
+            break;
+        }
+        steps.showProgress(file);
+        guard.step(130, [] { YieldToEvents(); });
+        steps.markBusy();
+        steps.buildOutput(file);
+        steps.clearTheWay(file);
+        if (file.mayWrite) {
+            const ToolCall call = steps.compose(file);
+            guard.step(148, [&] {
+                QByteArray errorTail;
+                const int status =
+                    RunAndWait(call.program, call.arguments, &progress, progress.caption(),
+                               progress.baseValue(), steps.entryCount(), tickMs, &errorTail);
+                steps.judge(file, status, errorTail);
+            });
+        }
+        CountFile(file, outcome);
+    }
+}
+
+}  // namespace lorvane
