@@ -1,4 +1,5 @@
 #include "platform/apperror.h"
+#include "platform/pathbytes.h"
 #include "platform/paths.h"
 #include "platform/userdirs.h"
 
@@ -25,6 +26,8 @@ class TestPaths : public QObject {
     void existenceTests();
     void deleteQuietly();
     void deleteQuietlyAsUnprivilegedUser();
+    void namesAreBytes_data();
+    void namesAreBytes();
     void desktopFolder_data();
     void desktopFolder();
 };
@@ -361,6 +364,40 @@ void TestPaths::desktopFolder() {
     sources.home += '/';
     QCOMPARE(DesktopFolder(sources), place(expected));
     QCOMPARE(DesktopFolder({QString(), {}, {}}), QString());
+}
+
+// Any byte string survives the trip into the program's text and back; only bytes that are not
+// UTF-8 are escaped, and they show as \xHH.
+void TestPaths::namesAreBytes_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("foreign");
+    QTest::newRow("ascii") << QByteArray("/music/a.ogg") << "/music/a.ogg" << false;
+    QTest::newRow("utf-8") << QByteArray("/m\xC3\xBCsik/\xE6\xAD\x8C.ogg") << "/müsik/歌.ogg"
+                           << false;
+    QTest::newRow("latin-1 byte") << QByteArray("/caf\xE9.ogg") << "/caf\\xE9.ogg" << true;
+    QTest::newRow("cut sequence at the end") << QByteArray("/a\xE6\xAD") << "/a\\xE6\\xAD" << true;
+    QTest::newRow("overlong slash") << QByteArray("/a\xC0\xAF") << "/a\\xC0\\xAF" << true;
+    QTest::newRow("encoded surrogate") << QByteArray("/\xED\xB3\xA9") << "/\\xED\\xB3\\xA9" << true;
+    QTest::newRow("every high byte") << [] {
+        QByteArray all;
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            all += char(b);
+        }
+        return all;
+    }() << "<skip>" << true;
+}
+
+void TestPaths::namesAreBytes() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    QFETCH(bool, foreign);
+    const QString path = PathFromBytes(bytes);
+    QCOMPARE(PathToBytes(path), bytes);
+    QCOMPARE(HasForeignBytes(path), foreign);
+    if (shown != "<skip>") {
+        QCOMPARE(DisplayPath(path), shown);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPaths)
