@@ -11,6 +11,7 @@
 #include "platform/apperror.h"
 #include "platform/eventwait.h"
 #include "platform/paths.h"
+#include "platform/stopsignals.h"
 
 namespace lorvane {
 
@@ -169,6 +170,15 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
     runOptions.jobs = options.jobs.value_or(JobsFromEnvironment());
     ConversionRun run(
         list, [&resolved] { return resolved.choices; }, progress, reporter, runOptions);
+    // A signal asks the run to finish what it has begun; a second one ends it now.
+    StopSignals stopSignals;
+    QObject::connect(&stopSignals, &StopSignals::received, [&run](int, int count) {
+        if (count == 1) {
+            run.requestStop();
+        } else {
+            run.stopNow();
+        }
+    });
     const RunOutcome outcome = run.run();
     console.endProgress();
 
@@ -180,12 +190,20 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
                         QStringLiteral("not converted: %1: %2").arg(entry.source, entry.reason));
     }
     const int total = list.count();
-    const int converted = total - static_cast<int>(outcome.failures.size());
-    console.message(kPrefix +
-                    QStringLiteral("%1 of %2 %3 converted")
-                        .arg(converted)
-                        .arg(total)
-                        .arg(total == 1 ? QStringLiteral("file") : QStringLiteral("files")));
+    QString summary = QStringLiteral("%1 of %2 %3 converted")
+                          .arg(outcome.converted)
+                          .arg(total)
+                          .arg(total == 1 ? QStringLiteral("file") : QStringLiteral("files"));
+    if (outcome.stopped) {
+        summary += QStringLiteral("; stopped by %1").arg(SignalName(stopSignals.firstSignal()));
+        if (outcome.notStarted > 0) {
+            summary += QStringLiteral(" before %1 more started").arg(outcome.notStarted);
+        }
+    }
+    console.message(kPrefix + summary);
+    if (outcome.stopped) {
+        return 128 + stopSignals.firstSignal();  // as a shell reports a program a signal ended
+    }
     return outcome.failures.isEmpty() && reporter.reports() == 0 ? kBatchAllConverted
                                                                  : kBatchSomeNotConverted;
 }

@@ -4,6 +4,7 @@
 #include "app/qtdialogs.h"
 #include "app/settingsstore.h"
 #include "app/startoptions.h"
+#include "platform/stopsignals.h"
 #include "platform/userdirs.h"
 
 #include <QApplication>
@@ -81,6 +82,10 @@ int main(int argc, char* argv[]) {
                              window.activateWindow();
                          });
     }
+    // Ctrl+C, a logout or a closed terminal ends the window as closing it does.
+    lorvane::StopSignals stopSignals;
+    QObject::connect(&stopSignals, &lorvane::StopSignals::received, &window,
+                     [&window](int, int count) { window.stopRequested(count); });
     window.start();
     window.queueStartItems(options.items);
     return app.exec();

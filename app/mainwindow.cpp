@@ -327,8 +327,13 @@ int MainWindow::msgBox(const QString& text, int style, const QString& title,
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // Form_Unload: the program ends here and now; nothing is written and no step of a run or
-    // walk in progress runs after this.
+    if (m_activeRun != nullptr) {
+        event->ignore();
+        closeDuringRun();
+        return;
+    }
+    // Form_Unload: the program ends here and now; nothing is written and no step of a walk in
+    // progress runs after this.
     if (m_services.exitProgram) {
         m_services.exitProgram();
     }

@@ -79,6 +79,9 @@ class MainWindow : public QWidget {
     void PushButton7_Click();
     // True from the start of a conversion run to its end; a second start is ignored meanwhile.
     bool isConverting() const { return m_isConverting; }
+    // A signal asking the program to end (SIGINT, SIGTERM, SIGHUP): as closing the window the
+    // first time; a second one while a run finishes ends its converters now.
+    void stopRequested(int count);
     // How often the progress bar's wait note counts while the converter runs (100 ms; tests
     // shorten it).
     void setWaitTick(int milliseconds) { m_waitTickMs = milliseconds; }
@@ -169,6 +172,9 @@ class MainWindow : public QWidget {
     // The choices a conversion run reads, from the controls as they are now.
     ConversionChoices conversionChoices() const;
     bool m_isConverting = false;
+    class ConversionRun* m_activeRun = nullptr;
+    bool m_exitAfterRun = false;  // closed while a run converted: it ends when the run does
+    void closeDuringRun();
     int m_waitTickMs = 100;
 
     // --- queue state ---

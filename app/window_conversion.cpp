@@ -30,6 +30,9 @@ class WindowConversionEvents : public ConversionEvents {
     }
     void refused(const QString& message) override { m_window.msgBox(message, Dialogs::OkOnly); }
     void finished(const RunOutcome&, const ClosingReport& report) override {
+        if (m_window.m_exitAfterRun) {
+            return;  // the window is gone; the program ends with the run
+        }
         // A run that left files out warrants the exclamation mark; "Done." alone stays plain.
         m_window.msgBox(report.text,
                         report.details.isEmpty() ? Dialogs::OkOnly : Dialogs::Exclamation, {},
@@ -56,8 +59,35 @@ void MainWindow::PushButton2_Click() {
     WindowConversionEvents events(*this);
     ConversionRun run(fileList(), [this] { return conversionChoices(); }, events, reporter(),
                       {JobsFromEnvironment(), m_waitTickMs});
+    m_activeRun = &run;
     run.run();
+    m_activeRun = nullptr;
     guard.step(166, [this] { m_isConverting = false; });
+    if (m_exitAfterRun && m_services.exitProgram) {
+        m_services.exitProgram();
+    }
+}
+
+void MainWindow::stopRequested(int count) {
+    if (m_activeRun == nullptr) {
+        if (m_services.exitProgram) {
+            m_services.exitProgram();
+        }
+        return;
+    }
+    if (count <= 1 && !m_exitAfterRun) {
+        closeDuringRun();
+    } else {
+        m_activeRun->stopNow();
+    }
+}
+
+void MainWindow::closeDuringRun() {
+    // The window goes at once; the files being converted finish and are put in place, no
+    // further file starts, and then the program ends.
+    m_exitAfterRun = true;
+    hide();
+    m_activeRun->requestStop();
 }
 
 void MainWindow::PushButton7_Click() {

@@ -32,18 +32,26 @@ QString ComposeCommandLine(const QString& toolPath, const QString& source, const
 }
 
 QStringList ToolArguments(const QString& source, const QString& codec, const QString& output) {
-    return {QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
-            QStringLiteral("-v"),       QStringLiteral("error"),
-            QStringLiteral("-i"),       fileAddress(source),
-            QStringLiteral("-acodec"),  codec,
-            QStringLiteral("-rf64"),    QStringLiteral("auto"),
+    return {QStringLiteral("-nostdin"),
+            QStringLiteral("-hide_banner"),
+            QStringLiteral("-v"),
+            QStringLiteral("error"),
+            QStringLiteral("-y"),
+            QStringLiteral("-i"),
+            fileAddress(source),
+            QStringLiteral("-acodec"),
+            codec,
+            QStringLiteral("-rf64"),
+            QStringLiteral("auto"),
+            QStringLiteral("-f"),
+            QStringLiteral("wav"),
             fileAddress(output)};
 }
 
 QStringList GroupToolArguments(const QVector<QPair<QString, QString>>& sourcesAndOutputs,
                                const QString& codec) {
     QStringList args{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
-                     QStringLiteral("-v"), QStringLiteral("error")};
+                     QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y")};
     for (const auto& pair : sourcesAndOutputs) {
         args << QStringLiteral("-i") << fileAddress(pair.first);
     }
@@ -52,7 +60,8 @@ QStringList GroupToolArguments(const QVector<QPair<QString, QString>>& sourcesAn
         args << QStringLiteral("-map") << input + QStringLiteral(":a:0")
              << QStringLiteral("-map_metadata") << input << QStringLiteral("-map_chapters") << input
              << QStringLiteral("-acodec") << codec << QStringLiteral("-rf64")
-             << QStringLiteral("auto") << fileAddress(sourcesAndOutputs[k].second);
+             << QStringLiteral("auto") << QStringLiteral("-f") << QStringLiteral("wav")
+             << fileAddress(sourcesAndOutputs[k].second);
     }
     return args;
 }

@@ -25,7 +25,9 @@ QString ComposeCommandLine(const QString& toolPath, const QString& source, const
 // every path handed over as a "file:" address so no name (one beginning with "-", or one
 // that looks like "proto:...") can be taken for an option or another protocol, -nostdin so
 // FFmpeg never reads the keyboard nor asks a question, only errors on its error output, and
-// RF64 whenever a result grows past the 4 GiB a plain WAV file can describe.
+// RF64 whenever a result grows past the 4 GiB a plain WAV file can describe. The run hands
+// over descriptors it opened itself (/dev/fd/N): the output already exists as the run's own
+// temporary file, so -y lets FFmpeg write it, and -f wav says what the name no longer does.
 QStringList ToolArguments(const QString& source, const QString& codec, const QString& output);
 
 // One converter run for several files of one format: every source an input, and every

@@ -79,7 +79,7 @@ RunOutcome ConversionRun::run() {
     });
 
     outcome.ran = true;
-    FileSteps steps(m_list, m_choices, m_events, progress, guard, keeper, tool->program,
+    FileSteps steps(m_list, m_choices, m_events, progress, guard, keeper, m_stop, tool->program,
                     toolCommand);
     const int tickMs = std::max(1, m_options.waitTickMs);
     if (m_options.jobs <= 1) {
@@ -87,6 +87,8 @@ RunOutcome ConversionRun::run() {
     } else {
         ParallelRun(steps, n, m_options.jobs, tickMs, outcome).run();
     }
+    outcome.stopped = m_stop.requested;
+    outcome.notStarted = std::max(0, n - outcome.converted - int(outcome.failures.size()));
 
     guard.step(154, [&] { m_events.busyChanged(false); });
     guard.step(156, [&] { progress.setValue(0); });

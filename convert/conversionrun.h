@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/filesteps.h"
 #include "convert/runandwait.h"
 #include "convert/runfrontend.h"
 #include "convert/runreport.h"
@@ -36,6 +37,12 @@ class ConversionRun {
     // Returns once the run has ended, the closing message shown through the events.
     RunOutcome run();
 
+    // While the run waits: no further file starts; the files being converted finish, are
+    // checked and put in place, and then run() returns.
+    void requestStop() { m_stop.requested = true; }
+    // While the run waits: the converters are ended too, and their temporary files removed.
+    void stopNow() { m_stop.requested = m_stop.now = true; }
+
     // The location text of the run's failure reports.
     static QString location();
 
@@ -45,6 +52,7 @@ class ConversionRun {
     ConversionEvents& m_events;
     FailureReporter& m_reporter;
     ConversionOptions m_options;
+    RunStop m_stop;
 };
 
 }  // namespace lorvane

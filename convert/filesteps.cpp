@@ -1,12 +1,19 @@
 #include "convert/filesteps.h"
 
 #include "convert/formattable.h"
+#include "convert/pendingresult.h"
 #include "convert/runprogress.h"
 #include "convert/sourcekeeper.h"
 #include "convert/toolprocess.h"
 #include "filelist/filelistmodel.h"
+#include "platform/pathbytes.h"
 #include "platform/paths.h"
 #include "platform/stepguard.h"
+#include "platform/trash.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -47,14 +54,15 @@ QString judgeRun(int status, const SourceLook& look, const QString& source, cons
 }  // namespace
 
 FileSteps::FileSteps(const FileListModel& list, Choices choices, ConversionEvents& events,
-                     RunProgress& progress, StepGuard& guard, SourceKeeper& keeper, QString program,
-                     QString toolCommand)
+                     RunProgress& progress, StepGuard& guard, SourceKeeper& keeper,
+                     const RunStop& stop, QString program, QString toolCommand)
     : m_list(list),
       m_choices(std::move(choices)),
       m_events(events),
       m_progress(progress),
       m_guard(guard),
       m_keeper(keeper),
+      m_stop(stop),
       m_program(std::move(program)),
       m_toolCommand(std::move(toolCommand)) {}
 
@@ -124,6 +132,13 @@ void FileSteps::lookAtSource(FileJob& file) {
     }
 }
 
+void FileSteps::protectQueuedSources() {
+    // Files queued while the run waited (and perhaps dragged into its range) are sources too.
+    for (int position = 1; position <= m_list.count(); ++position) {
+        m_keeper.protect(m_list.entryText(position));
+    }
+}
+
 void FileSteps::clearTheWay(FileJob& file) {
     file.mayWrite = false;
     m_guard.step(144, [&] {
@@ -136,28 +151,66 @@ void FileSteps::clearTheWay(FileJob& file) {
             return;
         }
         if (FileIdOf(file.output, false)) {
-            // Files queued while the run waited (and perhaps dragged into its range) are
-            // sources too; only an existing output can destroy one.
-            for (int position = 1; position <= m_list.count(); ++position) {
-                m_keeper.protect(m_list.entryText(position));
-            }
+            protectQueuedSources();
         }
-        file.reason = m_keeper.refusal(file.source, file.output);
+        file.reason = m_keeper.refusal(file.source, file.output, false);
         if (!file.reason.isEmpty()) {
             return;
         }
-        DeleteFileQuietly(file.output);
-        if (FileIdOf(file.output, false)) {
-            // Without -y the converter would stop at the old file; it is never
-            // overwritten.
-            file.reason = IsExistingFolder(file.output).value_or(false)
-                              ? reasons::notWritten(QString::fromLocal8Bit(std::strerror(EISDIR)))
-                              : reasons::oldResultStays();
+        if (IsExistingFolder(file.output).value_or(false)) {
+            file.reason = reasons::notWritten(QString::fromLocal8Bit(std::strerror(EISDIR)));
             return;
         }
-        file.reason = reasons::noResult();
-        file.mayWrite = true;
+        file.mayWrite = prepare(file);
     });
+}
+
+bool FileSteps::prepare(FileJob& file) {
+    file.pending.reset();
+    file.sourceFd.reset();
+    const QString folder = FolderOfPath(file.output);
+    if (!m_cleanedFolders.contains(folder)) {
+        m_cleanedFolders.insert(folder);
+        RemoveStaleTemporaries(folder.isEmpty() ? QStringLiteral(".") : folder);
+    }
+    // The converter reads the very file that was looked at, whatever its name holds later
+    // and whatever bytes the name is made of.
+    const int fd =
+        ::open(PathToBytes(file.source).constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    struct stat st {};
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int err = errno;
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        file.reason = fd < 0 ? reasons::unreadable(QString::fromLocal8Bit(std::strerror(err)))
+                             : reasons::notAFile();
+        return false;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    file.sourceFd = std::shared_ptr<int>(new int(fd), [](int* held) {
+        ::close(*held);
+        delete held;
+    });
+    QString error;
+    file.pending = PendingResult::create(file.output, &error);
+    if (!file.pending) {
+        file.sourceFd.reset();
+        file.reason = reasons::notWritten(error);
+        return false;
+    }
+    file.reason = reasons::noResult();
+    return true;
+}
+
+QVector<int> FileSteps::descriptorsOf(const QVector<FileJob>& files) {
+    QVector<int> fds;
+    for (const FileJob& file : files) {
+        if (file.sourceFd && file.pending) {
+            fds << *file.sourceFd << file.pending->descriptor();
+        }
+    }
+    return fds;
 }
 
 ToolCall FileSteps::compose(FileJob& file) {
@@ -167,18 +220,84 @@ ToolCall FileSteps::compose(FileJob& file) {
         call.commandLine = m_toolCommand + QLatin1Char(' ') +
                            ComposeArguments(file.source, file.codec, file.output);
         call.program = m_program;
-        call.arguments = ToolArguments(file.source, file.codec, file.output);
+        call.arguments = ToolArguments(sourceAddress(file), file.codec, outputAddress(file));
     });
     return call;
 }
 
+QString FileSteps::sourceAddress(const FileJob& file) {
+    return file.sourceFd ? QStringLiteral("/dev/fd/%1").arg(*file.sourceFd) : file.source;
+}
+
+QString FileSteps::outputAddress(const FileJob& file) {
+    return file.pending ? file.pending->converterAddress() : file.output;
+}
+
 void FileSteps::judge(FileJob& file, int status, const QByteArray& errorTail) {
-    file.reason = judgeRun(status, file.look, file.source, file.output, file.codec, errorTail);
+    if (!file.pending) {
+        file.reason = reasons::noResult();
+        return;
+    }
+    const QString source = sourceAddress(file);
+    if (status == 0) {
+        file.reason =
+            CheckResult(file.look, source, file.pending->readBackPath(), file.codec, errorTail);
+    } else {
+        file.reason =
+            judgeRun(status, file.look, source, outputAddress(file), file.codec, errorTail);
+    }
+    file.checkFailed = !file.reason.isEmpty();
+    if (file.reason.isEmpty()) {
+        file.reason = place(file);
+    }
     if (file.reason.isEmpty()) {
         m_keeper.recordResult(file.source, file.output);
-    } else {
-        DeleteFileQuietly(file.output);
     }
+    // A result that does not count is removed with its temporary file.
+    file.pending.reset();
+    file.sourceFd.reset();
+}
+
+QString FileSteps::place(FileJob& file) {
+    PendingResult& result = *file.pending;
+    if (FileIdOf(file.output, false)) {
+        protectQueuedSources();
+    }
+    const QString refusal = m_keeper.refusal(file.source, file.output, result.foldsCase());
+    if (!refusal.isEmpty()) {
+        return refusal;
+    }
+    const QByteArray mark = ResultMarkFor(file.source);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        QString error;
+        switch (result.existingAtFinalName(mark)) {
+            case PendingResult::Existing::Nothing:
+                error = result.putInPlace(mark, false);
+                break;
+            case PendingResult::Existing::OwnResult:
+                // An earlier result of this source: replaced in one step, never missing.
+                error = result.putInPlace(mark, true);
+                break;
+            case PendingResult::Existing::Folder:
+                return reasons::notWritten(QString::fromLocal8Bit(std::strerror(EISDIR)));
+            case PendingResult::Existing::OtherFile:
+                // The user's own file, or another program's: kept in the trash, where the
+                // file manager can restore it.
+                error = MoveToTrash(file.output);
+                if (!error.isEmpty()) {
+                    return reasons::oldResultStays(error);
+                }
+                continue;
+        }
+        if (error.isEmpty()) {
+            return {};
+        }
+        if (error != QString::fromLocal8Bit(std::strerror(EEXIST))) {
+            return reasons::notWritten(error);
+        }
+        // A file took the name meanwhile: look again.
+    }
+    return reasons::notWritten(QString::fromLocal8Bit(std::strerror(EEXIST)));
 }
 
 void CountFile(const FileJob& file, RunOutcome& outcome) {

@@ -41,6 +41,11 @@ ParallelRun::ParallelRun(FileSteps& steps, int n, int jobs, int tickMs, RunOutco
     m_ticker.setTimerType(Qt::PreciseTimer);
     m_ticker.setInterval(tickMs);
     QObject::connect(&m_ticker, &QTimer::timeout, [this] {
+        if (m_steps.stop().now) {
+            for (const auto& job : m_running) {
+                job->process->stop();
+            }
+        }
         if (m_animation) {
             m_animation->tick();
         }
@@ -71,9 +76,15 @@ void ParallelRun::run() {
 }
 
 void ParallelRun::startWhatMayStart() {
-    while (static_cast<int>(m_running.size()) < m_jobs) {
+    while (static_cast<int>(m_running.size()) < m_jobs && !m_steps.stop().requested) {
         if (!m_alone.isEmpty()) {
-            start({m_alone.takeFirst()}, false);
+            FileJob file = m_alone.takeFirst();
+            if (m_steps.prepare(file)) {
+                start({file}, false);
+            } else {
+                m_reserved.remove(samePathKey(file.output));
+                done(file);
+            }
             continue;
         }
         if (m_listEnded || m_next > m_n) {
@@ -161,11 +172,12 @@ void ParallelRun::start(const QVector<FileJob>& files, bool inListOrder) {
     m_steps.markBusy();
     QStringList arguments;
     if (files.size() == 1) {
-        arguments = ToolArguments(last.source, last.codec, last.output);
+        arguments = ToolArguments(FileSteps::sourceAddress(last), last.codec,
+                                  FileSteps::outputAddress(last));
     } else {
         QVector<QPair<QString, QString>> pairs;
         for (const FileJob& file : files) {
-            pairs.append({file.source, file.output});
+            pairs.append({FileSteps::sourceAddress(file), FileSteps::outputAddress(file)});
         }
         arguments = GroupToolArguments(pairs, last.codec);
     }
@@ -179,7 +191,10 @@ void ParallelRun::start(const QVector<FileJob>& files, bool inListOrder) {
         m_wait.wake();
     });
     bool started = false;
-    guard.step(148, [&] { started = job->process->start(m_steps.program(), arguments); });
+    guard.step(148, [&] {
+        started =
+            job->process->start(m_steps.program(), arguments, FileSteps::descriptorsOf(files));
+    });
     // The note and the creep follow the file the bar names, from its start.
     m_animation.emplace(&progress, progress.caption(), progress.baseValue(), m_steps.entryCount());
     for (auto& other : m_running) {
@@ -233,13 +248,13 @@ void ParallelRun::finish(Job& job) {
     for (FileJob& file : job.files) {
         if (status == 0) {
             m_steps.judge(file, status, QByteArray());
-            if (file.reason.isEmpty()) {
-                done(file);
+            if (!file.checkFailed) {
+                done(file);  // converted, or refused its place: alone it would be the same
                 continue;
             }
-        } else {
-            DeleteFileQuietly(file.output);
         }
+        file.pending.reset();
+        file.sourceFd.reset();
         file.reason = reasons::noResult();
         m_reserved.insert(samePathKey(file.output));
         m_alone.append(file);

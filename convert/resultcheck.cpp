@@ -414,8 +414,9 @@ QString converterNotStarted() {
 QString noOutputPath() {
     return QStringLiteral("no result path could be made for it");
 }
-QString oldResultStays() {
-    return QStringLiteral("an older file of its result's name could not be removed");
+QString oldResultStays(const QString& error) {
+    return QStringLiteral("an older file of its result's name could not be moved to the trash (%1)")
+        .arg(error);
 }
 }  // namespace reasons
 

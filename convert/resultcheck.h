@@ -85,7 +85,7 @@ QString noResult();
 QString converterStopped();
 QString converterNotStarted();
 QString noOutputPath();
-QString oldResultStays();
+QString oldResultStays(const QString& error);
 }  // namespace reasons
 
 }  // namespace lorvane

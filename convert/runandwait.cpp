@@ -62,11 +62,11 @@ void WaitAnimation::finish() {
 }
 
 int RunAndWait(const QString& program, const QStringList& arguments, ProgressIndicator* indicator,
-               const QString& baseText, int baseValue, int total, int tickMs,
-               QByteArray* errorTail) {
+               const QString& baseText, int baseValue, int total, int tickMs, QByteArray* errorTail,
+               const QVector<int>& inherit, const std::function<bool()>& stopNow) {
     EventWait wait;  // outlives the process, which wakes it
     ToolProcess process;
-    if (!process.start(program, arguments)) {
+    if (!process.start(program, arguments, inherit)) {
         return process.result();
     }
 
@@ -75,8 +75,15 @@ int RunAndWait(const QString& program, const QStringList& arguments, ProgressInd
     QTimer ticker;
     ticker.setTimerType(Qt::PreciseTimer);
     ticker.setInterval(tickMs);
-    if (indicator != nullptr) {
-        QObject::connect(&ticker, &QTimer::timeout, [&] { animation.tick(); });
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        if (stopNow && stopNow()) {
+            process.stop();
+        }
+        if (indicator != nullptr) {
+            animation.tick();
+        }
+    });
+    if (indicator != nullptr || stopNow) {
         ticker.start();
     }
     wait.until([&] { return !process.isRunning(); });

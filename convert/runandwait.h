@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace lorvane {
 
 // The bar a wait animates.
@@ -40,9 +42,12 @@ double CreepValue(int baseValue, int total, int k);
 // program that could not be started, kLaunchFailureBase plus the failure's number (53 for a
 // missing program, 70 for one that may not be run, 5 for anything else). The end of the
 // program's error output goes to `errorTail` when one is given.
+// The program inherits the descriptors in `inherit`; when `stopNow` turns true (it is asked
+// every tick), the program is ended.
 int RunAndWait(const QString& program, const QStringList& arguments, ProgressIndicator* indicator,
                const QString& baseText, int baseValue, int total, int tickMs = kWaitTickMs,
-               QByteArray* errorTail = nullptr);
+               QByteArray* errorTail = nullptr, const QVector<int>& inherit = {},
+               const std::function<bool()>& stopNow = {});
 
 // Animates the indicator while a program runs: every tick it counts, from tick 50 on it
 // shows WaitNoteText, and at ticks 50, 200, 350 ... its value creeps.

@@ -28,6 +28,8 @@ struct RunOutcome {
     bool ran = false;  // false when refused: no files, no folder, or no usable converter
     int converted = 0;
     QVector<FileFailure> failures;
+    bool stopped = false;  // asked to end early: the files after the last one started wait
+    int notStarted = 0;
 };
 
 }  // namespace lorvane

@@ -11,7 +11,7 @@ namespace lorvane {
 void RunOneAtATime(FileSteps& steps, int n, int tickMs, RunOutcome& outcome) {
     StepGuard& guard = steps.guard();
     RunProgress& progress = steps.progress();
-    for (int i = 1; i <= n; ++i) {
+    for (int i = 1; i <= n && !steps.stop().requested; ++i) {
         FileJob file;
         file.position = i;
         if (!steps.readEntry(file)) {
@@ -26,9 +26,10 @@ void RunOneAtATime(FileSteps& steps, int n, int tickMs, RunOutcome& outcome) {
             const ToolCall call = steps.compose(file);
             guard.step(148, [&] {
                 QByteArray errorTail;
-                const int status =
-                    RunAndWait(call.program, call.arguments, &progress, progress.caption(),
-                               progress.baseValue(), steps.entryCount(), tickMs, &errorTail);
+                const int status = RunAndWait(
+                    call.program, call.arguments, &progress, progress.caption(),
+                    progress.baseValue(), steps.entryCount(), tickMs, &errorTail,
+                    FileSteps::descriptorsOf({file}), [&steps] { return steps.stop().now; });
                 steps.judge(file, status, errorTail);
             });
         }

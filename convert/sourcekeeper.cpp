@@ -2,18 +2,28 @@
 
 #include "convert/resultcheck.h"
 
-#include <QFile>
+#include "platform/pathbytes.h"
+
+#include <QDir>
 
 #include <sys/stat.h>
 
 namespace lorvane {
+
+namespace {
+
+QString foldedPath(const QString& path) {
+    return QDir::cleanPath(path).toCaseFolded();
+}
+
+}  // namespace
 
 std::optional<FileId> FileIdOf(const QString& path, bool followLinks) {
     if (path.isEmpty()) {
         return std::nullopt;
     }
     struct stat st {};
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = PathToBytes(path);
     const int rc = followLinks ? ::stat(name.constData(), &st) : ::lstat(name.constData(), &st);
     if (rc != 0) {
         return std::nullopt;
@@ -36,9 +46,9 @@ void SourceKeeper::protect(const QString& source) {
     }
 }
 
-QString SourceKeeper::refusal(const QString& source, const QString& output) const {
-    // The output is removed (never followed) before the tool writes it, so its own entry is
-    // what is at stake.
+QString SourceKeeper::refusal(const QString& source, const QString& output, bool foldsCase) const {
+    // The result takes the place of the output's own entry (a link is never followed), so
+    // that entry is what is at stake.
     const auto outputId = FileIdOf(output, false);
     if (!outputId) {
         return {};
@@ -46,8 +56,17 @@ QString SourceKeeper::refusal(const QString& source, const QString& output) cons
     if (m_sources.contains(*outputId)) {
         return reasons::replacesSource();
     }
-    const auto earlier = m_results.constFind(*outputId);
-    if (earlier == m_results.constEnd()) {
+    const Result* earlier = nullptr;
+    if (const auto byId = m_results.constFind(*outputId); byId != m_results.constEnd()) {
+        earlier = &*byId;
+    } else if (foldsCase) {
+        // Such a file system may give the two names different identities.
+        const auto byName = m_foldedResults.constFind(foldedPath(output));
+        if (byName != m_foldedResults.constEnd()) {
+            earlier = &*byName;
+        }
+    }
+    if (earlier == nullptr) {
         return {};
     }
     const auto sourceId = FileIdOf(source, true);
@@ -62,6 +81,7 @@ void SourceKeeper::recordResult(const QString& source, const QString& output) {
     const auto sourceId = FileIdOf(source, true);
     if (outputId && sourceId) {
         m_results.insert(*outputId, {*sourceId, source});
+        m_foldedResults.insert(foldedPath(output), {*sourceId, source});
     }
 }
 

@@ -22,8 +22,9 @@ class SourceKeeper {
     // A text that reaches a file is looked at once; asking again costs a lookup.
     void protect(const QString& source);
     // Why writing the output for this source would destroy a source or another source's
-    // result, or the empty text when it may be written.
-    QString refusal(const QString& source, const QString& output) const;
+    // result, or the empty text when it may be written. Where the output's folder takes
+    // names that differ only in letter case for one file, two such results are one.
+    QString refusal(const QString& source, const QString& output, bool foldsCase) const;
     void recordResult(const QString& source, const QString& output);
 
   private:
@@ -33,7 +34,8 @@ class SourceKeeper {
     };
     QSet<QString> m_protectedTexts;
     QSet<FileId> m_sources;
-    QHash<FileId, Result> m_results;  // a result written by this run -> its source
+    QHash<FileId, Result> m_results;         // a result written by this run -> its source
+    QHash<QString, Result> m_foldedResults;  // the same, by its path in one letter case
 };
 
 }  // namespace lorvane

@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -27,12 +28,16 @@ int launchFailure(const QString& program) {
 }
 
 // Runs in the child between fork and exec: only async-signal-safe calls.
-void detachChild() {
+void detachChild(const QVector<int>& inherit) {
     LowerPriority();
     ::setsid();
     struct sigaction ignore {};
     ignore.sa_handler = SIG_IGN;
     ::sigaction(SIGPIPE, &ignore, nullptr);
+    // Our descriptors are closed on exec; these few are this converter's to use.
+    for (const int fd : inherit) {
+        ::fcntl(fd, F_SETFD, 0);
+    }
 }
 
 }  // namespace
@@ -44,7 +49,7 @@ void LowerPriority() {
 ToolProcess::ToolProcess(QObject* parent) : QObject(parent) {
     m_process.setStandardInputFile(QProcess::nullDevice());
     m_process.setStandardOutputFile(QProcess::nullDevice());
-    m_process.setChildProcessModifier(detachChild);
+    m_process.setChildProcessModifier([this] { detachChild(m_inherit); });
     connect(&m_process, &QProcess::readyReadStandardError, this, &ToolProcess::keepErrorOutput);
     connect(&m_process, &QProcess::finished, this, &ToolProcess::onFinished);
     connect(&m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
@@ -63,8 +68,10 @@ ToolProcess::~ToolProcess() {
     }
 }
 
-bool ToolProcess::start(const QString& program, const QStringList& arguments) {
+bool ToolProcess::start(const QString& program, const QStringList& arguments,
+                        const QVector<int>& inherit) {
     m_tail.clear();
+    m_inherit = inherit;
     m_failedToStart = false;
     // QProcess would search PATH for a bare name; only the named file itself is meant.
     if (!QFileInfo(program).isFile() || !QFileInfo(program).isExecutable()) {
@@ -80,6 +87,14 @@ bool ToolProcess::start(const QString& program, const QStringList& arguments) {
     m_program = program;
     m_process.start();
     return true;
+}
+
+void ToolProcess::stop() {
+    const qint64 pid = m_process.processId();
+    if (m_running && pid > 0) {
+        // The converter leads a session of its own: its whole group goes.
+        ::kill(-static_cast<pid_t>(pid), SIGKILL);
+    }
 }
 
 bool ToolProcess::isRunning() const {

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QProcess>
 #include <QStringList>
+#include <QVector>
 
 namespace lorvane {
 
@@ -36,8 +37,12 @@ class ToolProcess : public QObject {
     ~ToolProcess() override;
 
     // False when the program is no executable file; result() then says why. A program that
-    // fails to start later still ends (with the launch failure as its result).
-    bool start(const QString& program, const QStringList& arguments);
+    // fails to start later still ends (with the launch failure as its result). The program
+    // inherits the descriptors in `inherit` (and no other of ours).
+    bool start(const QString& program, const QStringList& arguments,
+               const QVector<int>& inherit = {});
+    // Ends the program now, with everything it started.
+    void stop();
     bool isRunning() const;
     // Blocks until the program has ended (for a program that is shutting down).
     void waitForEnd();
@@ -61,6 +66,7 @@ class ToolProcess : public QObject {
     int m_result = 0;
     bool m_running = false;
     bool m_failedToStart = false;
+    QVector<int> m_inherit;
 };
 
 }  // namespace lorvane

@@ -5,10 +5,12 @@
 //
 // Queues the sources, saves into FOLDER, presses "Start Converting" and prints every message
 // shown, each followed by a record separator (0x1E). With --close-when, the window is closed
-// as soon as FILE exists (the converter has started), which ends the program there and then.
+// as soon as FILE exists (the converter has started). Signals reach the window as they do in
+// the program.
 #include "app/mainwindow.h"
 #include "app/settingsstore.h"
 #include "filelist/filelistmodel.h"
+#include "platform/stopsignals.h"
 #include "support/scripteddialogs.h"
 
 #include <QApplication>
@@ -35,6 +37,9 @@ int main(int argc, char* argv[]) {
 
     lorvane::test::ScriptedDialogs dialogs;
     lorvane::MainWindow window(lorvane::WindowServices::forProgram(dialogs, settings));
+    lorvane::StopSignals stopSignals;
+    QObject::connect(&stopSignals, &lorvane::StopSignals::received, &window,
+                     [&window](int, int count) { window.stopRequested(count); });
     window.start();
     window.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(folder);
     window.fileList().addEntries(args);
@@ -42,7 +47,7 @@ int main(int argc, char* argv[]) {
     QTimer watch;
     if (!closeWhen.isEmpty()) {
         QObject::connect(&watch, &QTimer::timeout, [&] {
-            if (QFileInfo::exists(closeWhen)) {
+            if (QFileInfo::exists(closeWhen) && window.isVisible()) {
                 window.close();
             }
         });

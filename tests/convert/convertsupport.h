@@ -134,6 +134,10 @@ class FakeTool {
                 "echo $n > \"$dir/count\"\n"
                 "rmdir \"$dir/lock\"\n"
                 "printf '%s\\0' \"$@\" > \"$dir/args-$n\"\n"
+                "for a in \"$@\"; do case \"$a\" in\n"
+                "  file:/dev/fd/*) printf 'file:%s\\0' \"$(readlink \"${a#file:}\")\" ;;\n"
+                "  *) printf '%s\\0' \"$a\" ;;\n"
+                "esac; done > \"$dir/resolved-$n\"\n"
                 ": > \"$dir/started-$n\"\n"
                 "if [ -e \"$dir/hold\" ]; then\n"
                 "  while [ ! -e \"$dir/release-$n\" ]; do sleep 0.005; done\n"
@@ -161,8 +165,14 @@ class FakeTool {
         return QFileInfo::exists(file(QStringLiteral("finished-%1").arg(n)));
     }
     int calls() const { return readFile(file(QStringLiteral("count"))).trimmed().toInt(); }
-    QStringList arguments(int n) const {
-        QByteArray raw = readFile(file(QStringLiteral("args-%1").arg(n)));
+    QStringList arguments(int n) const { return recorded(QStringLiteral("args-%1").arg(n)); }
+    // The arguments with each descriptor the converter was handed (file:/dev/fd/N) replaced by
+    // the file behind it.
+    QStringList resolvedArguments(int n) const {
+        return recorded(QStringLiteral("resolved-%1").arg(n));
+    }
+    QStringList recorded(const QString& name) const {
+        QByteArray raw = readFile(file(name));
         QStringList out;
         for (const QByteArray& part : raw.split('\0')) {
             out.append(QString::fromUtf8(part));

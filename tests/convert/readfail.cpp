@@ -9,6 +9,7 @@
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -17,7 +18,20 @@ long long g_read = 0;
 
 bool isTarget(const char* path) {
     const char* target = std::getenv("READFAIL_PATH");
-    return target != nullptr && path != nullptr && std::strcmp(path, target) == 0;
+    if (target == nullptr || path == nullptr) {
+        return false;
+    }
+    // A file handed over as an open descriptor is known by the file behind it.
+    char resolved[4096];
+    if (std::strncmp(path, "/dev/fd/", 8) == 0) {
+        const std::string link = std::string("/proc/self/fd/") + (path + 8);
+        const ssize_t length = ::readlink(link.c_str(), resolved, sizeof resolved - 1);
+        if (length > 0) {
+            resolved[length] = '\0';
+            path = resolved;
+        }
+    }
+    return std::strcmp(path, target) == 0;
 }
 
 template <typename Open>

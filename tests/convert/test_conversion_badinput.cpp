@@ -91,11 +91,13 @@ void ConversionBadInputTest::unconvertibleFilesAreListed() {
                                   {in + "pulled.ogg", reasons::readCut("Input/output error")}})});
     QVERIFY(looksLikeWav(in + "good1.wav"));
     QVERIFY(looksLikeWav(in + "good2.wav"));
-    // No half-written file passes for a result.
-    for (const char* name :
-         {"corrupt.wav", "empty.wav", "missing.wav", "folder.wav", "fifo.wav", "pulled.wav"}) {
+    // No half-written file passes for a result, and a failed conversion leaves an earlier
+    // file of its result's name as it was.
+    for (const char* name : {"empty.wav", "missing.wav", "folder.wav", "fifo.wav", "pulled.wav"}) {
         QVERIFY2(!QFileInfo::exists(in + name), name);
     }
+    QCOMPARE(readFile(in + "corrupt.wav"), QByteArray("result of an earlier run"));
+    QCOMPARE(QDir(in).entryList({".lorvane-*"}, QDir::Files | QDir::Hidden), QStringList());
     for (auto it = before.cbegin(); it != before.cend(); ++it) {
         QCOMPARE(readFile(it.key()), it.value());
     }

@@ -75,8 +75,11 @@ class ConversionProcessTest : public QObject {
     Q_OBJECT
   private slots:
     void readOnlyOutputFolder();
-    void closingTheWindowEndsTheProgramMidRun();
-    void interruptFromTheTerminalSparesTheConverter();
+    void endingMidRunFinishesWhatRuns_data();
+    void endingMidRunFinishesWhatRuns();
+    void secondSignalEndsTheConvertersNow();
+    void killedRunLeavesOnlyTemporaryFiles();
+    void batchModeStoppedBySigterm();
 };
 
 void ConversionProcessTest::readOnlyOutputFolder() {
@@ -103,10 +106,11 @@ void ConversionProcessTest::readOnlyOutputFolder() {
     const Outcome o = finish(p);
     QVERIFY(!o.crashed);
     QCOMPARE(o.exitCode, 0);
-    // The earlier result stays as it was: it is never overwritten.
+    // Nothing can be written there, not even a temporary file: the earlier result stays as
+    // it was.
     QCOMPARE(o.messages,
              QStringList{notConverted(
-                 {{root + "in/keep.ogg", lorvane::reasons::oldResultStays()},
+                 {{root + "in/keep.ogg", lorvane::reasons::notWritten("Permission denied")},
                   {root + "in/new.ogg", lorvane::reasons::notWritten("Permission denied")}})});
     QCOMPARE(readFile(root + "ro/keep.wav"), QByteArray("an earlier result"));
     QVERIFY(!QFileInfo::exists(root + "ro/new.wav"));
@@ -114,65 +118,174 @@ void ConversionProcessTest::readOnlyOutputFolder() {
     QFile::setPermissions(root + "ro", kOpenFolder);
 }
 
-void ConversionProcessTest::closingTheWindowEndsTheProgramMidRun() {
+// What a folder holds: its names, temporary files included.
+QStringList namesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+// Closing the window, Ctrl+C in the terminal (the whole foreground process group), a
+// shutdown's SIGTERM or a closed terminal's SIGHUP while a converter runs: the window goes,
+// no further converter starts, the running one (in a session of its own, so no signal meant
+// for the terminal reaches it) finishes, its results are checked and put in place, and then
+// the program ends. No temporary file stays behind.
+void ConversionProcessTest::endingMidRunFinishesWhatRuns_data() {
+    QTest::addColumn<int>("signal");  // 0: the window is closed
+    QTest::newRow("window closed") << 0;
+    QTest::newRow("Ctrl+C") << int(SIGINT);
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+}
+
+void ConversionProcessTest::endingMidRunFinishesWhatRuns() {
+    QFETCH(int, signal);
     QTemporaryDir dir;
     const QString root = dir.path() + "/";
     QDir().mkpath(root + "out");
     QDir().mkpath(root + "home");
     QVERIFY(makeOgg(root + "a.ogg", 8000, 1, 0.2));
     QVERIFY(makeOgg(root + "b.ogg", 8000, 1, 0.2));
+    QVERIFY(makeOgg(root + "c.ogg", 8000, 1, 40));  // never grouped with the others
     FakeTool fake(root + "tool");
     fake.hold();
 
     QProcess p;
-    startWithStandIn(p, root, fake,
-                     {"--close-when", fake.file("started-1"), root + "a.ogg", root + "b.ogg"});
+    QStringList args = {root + "a.ogg", root + "b.ogg", root + "c.ogg"};
+    if (signal == 0) {
+        args.prepend(fake.file("started-1"));
+        args.prepend("--close-when");
+    }
+    startWithStandIn(p, root, fake, args);
+    QTRY_VERIFY_WITH_TIMEOUT(fake.started(1), 60000);
+    if (signal == SIGINT) {
+        QCOMPARE(::kill(-static_cast<pid_t>(p.processId()), SIGINT), 0);
+    } else if (signal != 0) {
+        QCOMPARE(::kill(static_cast<pid_t>(p.processId()), signal), 0);
+    }
+    // The program waits for its converter.
+    QTest::qWait(300);
+    QCOMPARE(p.state(), QProcess::Running);
+    const QStringList given = fake.resolvedArguments(1);
+    fake.release(1);
+    if (fake.started(2)) {
+        fake.release(2);  // a second converter that was already running with two jobs
+    }
     const Outcome o = finish(p);
-    // The program ended while the converter was still held: no closing message, no further
-    // converter, and the converter was not stopped.
     QVERIFY(!o.crashed);
     QCOMPARE(o.exitCode, 0);
-    QVERIFY(o.messages.isEmpty());
-    QVERIFY(!fake.finished(1));
-    QCOMPARE(fake.calls(), 1);
-
-    // Let the orphaned converter go: it finishes its files by itself (several at once when
-    // the program grouped them), and nothing else is written.
-    const QStringList args = fake.arguments(1);
-    fake.release(1);
-    QTRY_VERIFY_WITH_TIMEOUT(fake.finished(1), 60000);
-    QVERIFY(readFile(root + "out/a.wav").startsWith("RIFF"));
-    QCOMPARE(QFileInfo::exists(root + "out/b.wav"), args.contains("file:" + root + "b.ogg"));
-    QCOMPARE(fake.calls(), 1);
+    QVERIFY2(o.messages.isEmpty(), qPrintable(o.messages.join('|')));
+    QVERIFY(fake.calls() <= 2);
+    QVERIFY(!fake.started(3));
+    QStringList expected;
+    for (int n = 1; n <= fake.calls(); ++n) {
+        for (const QString& arg : fake.resolvedArguments(n)) {
+            for (const char* name : {"a", "b", "c"}) {
+                if (arg == QStringLiteral("file:%1%2.ogg").arg(root, name)) {
+                    expected.append(QStringLiteral("%1.wav").arg(name));
+                }
+            }
+        }
+    }
+    QVERIFY(given.contains("file:" + root + "a.ogg"));
+    expected.sort();
+    QCOMPARE(namesIn(root + "out"), expected);
+    for (const QString& name : expected) {
+        const QString source = root + name.chopped(4) + ".ogg";
+        QCOMPARE(lorvane::CheckResult(lorvane::LookAtSource(source), source, root + "out/" + name,
+                                      "pcm_u8", {}),
+                 QString());
+    }
 }
 
-// Ctrl+C in the terminal that started the program (or closing that terminal) signals the
-// whole foreground process group: the program ends, but its converter, in a session of its
-// own, finishes the file it has begun, and the result is complete.
-void ConversionProcessTest::interruptFromTheTerminalSparesTheConverter() {
+// A second signal while the run finishes ends its converters now: nothing is put in place
+// and no temporary file stays.
+void ConversionProcessTest::secondSignalEndsTheConvertersNow() {
     QTemporaryDir dir;
     const QString root = dir.path() + "/";
     QDir().mkpath(root + "out");
     QDir().mkpath(root + "home");
-    QVERIFY(makeOgg(root + "long.ogg", 44100, 2, 30.0));
+    QVERIFY(makeOgg(root + "a.ogg", 8000, 1, 0.2));
+    QVERIFY(writeFile(root + "out/a.wav", "the user's own file"));
     FakeTool fake(root + "tool");
     fake.hold();
-
     QProcess p;
-    startWithStandIn(p, root, fake, {root + "long.ogg"});
+    startWithStandIn(p, root, fake, {root + "a.ogg"});
     QTRY_VERIFY_WITH_TIMEOUT(fake.started(1), 60000);
-    QCOMPARE(::kill(-static_cast<pid_t>(p.processId()), SIGINT), 0);
+    QCOMPARE(::kill(static_cast<pid_t>(p.processId()), SIGTERM), 0);
+    QTest::qWait(100);
+    QCOMPARE(::kill(static_cast<pid_t>(p.processId()), SIGTERM), 0);
     const Outcome o = finish(p);
-    QVERIFY(o.crashed);  // the program itself ends at Ctrl+C
-    QVERIFY(o.messages.isEmpty());
+    QVERIFY(!o.crashed);
+    QVERIFY(!fake.finished(1));
+    QCOMPARE(namesIn(root + "out"), QStringList{"a.wav"});
+    QCOMPARE(readFile(root + "out/a.wav"), QByteArray("the user's own file"));
+}
 
+// SIGKILL leaves the converter writing its temporary file and nothing under a result's name;
+// the next run that writes into the folder removes what the dead run left, and nothing else.
+void ConversionProcessTest::killedRunLeavesOnlyTemporaryFiles() {
+    QTemporaryDir dir;
+    const QString root = dir.path() + "/";
+    QDir().mkpath(root + "out");
+    QDir().mkpath(root + "home");
+    QVERIFY(makeOgg(root + "a.ogg", 8000, 1, 0.2));
+    QVERIFY(makeOgg(root + "b.ogg", 8000, 1, 0.2));
+    QVERIFY(writeFile(root + "out/.lorvane-notours.part", "named like ours, but not ours"));
+    FakeTool fake(root + "tool");
+    fake.hold();
+    QProcess p;
+    startWithStandIn(p, root, fake, {root + "a.ogg"});
+    QTRY_VERIFY_WITH_TIMEOUT(fake.started(1), 60000);
+    QCOMPARE(::kill(static_cast<pid_t>(p.processId()), SIGKILL), 0);
+    p.waitForFinished();
     fake.release(1);
     QTRY_VERIFY_WITH_TIMEOUT(fake.finished(1), 60000);
-    const QString result = root + "out/long.wav";
-    QCOMPARE(lorvane::CheckResult(lorvane::LookAtSource(root + "long.ogg"), root + "long.ogg",
-                                  result, "pcm_u8", {}),
-             QString());
-    QCOMPARE(lorvane::LookAtWav(result).frames, qint64(30 * 44100));
+    QStringList left = namesIn(root + "out");
+    QCOMPARE(left.size(), 2);
+    QVERIFY(left.contains(".lorvane-notours.part"));
+    QVERIFY(!left.contains("a.wav"));
+
+    QProcess next;
+    startWithStandIn(next, root, fake, {root + "b.ogg"});
+    QTRY_VERIFY_WITH_TIMEOUT(fake.started(2), 60000);
+    fake.release(2);
+    const Outcome o = finish(next);
+    QCOMPARE(o.messages, QStringList{"Done."});
+    QCOMPARE(namesIn(root + "out"), (QStringList{".lorvane-notours.part", "b.wav"}));
+}
+
+// The batch mode stopped by SIGTERM (as `timeout` sends) finishes and checks the running
+// file, starts no other, says so and exits as a signalled program does.
+void ConversionProcessTest::batchModeStoppedBySigterm() {
+    QTemporaryDir dir;
+    const QString root = dir.path() + "/";
+    QDir().mkpath(root + "out");
+    QDir().mkpath(root + "home");
+    QVERIFY(makeOgg(root + "a.ogg", 8000, 1, 40));
+    QVERIFY(makeOgg(root + "b.ogg", 8000, 1, 40));
+    FakeTool fake(root + "tool");
+    fake.hold();
+    QProcess p;
+    QProcessEnvironment env = helperEnvironment(root + "home");
+    env.insert("LORVANE_FFMPEG", fake.path());
+    env.insert("LORVANE_JOBS", "1");
+    p.setProcessEnvironment(env);
+    p.setStandardInputFile(QProcess::nullDevice());
+    p.start(qEnvironmentVariable("LORVANE_PROGRAM"),
+            {"--convert", "--format", "1", "--output-folder", root + "out", root + "a.ogg",
+             root + "b.ogg"});
+    QTRY_VERIFY_WITH_TIMEOUT(fake.started(1), 60000);
+    QCOMPARE(::kill(static_cast<pid_t>(p.processId()), SIGTERM), 0);
+    QTest::qWait(200);
+    fake.release(1);
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 128 + SIGTERM);
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(err.endsWith("lorvane: 1 of 2 files converted; stopped by SIGTERM before 1 more "
+                          "started\n"),
+             qPrintable(err));
+    QCOMPARE(fake.calls(), 1);
+    QCOMPARE(namesIn(root + "out"), QStringList{"a.wav"});
 }
 
 QTEST_GUILESS_MAIN(ConversionProcessTest)

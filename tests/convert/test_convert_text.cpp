@@ -85,8 +85,9 @@ void ConvertTextTest::argumentsKeepEveryName_data() {
 void ConvertTextTest::argumentsKeepEveryName() {
     QFETCH(QString, name);
     const QStringList args = ToolArguments(name, QStringLiteral("pcm_u8"), name + ".wav");
-    QCOMPARE(args, (QStringList{"-nostdin", "-hide_banner", "-v", "error", "-i", "file:" + name,
-                                "-acodec", "pcm_u8", "-rf64", "auto", "file:" + name + ".wav"}));
+    QCOMPARE(args, (QStringList{"-nostdin", "-hide_banner", "-v", "error", "-y", "-i",
+                                "file:" + name, "-acodec", "pcm_u8", "-rf64", "auto", "-f", "wav",
+                                "file:" + name + ".wav"}));
 }
 
 void ConvertTextTest::outputPath_data() {
@@ -287,12 +288,12 @@ void ConvertTextTest::keeperLooksAgainAtNamesThatReachedNothing() {
     const QString other = dir.filePath("later.ogg");
     SourceKeeper keeper;
     keeper.protect(later);
-    QCOMPARE(keeper.refusal(other, later), QString());
+    QCOMPARE(keeper.refusal(other, later, false), QString());
     QFile file(later);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
     keeper.protect(later);
-    QCOMPARE(keeper.refusal(other, later), "its result would have replaced a queued source");
+    QCOMPARE(keeper.refusal(other, later, false), "its result would have replaced a queued source");
 }
 
 QTEST_APPLESS_MAIN(ConvertTextTest)
