@@ -2,6 +2,7 @@
 // crashes, no source is touched, the other results are whole, and the closing message names
 // exactly the files that were not converted.
 #include "convert/convertsupport.h"
+#include "convert/wavheader.h"
 #include "filelist/filelistmodel.h"
 #include "support/windowfixture.h"
 

@@ -5,6 +5,7 @@
 #include "convert/convertsupport.h"
 #include "convert/resultcheck.h"
 #include "convert/runandwait.h"
+#include "convert/wavheader.h"
 
 #include <QTemporaryDir>
 #include <QTest>

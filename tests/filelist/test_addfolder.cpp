@@ -1,6 +1,9 @@
 // The folder intake on real folder trees: order, filters, links, odd names and permissions.
-#include "filelist/addfolder.h"
 #include "filelist/filelistmodel.h"
+#include "filelist/folderintake.h"
+#include "filelist/folderwalk.h"
+#include "filelist/namerules.h"
+#include "platform/folderlisting.h"
 #include "support/recordingreporter.h"
 
 #include <QDir>
