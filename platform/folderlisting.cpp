@@ -1,11 +1,11 @@
 #include "platform/folderlisting.h"
 
 #include "platform/apperror.h"
+#include "platform/pathbytes.h"
 #include "platform/paths.h"
 
 #include <QFile>
 #include <QList>
-#include <QStringDecoder>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -83,24 +83,8 @@ bool FileExistsStrict(const QString& path) {
 }
 
 bool DecodeFileName(const char* raw, size_t length, QString* out) {
-    bool ascii = true;
-    for (size_t i = 0; i < length; ++i) {
-        if (static_cast<unsigned char>(raw[i]) >= 0x80) {
-            ascii = false;
-            break;
-        }
-    }
-    if (ascii) {
-        *out = QString::fromLatin1(raw, static_cast<qsizetype>(length));
-        return true;
-    }
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(QByteArrayView(raw, static_cast<qsizetype>(length)));
-    if (decoder.hasError()) {
-        return false;
-    }
-    *out = std::move(text);
-    return true;
+    *out = PathFromBytes(raw, static_cast<qsizetype>(length));
+    return !HasForeignBytes(*out);
 }
 
 bool IsDotOrDotDot(const char* name) {

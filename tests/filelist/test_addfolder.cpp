@@ -602,6 +602,10 @@ void TestAddFolder::oddFolderNames() {
     makeFile(root + QStringLiteral("/bad\x01name/hidden.ogg"));
     makeFile(root + QStringLiteral("/bad\x01name/Sub/deeper.ogg"));
     makeFile(root + QStringLiteral("/line\nbreak/x.ogg"));
+    // U+FEFF opening a name is part of it; U+1F480's second half looks like an escaped byte.
+    const QString bom = QString(QChar(0xFEFF)) + QStringLiteral("bom.ogg");
+    makeFile(root + QLatin1Char('/') + bom);
+    makeFile(root + QStringLiteral("/💀/skull.ogg"));
     const QByteArray rawRoot = QFile::encodeName(root);
     QVERIFY(::mkdir((rawRoot + "/caf\xe9").constData(), 0755) == 0);
     QVERIFY(::close(::open((rawRoot + "/caf\xe9/inside.ogg").constData(), O_CREAT | O_WRONLY,
@@ -611,7 +615,8 @@ void TestAddFolder::oddFolderNames() {
 
     Intake intake;
     const QStringList expected =
-        prefixed(root, {QStringLiteral("Müsik/日本語/歌.ogg"), QStringLiteral("Ωμέγα/track?.ogg")});
+        prefixed(root, {QStringLiteral("Müsik/日本語/歌.ogg"), QStringLiteral("Ωμέγα/track?.ogg"),
+                        bom, QStringLiteral("💀/skull.ogg")});
     // Folders with a control character or an undecodable name are skipped with their whole
     // subtree; a file whose name cannot be decoded could not be named, so it is skipped too.
     const QStringList added = intake.run(root, QStringLiteral("*.ogg"));
