@@ -299,6 +299,8 @@ void ResultCheckTest::wavHeaders_data() {
     addResult("source at twice the rate", plain, whole, "pcm_s16le", declares(200, 16000), whole);
     addResult("twice the rate, its slack scaled too", plain, whole, "pcm_s16le",
               declares(180, 16000, 20), whole);
+    addResult("twice the rate, short of its scaled slack", plain, whole, "pcm_s16le",
+              declares(224, 16000, 20), reasons::incomplete());
     addResult("chained streams add up", plain, whole, "pcm_s16le",
               declares({{60, 8000, 0}, {80, 16000, 0}}), whole);
     addResult("chained streams, one frame short", plain, whole, "pcm_s16le",
@@ -359,6 +361,9 @@ void ResultCheckTest::failureReasons_data() {
                                   "Error writing trailer of " +
                                       out + ": No space left on device\n"
                                << reasons::notWritten("No space left on device");
+    QTest::newRow("disk full, the result not named")
+        << QByteArray("av_interleaved_write_frame(): No space left on device\n")
+        << reasons::notWritten("No space left on device");
     QTest::newRow("read-only file system") << out + ": Read-only file system\n"
                                            << reasons::notWritten("Read-only file system");
     QTest::newRow("a write error wins over the read errors before it")
