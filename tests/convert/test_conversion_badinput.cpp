@@ -33,6 +33,8 @@ class ConversionBadInputTest : public QObject {
     void everyNameReachesFfmpegIntact();
     void relativeNamesAreNotOptions();
     void sourcesAreNeverLost();
+    void converterFailuresAreNamed_data();
+    void converterFailuresAreNamed();
 
   private:
     std::unique_ptr<EnvChange> m_tool;
@@ -201,6 +203,60 @@ void ConversionBadInputTest::sourcesAreNeverLost() {
     QVERIFY(looksLikeWav(root + "out/song.wav"));
     QCOMPARE(LookAtWav(root + "out/song.wav").channels, 1);  // a's mono, not b's stereo
     QCOMPARE(readFile(root + "b/song.ogg"), readFile(stereo()));
+}
+
+// A converter that passed the check and then dies while converting, or can no longer be
+// started: the file is named with the reason, and nothing of it is left behind.
+void ConversionBadInputTest::converterFailuresAreNamed_data() {
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("killed while converting") << "killed" << reasons::converterStopped();
+    // Its execute permission goes as it answers the check's last question.
+    QTest::newRow("no longer startable") << "unlaunchable" << reasons::converterNotStarted();
+}
+
+void ConversionBadInputTest::converterFailuresAreNamed() {
+    QFETCH(QString, failure);
+    QFETCH(QString, reason);
+    WindowFixture fx;
+    auto window = fx.loadedWindow();
+    const QString tool = fx.dir.filePath("tool");
+    const QString script = tool + "/ffmpeg-stand-in";
+    QVERIFY(QDir().mkpath(tool));
+    QVERIFY(writeFile(
+        script, QStringLiteral("#!/bin/sh\n"
+                               "dir='%1'\n"
+                               "if [ \"$1\" = -hide_banner ]; then\n"
+                               "  '%2' \"$@\"\n"
+                               "  rc=$?\n"
+                               "  if [ -e \"$dir/unlaunchable\" ]; then\n"
+                               "    while ! mkdir \"$dir/lock\" 2>/dev/null; do sleep 0.001; done\n"
+                               "    n=$(( $(cat \"$dir/answered\" 2>/dev/null || echo 0) + 1 ))\n"
+                               "    echo $n > \"$dir/answered\"\n"
+                               "    rmdir \"$dir/lock\"\n"
+                               "    if [ $n -eq 4 ]; then chmod a-x \"$0\"; fi\n"
+                               "  fi\n"
+                               "  exit $rc\n"
+                               "fi\n"
+                               "if [ -e \"$dir/killed\" ]; then kill -KILL $$; fi\n"
+                               "exec '%2' \"$@\"\n")
+                    .arg(tool, realFfmpeg())
+                    .toUtf8()));
+    QVERIFY(QFile::setPermissions(
+        script, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    QVERIFY(writeFile(tool + "/" + failure, {}));
+    EnvChange variable("LORVANE_FFMPEG", script.toUtf8());
+    const QString in = fx.dir.filePath("in") + "/";
+    QVERIFY(QDir().mkpath(in));
+    QVERIFY(QFile::copy(mono(), in + "song.ogg"));
+
+    window->fileList().addEntries({in + "song.ogg"});
+    window->findChild<QRadioButton*>("Option2")->setChecked(true);
+    window->PushButton2_Click();
+
+    QCOMPARE(fx.dialogs.messages(), QStringList{notConverted({{in + "song.ogg", reason}})});
+    QVERIFY(!QFileInfo::exists(in + "song.wav"));
+    QCOMPARE(readFile(in + "song.ogg"), readFile(mono()));
 }
 
 QTEST_MAIN(ConversionBadInputTest)
