@@ -11,6 +11,10 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 using namespace lorvane;
 using namespace lorvane::test;
@@ -64,6 +68,8 @@ void ConversionBadInputTest::unconvertibleFilesAreListed() {
     QVERIFY(writeFile(in + "corrupt.wav", "result of an earlier run"));
     // A FIFO (a drop queues files as given) would hold FFmpeg, and the run, for ever.
     QCOMPARE(::mkfifo(QFile::encodeName(in + "fifo.ogg").constData(), 0644), 0);
+    // A link to itself cannot be opened, even by root.
+    QCOMPARE(::symlink("loop.ogg", QFile::encodeName(in + "loop.ogg").constData()), 0);
     // A source whose reads start failing half-way: FFmpeg takes the error for the end and
     // says it succeeded.
     QVERIFY(makeOgg(in + "pulled.ogg", 44100, 2, 5.0));
@@ -73,10 +79,10 @@ void ConversionBadInputTest::unconvertibleFilesAreListed() {
 
     const QStringList queue = {in + "good1.ogg",   in + "corrupt.ogg", in + "empty.ogg",
                                in + "missing.ogg", in + "folder.ogg",  in + "fifo.ogg",
-                               in + "pulled.ogg",  in + "good2.ogg"};
+                               in + "pulled.ogg",  in + "loop.ogg",    in + "good2.ogg"};
     QHash<QString, QByteArray> before;
     for (const QString& path : queue) {
-        if (!path.endsWith("fifo.ogg")) {
+        if (!path.endsWith("fifo.ogg") && !path.endsWith("loop.ogg")) {
             before.insert(path, readFile(path));
         }
     }
@@ -91,12 +97,13 @@ void ConversionBadInputTest::unconvertibleFilesAreListed() {
                                   {in + "missing.ogg", reasons::notFound()},
                                   {in + "folder.ogg", reasons::notAFile()},
                                   {in + "fifo.ogg", reasons::notAFile()},
-                                  {in + "pulled.ogg", reasons::readCut("Input/output error")}})});
+                                  {in + "pulled.ogg", reasons::readCut("Input/output error")},
+                                  {in + "loop.ogg", reasons::unreadable(std::strerror(ELOOP))}})});
     QVERIFY(looksLikeWav(in + "good1.wav"));
     QVERIFY(looksLikeWav(in + "good2.wav"));
     // No half-written file passes for a result.
-    for (const char* name :
-         {"corrupt.wav", "empty.wav", "missing.wav", "folder.wav", "fifo.wav", "pulled.wav"}) {
+    for (const char* name : {"corrupt.wav", "empty.wav", "missing.wav", "folder.wav", "fifo.wav",
+                             "pulled.wav", "loop.wav"}) {
         QVERIFY2(!QFileInfo::exists(in + name), name);
     }
     for (auto it = before.cbegin(); it != before.cend(); ++it) {

@@ -11,6 +11,10 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 using namespace lorvane;
 using namespace lorvane::test;
@@ -390,6 +394,11 @@ void ResultCheckTest::sourcesNeverBlock() {
     const QString text = m_dir.filePath("text.ogg");
     QVERIFY(writeFile(text, "not audio"));
     QCOMPARE(LookAtSource(text + "/a.ogg").kind, SourceLook::Missing);  // a file on the way
+    const QString loop = m_dir.filePath("loop.ogg");
+    QCOMPARE(::symlink("loop.ogg", QFile::encodeName(loop).constData()), 0);
+    const SourceLook looped = LookAtSource(loop);
+    QCOMPARE(looped.kind, SourceLook::Unreadable);
+    QCOMPARE(looped.error, QString::fromLocal8Bit(std::strerror(ELOOP)));
     const SourceLook look = LookAtSource(text);
     QVERIFY(look.isFile());
     QVERIFY(!look.vorbis);
