@@ -5,10 +5,11 @@
 // Last, a drag of 50,000 files over the list: entering and moving, against building the
 // drag's path list once.
 #include "app/mainwindow.h"
-#include "filelist/addfolder.h"
 #include "filelist/filedrop.h"
 #include "filelist/filelistmodel.h"
 #include "filelist/filelistview.h"
+#include "filelist/folderintake.h"
+#include "filelist/folderwalk.h"
 #include "platform/eventwait.h"
 #include "platform/paths.h"
 #include "platform/stepguard.h"

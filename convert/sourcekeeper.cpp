@@ -1,6 +1,6 @@
 #include "convert/sourcekeeper.h"
 
-#include "convert/resultcheck.h"
+#include "convert/reasons.h"
 
 #include "platform/pathbytes.h"
 

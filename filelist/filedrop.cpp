@@ -1,7 +1,8 @@
 #include "filelist/filedrop.h"
 
-#include "filelist/addfolder.h"
 #include "filelist/filelistmodel.h"
+#include "filelist/folderintake.h"
+#include "filelist/folderwalk.h"
 #include "platform/apperror.h"
 #include "platform/paths.h"
 

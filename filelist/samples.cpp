@@ -1,6 +1,6 @@
 #include "filelist/samples.h"
 
-#include "filelist/addfolder.h"
+#include "filelist/folderintake.h"
 #include "platform/paths.h"
 
 #include <QByteArray>

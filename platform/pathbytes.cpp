@@ -1,13 +1,19 @@
 #include "platform/pathbytes.h"
 
+#include <QStringDecoder>
+
 namespace lorvane {
 
 namespace {
 
 constexpr char16_t kEscapeBase = 0xDC00;  // + the byte (0x80 to 0xFF)
 
-bool isEscaped(char16_t unit) {
-    return unit >= kEscapeBase + 0x80 && unit <= kEscapeBase + 0xFF;
+// The unit at i stands for a byte only when it is a lone surrogate: the same units are also
+// the second half of real characters past U+FFFF (U+1F480 to U+1F4FF among them).
+bool isEscapedAt(QStringView path, qsizetype i) {
+    const char16_t unit = path[i].unicode();
+    return unit >= kEscapeBase + 0x80 && unit <= kEscapeBase + 0xFF &&
+           (i == 0 || !QChar::isHighSurrogate(path[i - 1].unicode()));
 }
 
 // The length of the valid UTF-8 sequence starting at p (at most `left` bytes), or 0.
@@ -60,7 +66,10 @@ QString PathFromBytes(const char* bytes, qsizetype length) {
             run += step;
         }
         if (run > i) {
-            out += QString::fromUtf8(bytes + i, run - i);
+            // A name may begin with U+FEFF: it is part of the name, not a byte order mark.
+            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                          QStringDecoder::Flag::ConvertInitialBom);
+            out += utf8.decode(QByteArrayView(bytes + i, run - i));
             i = run;
         }
         if (i < length) {
@@ -84,7 +93,7 @@ QByteArray PathToBytes(const QString& path) {
     qsizetype start = 0;
     const qsizetype n = path.size();
     for (qsizetype i = 0; i <= n; ++i) {
-        if (i == n || isEscaped(path.at(i).unicode())) {
+        if (i == n || isEscapedAt(path, i)) {
             out += QStringView(path).mid(start, i - start).toUtf8();
             if (i < n) {
                 out += static_cast<char>(path.at(i).unicode() - kEscapeBase);
@@ -96,8 +105,8 @@ QByteArray PathToBytes(const QString& path) {
 }
 
 bool HasForeignBytes(const QString& path) {
-    for (const QChar c : path) {
-        if (isEscaped(c.unicode())) {
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        if (isEscapedAt(path, i)) {
             return true;
         }
     }
@@ -109,8 +118,9 @@ QString DisplayPath(const QString& path) {
         return path;
     }
     QString out;
-    for (const QChar c : path) {
-        if (isEscaped(c.unicode())) {
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        const QChar c = path.at(i);
+        if (isEscapedAt(path, i)) {
             const unsigned byte = c.unicode() - kEscapeBase;
             out += QStringLiteral("\\x") + QString::number(byte, 16).toUpper();
         } else {

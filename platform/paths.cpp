@@ -41,6 +41,25 @@ QByteArray encoded(const QString& path) {
 
 }  // namespace
 
+QString LastNameOfPath(const QString& path) {
+    const QChar sep = PathStyle::native().separator;
+    qsizetype end = path.size();
+    while (end > 0 && path[end - 1] == sep) {
+        --end;
+    }
+    const qsizetype start = path.lastIndexOf(sep, end - 1) + 1;
+    return path.mid(start, end - start);
+}
+
+QString WithoutTrailingSeparators(const QString& path) {
+    const QChar sep = PathStyle::native().separator;
+    qsizetype end = path.size();
+    while (end > 1 && path[end - 1] == sep) {
+        --end;
+    }
+    return path.left(end);
+}
+
 QString FolderOfPath(const QString& path, PathStyle style) {
     const qsizetype p = path.lastIndexOf(style.separator);
     if (p < 0) {

@@ -20,6 +20,13 @@ struct PathStyle {
     static PathStyle native() { return posix(); }
 };
 
+// The last name of a path, ignoring trailing separators.
+QString LastNameOfPath(const QString& path);
+
+// The path without trailing separators, so that a link is examined itself and not its
+// target; the root stays the root.
+QString WithoutTrailingSeparators(const QString& path);
+
 // Folder part including its last separator; empty when there is none.
 // Fails with 6 "Overflow" when that separator lies beyond position 32767.
 QString FolderOfPath(const QString& path, PathStyle style = PathStyle::native());

@@ -1,6 +1,6 @@
 #include "app/constants.h"
 #include "app/errorreport.h"
-#include "filelist/addfolder.h"
+#include "filelist/folderwalk.h"
 #include "support/scripteddialogs.h"
 
 #include <QtTest>

@@ -2,6 +2,7 @@
 // crashes, no source is touched, the other results are whole, and the closing message names
 // exactly the files that were not converted.
 #include "convert/convertsupport.h"
+#include "convert/wavheader.h"
 #include "filelist/filelistmodel.h"
 #include "support/windowfixture.h"
 
@@ -10,6 +11,10 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 using namespace lorvane;
 using namespace lorvane::test;
@@ -32,6 +37,8 @@ class ConversionBadInputTest : public QObject {
     void everyNameReachesFfmpegIntact();
     void relativeNamesAreNotOptions();
     void sourcesAreNeverLost();
+    void converterFailuresAreNamed_data();
+    void converterFailuresAreNamed();
 
   private:
     std::unique_ptr<EnvChange> m_tool;
@@ -61,6 +68,8 @@ void ConversionBadInputTest::unconvertibleFilesAreListed() {
     QVERIFY(writeFile(in + "corrupt.wav", "result of an earlier run"));
     // A FIFO (a drop queues files as given) would hold FFmpeg, and the run, for ever.
     QCOMPARE(::mkfifo(QFile::encodeName(in + "fifo.ogg").constData(), 0644), 0);
+    // A link to itself cannot be opened, even by root.
+    QCOMPARE(::symlink("loop.ogg", QFile::encodeName(in + "loop.ogg").constData()), 0);
     // A source whose reads start failing half-way: FFmpeg takes the error for the end and
     // says it succeeded.
     QVERIFY(makeOgg(in + "pulled.ogg", 44100, 2, 5.0));
@@ -70,10 +79,10 @@ void ConversionBadInputTest::unconvertibleFilesAreListed() {
 
     const QStringList queue = {in + "good1.ogg",   in + "corrupt.ogg", in + "empty.ogg",
                                in + "missing.ogg", in + "folder.ogg",  in + "fifo.ogg",
-                               in + "pulled.ogg",  in + "good2.ogg"};
+                               in + "pulled.ogg",  in + "loop.ogg",    in + "good2.ogg"};
     QHash<QString, QByteArray> before;
     for (const QString& path : queue) {
-        if (!path.endsWith("fifo.ogg")) {
+        if (!path.endsWith("fifo.ogg") && !path.endsWith("loop.ogg")) {
             before.insert(path, readFile(path));
         }
     }
@@ -88,12 +97,14 @@ void ConversionBadInputTest::unconvertibleFilesAreListed() {
                                   {in + "missing.ogg", reasons::notFound()},
                                   {in + "folder.ogg", reasons::notAFile()},
                                   {in + "fifo.ogg", reasons::notAFile()},
-                                  {in + "pulled.ogg", reasons::readCut("Input/output error")}})});
+                                  {in + "pulled.ogg", reasons::readCut("Input/output error")},
+                                  {in + "loop.ogg", reasons::unreadable(std::strerror(ELOOP))}})});
     QVERIFY(looksLikeWav(in + "good1.wav"));
     QVERIFY(looksLikeWav(in + "good2.wav"));
     // No half-written file passes for a result, and a failed conversion leaves an earlier
     // file of its result's name as it was.
-    for (const char* name : {"empty.wav", "missing.wav", "folder.wav", "fifo.wav", "pulled.wav"}) {
+    for (const char* name :
+         {"empty.wav", "missing.wav", "folder.wav", "fifo.wav", "pulled.wav", "loop.wav"}) {
         QVERIFY2(!QFileInfo::exists(in + name), name);
     }
     QCOMPARE(readFile(in + "corrupt.wav"), QByteArray("result of an earlier run"));
@@ -202,6 +213,60 @@ void ConversionBadInputTest::sourcesAreNeverLost() {
     QVERIFY(looksLikeWav(root + "out/song.wav"));
     QCOMPARE(LookAtWav(root + "out/song.wav").channels, 1);  // a's mono, not b's stereo
     QCOMPARE(readFile(root + "b/song.ogg"), readFile(stereo()));
+}
+
+// A converter that passed the check and then dies while converting, or can no longer be
+// started: the file is named with the reason, and nothing of it is left behind.
+void ConversionBadInputTest::converterFailuresAreNamed_data() {
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("killed while converting") << "killed" << reasons::converterStopped();
+    // Its execute permission goes as it answers the check's last question.
+    QTest::newRow("no longer startable") << "unlaunchable" << reasons::converterNotStarted();
+}
+
+void ConversionBadInputTest::converterFailuresAreNamed() {
+    QFETCH(QString, failure);
+    QFETCH(QString, reason);
+    WindowFixture fx;
+    auto window = fx.loadedWindow();
+    const QString tool = fx.dir.filePath("tool");
+    const QString script = tool + "/ffmpeg-stand-in";
+    QVERIFY(QDir().mkpath(tool));
+    QVERIFY(writeFile(
+        script, QStringLiteral("#!/bin/sh\n"
+                               "dir='%1'\n"
+                               "if [ \"$1\" = -hide_banner ]; then\n"
+                               "  '%2' \"$@\"\n"
+                               "  rc=$?\n"
+                               "  if [ -e \"$dir/unlaunchable\" ]; then\n"
+                               "    while ! mkdir \"$dir/lock\" 2>/dev/null; do sleep 0.001; done\n"
+                               "    n=$(( $(cat \"$dir/answered\" 2>/dev/null || echo 0) + 1 ))\n"
+                               "    echo $n > \"$dir/answered\"\n"
+                               "    rmdir \"$dir/lock\"\n"
+                               "    if [ $n -eq 4 ]; then chmod a-x \"$0\"; fi\n"
+                               "  fi\n"
+                               "  exit $rc\n"
+                               "fi\n"
+                               "if [ -e \"$dir/killed\" ]; then kill -KILL $$; fi\n"
+                               "exec '%2' \"$@\"\n")
+                    .arg(tool, realFfmpeg())
+                    .toUtf8()));
+    QVERIFY(QFile::setPermissions(
+        script, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    QVERIFY(writeFile(tool + "/" + failure, {}));
+    EnvChange variable("LORVANE_FFMPEG", script.toUtf8());
+    const QString in = fx.dir.filePath("in") + "/";
+    QVERIFY(QDir().mkpath(in));
+    QVERIFY(QFile::copy(mono(), in + "song.ogg"));
+
+    window->fileList().addEntries({in + "song.ogg"});
+    window->findChild<QRadioButton*>("Option2")->setChecked(true);
+    window->PushButton2_Click();
+
+    QCOMPARE(fx.dialogs.messages(), QStringList{notConverted({{in + "song.ogg", reason}})});
+    QVERIFY(!QFileInfo::exists(in + "song.wav"));
+    QCOMPARE(readFile(in + "song.ogg"), readFile(mono()));
 }
 
 QTEST_MAIN(ConversionBadInputTest)

@@ -7,6 +7,7 @@
 #include "convert/convertsupport.h"
 #include "convert/parallelrun.h"
 #include "convert/runandwait.h"
+#include "convert/wavheader.h"
 #include "filelist/filelistmodel.h"
 #include "support/windowfixture.h"
 

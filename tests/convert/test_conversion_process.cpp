@@ -1,6 +1,7 @@
 // The conversion in a process of its own: a run without the rights to write its results, and
 // closing the window while the converter runs.
 #include "convert/convertsupport.h"
+#include "convert/wavheader.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -5,11 +5,16 @@
 #include "convert/convertsupport.h"
 #include "convert/resultcheck.h"
 #include "convert/runandwait.h"
+#include "convert/wavheader.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 using namespace lorvane;
 using namespace lorvane::test;
@@ -67,6 +72,9 @@ struct Layout {
     qint64 dataDelta = 0;       // added to the declared data size
     qint64 cut = 0;             // bytes cut from the end
     bool unknownSizes = false;  // 0xFFFFFFFF in RIFF and data, as past 4 GiB without RF64
+    bool noSamples = false;     // no data chunk
+    bool absent = false;        // no result at all
+    bool folder = false;        // a folder where the result should be
 };
 QByteArray wavFile(const Layout& l) {
     const int align = l.channels * ((l.bits + 7) / 8);
@@ -82,7 +90,9 @@ QByteArray wavFile(const Layout& l) {
     body += chunk("fmt ", fmtBody(l.tag, l.channels, l.rate, l.bits, l.extensible));
     body += chunk("LIST", QByteArray("INFOISFT\x0e\0\0\0Lavf59.27.100\0", 26));
     const qint64 dataSize = samples.size() + l.dataDelta;
-    body += chunk("data", samples, l.rf64 || l.unknownSizes ? 0xFFFFFFFF : dataSize);
+    if (!l.noSamples) {
+        body += chunk("data", samples, l.rf64 || l.unknownSizes ? 0xFFFFFFFF : dataSize);
+    }
     QByteArray file = l.rf64 ? "RF64" : "RIFF";
     put32(file, l.rf64 || l.unknownSizes ? 0xFFFFFFFFu : quint32(body.size() + l.riffDelta));
     file += body;
@@ -145,9 +155,34 @@ bool makeOpus(const QString& path) {
     return p.waitForFinished(60000) && p.exitCode() == 0;
 }
 
+// What the source declares: its streams' frames, rates and slack, or nothing (not Vorbis).
+using Declared = std::optional<VorbisLength>;
+Declared declares(std::initializer_list<VorbisLength::Link> links) {
+    VorbisLength length;
+    for (const VorbisLength::Link& link : links) {
+        length.links.append(link);
+    }
+    return length;
+}
+Declared declares(qint64 frames, long rate = 8000, qint64 slack = 0) {
+    return declares({{frames, rate, slack}});
+}
+
+const char* const kSource = "/m/a.ogg";
+
+// One crafted result: what its header says (the problem found, or its frames and format
+// tag), and the verdict on it for the chosen codec and a source that declares `declared`.
+void addResult(const char* name, const Layout& layout, const QString& problem, const char* codec,
+               const Declared& declared, const QString& verdict,
+               const QByteArray& errorTail = QByteArray()) {
+    QTest::newRow(name) << layout << problem << layout.frames << layout.tag << QString(codec)
+                        << declared << errorTail << verdict;
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Layout)
+Q_DECLARE_METATYPE(Declared)
 
 class ResultCheckTest : public QObject {
     Q_OBJECT
@@ -162,70 +197,155 @@ class ResultCheckTest : public QObject {
 
   private:
     QTemporaryDir m_dir;
+    int m_crafted = 0;
 };
 
 void ResultCheckTest::wavHeaders_data() {
     QTest::addColumn<Layout>("layout");
-    QTest::addColumn<bool>("wellFormed");
+    QTest::addColumn<QString>("problem");
     QTest::addColumn<qint64>("frames");
     QTest::addColumn<int>("tag");
+    QTest::addColumn<QString>("codec");
+    QTest::addColumn<Declared>("declared");
+    QTest::addColumn<QByteArray>("errorTail");
+    QTest::addColumn<QString>("verdict");
+    const QString whole;
+    const QString runsPast = "a chunk runs past the end of the file";
     const Layout plain;
-    QTest::newRow("16-bit as FFmpeg writes it") << plain << true << qint64(100) << 1;
+    addResult("16-bit as FFmpeg writes it", plain, whole, "pcm_s16le", declares(100), whole);
     Layout odd = plain;
     odd.channels = 1;
     odd.bits = 8;
     odd.frames = 101;  // an odd data size ends in a pad byte outside the chunk
-    QTest::newRow("odd data size, padded") << odd << true << qint64(101) << 1;
+    addResult("odd data size, padded", odd, whole, "pcm_u8", declares(101), whole);
     Layout f64 = plain;
     f64.tag = 3;
     f64.bits = 64;
     f64.extensible = true;
-    QTest::newRow("extensible 64-bit float") << f64 << true << qint64(100) << 3;
+    addResult("extensible 64-bit float", f64, whole, "pcm_f64le", declares(100), whole);
     Layout mulaw = plain;
     mulaw.tag = 7;
     mulaw.bits = 8;
-    QTest::newRow("mu-law") << mulaw << true << qint64(100) << 7;
+    addResult("mu-law", mulaw, whole, "pcm_mulaw", declares(100), whole);
     Layout rf64 = plain;
     rf64.rf64 = true;
-    QTest::newRow("RF64 with its sizes in ds64") << rf64 << true << qint64(100) << 1;
+    addResult("RF64 with its sizes in ds64", rf64, whole, "pcm_s16le", declares(100), whole);
     Layout unknown = plain;
     unknown.unknownSizes = true;
-    QTest::newRow("sizes of a RIFF past 4 GiB") << unknown << false << qint64(0) << 1;
+    addResult("sizes of a RIFF past 4 GiB", unknown, runsPast, "pcm_s16le", declares(100),
+              reasons::incomplete());
     Layout cut = plain;
     cut.cut = 10;
-    QTest::newRow("cut short") << cut << false << qint64(0) << 1;
+    addResult("cut short", cut, runsPast, "pcm_s16le", declares(100), reasons::incomplete());
     Layout riffLong = plain;
     riffLong.riffDelta = 4;
-    QTest::newRow("RIFF size beyond the end") << riffLong << false << qint64(0) << 1;
+    addResult("RIFF size beyond the end", riffLong, runsPast, "pcm_s16le", declares(100),
+              reasons::incomplete());
     Layout dataShort = plain;
     dataShort.dataDelta = -40;
-    QTest::newRow("data size short of the file") << dataShort << false << qint64(0) << 1;
+    addResult("data size short of the file", dataShort, runsPast, "pcm_s16le", declares(100),
+              reasons::incomplete());
     Layout rf64Long = rf64;
     rf64Long.riffDelta = 1 << 20;
-    QTest::newRow("RF64 claiming more than is there") << rf64Long << false << qint64(0) << 1;
+    addResult("RF64 claiming more than is there", rf64Long, runsPast, "pcm_s16le", declares(100),
+              reasons::incomplete());
+    Layout riffShort = plain;
+    riffShort.riffDelta = -(8 + 400);  // the data chunk's header and samples
+    addResult("RIFF ending before the samples", riffShort, "its sizes do not agree with its length",
+              "pcm_s16le", declares(100), reasons::incomplete());
+    // The data chunk claims one byte less, which its pad byte makes up: every size agrees, but
+    // the samples end inside a frame.
     Layout ragged = plain;
     ragged.dataDelta = -1;
-    ragged.riffDelta = -1;
-    ragged.cut = 0;
-    QTest::newRow("samples not a whole frame") << ragged << false << qint64(0) << 1;
+    addResult("samples not a whole frame", ragged, "a format that does not fit its samples",
+              "pcm_s16le", declares(100), reasons::incomplete());
+    Layout noSamples = plain;
+    noSamples.noSamples = true;
+    addResult("no data chunk", noSamples, "no format or no samples", "pcm_s16le", declares(100),
+              reasons::incomplete());
+    Layout noChannels = plain;
+    noChannels.channels = 0;
+    addResult("no channels", noChannels, "a format that does not fit its samples", "pcm_s16le",
+              declares(100), reasons::incomplete());
+    Layout noResult = plain;
+    noResult.absent = true;
+    addResult("no result", noResult, "missing", "pcm_s16le", declares(100), reasons::noResult());
+    Layout folder = plain;
+    folder.folder = true;
+    addResult("a folder in the result's place", folder, "not a file", "pcm_s16le", declares(100),
+              reasons::noResult());
+
+    // The coding must be the chosen one in both its tag and its width.
+    addResult("float chosen, integers written", plain, whole, "pcm_f32le", declares(100),
+              reasons::wrongCoding());
+    addResult("24-bit chosen, 16-bit written", plain, whole, "pcm_s24le", declares(100),
+              reasons::wrongCoding());
+    Layout eightBit = plain;
+    eightBit.bits = 8;
+    addResult("mu-law chosen, 8-bit integers written", eightBit, whole, "pcm_mulaw", declares(100),
+              reasons::wrongCoding());
+
+    // The length against what the source declares, at the result's rate, give or take the
+    // slack of each stream.
+    addResult("longer than the source", plain, whole, "pcm_s16le", declares(99),
+              reasons::wrongLength());
+    addResult("shorter than the source", plain, whole, "pcm_s16le", declares(101),
+              reasons::incomplete());
+    addResult("shorter, the source's reads failed", plain, whole, "pcm_s16le", declares(101),
+              reasons::readCut("Input/output error"),
+              QByteArray("file:") + kSource + ": Input/output error\n");
+    addResult("longer by the slack", plain, whole, "pcm_s16le", declares(90, 8000, 10), whole);
+    addResult("shorter by the slack", plain, whole, "pcm_s16le", declares(110, 8000, 10), whole);
+    addResult("longer by one past the slack", plain, whole, "pcm_s16le", declares(89, 8000, 10),
+              reasons::wrongLength());
+    addResult("shorter by one past the slack", plain, whole, "pcm_s16le", declares(111, 8000, 10),
+              reasons::incomplete());
+    addResult("source at twice the rate", plain, whole, "pcm_s16le", declares(200, 16000), whole);
+    addResult("twice the rate, its slack scaled too", plain, whole, "pcm_s16le",
+              declares(180, 16000, 20), whole);
+    addResult("twice the rate, short of its scaled slack", plain, whole, "pcm_s16le",
+              declares(224, 16000, 20), reasons::incomplete());
+    addResult("chained streams add up", plain, whole, "pcm_s16le",
+              declares({{60, 8000, 0}, {80, 16000, 0}}), whole);
+    addResult("chained streams, one frame short", plain, whole, "pcm_s16le",
+              declares({{60, 8000, 0}, {82, 16000, 0}}), reasons::incomplete());
+    addResult("no declared length", plain, whole, "pcm_s16le", std::nullopt, whole);
+    addResult("no declared length, the source's reads failed", plain, whole, "pcm_s16le",
+              std::nullopt, reasons::readCut("Input/output error"),
+              QByteArray("file:") + kSource + ": Input/output error\n");
+    addResult("a read error of another file", plain, whole, "pcm_s16le", declares(101),
+              reasons::incomplete(), "file:/m/other.ogg: Input/output error\n");
 }
 
 void ResultCheckTest::wavHeaders() {
     QFETCH(Layout, layout);
-    QFETCH(bool, wellFormed);
+    QFETCH(QString, problem);
     QFETCH(qint64, frames);
     QFETCH(int, tag);
-    const QString path = m_dir.filePath("crafted.wav");
-    QVERIFY(writeFile(path, wavFile(layout)));
+    QFETCH(QString, codec);
+    QFETCH(Declared, declared);
+    QFETCH(QByteArray, errorTail);
+    QFETCH(QString, verdict);
+    const QString path = m_dir.filePath(QStringLiteral("crafted-%1.wav").arg(++m_crafted));
+    if (layout.folder) {
+        QVERIFY(QDir().mkpath(path));
+    } else if (!layout.absent) {
+        QVERIFY(writeFile(path, wavFile(layout)));
+    }
     const WavLook wav = LookAtWav(path);
-    QCOMPARE(wav.wellFormed(), wellFormed);
-    if (wellFormed) {
+    QCOMPARE(wav.problem, problem);
+    if (wav.wellFormed()) {
         QCOMPARE(wav.frames, frames);
         QCOMPARE(wav.formatTag, tag);
         QCOMPARE(wav.bitsPerSample, layout.bits);
         QCOMPARE(wav.channels, layout.channels);
+        QCOMPARE(wav.sampleRate, qint64(layout.rate));
         QCOMPARE(wav.rf64, layout.rf64);
     }
+    SourceLook source;
+    source.kind = SourceLook::RegularFile;
+    source.vorbis = declared;
+    QCOMPARE(CheckResult(source, kSource, path, codec, errorTail), verdict);
 }
 
 void ResultCheckTest::failureReasons_data() {
@@ -245,6 +365,9 @@ void ResultCheckTest::failureReasons_data() {
                                   "Error writing trailer of " +
                                       out + ": No space left on device\n"
                                << reasons::notWritten("No space left on device");
+    QTest::newRow("disk full, the result not named")
+        << QByteArray("av_interleaved_write_frame(): No space left on device\n")
+        << reasons::notWritten("No space left on device");
     QTest::newRow("read-only file system") << out + ": Read-only file system\n"
                                            << reasons::notWritten("Read-only file system");
     QTest::newRow("a write error wins over the read errors before it")
@@ -270,6 +393,12 @@ void ResultCheckTest::sourcesNeverBlock() {
     QCOMPARE(LookAtSource(m_dir.filePath("gone/a.ogg")).kind, SourceLook::Missing);
     const QString text = m_dir.filePath("text.ogg");
     QVERIFY(writeFile(text, "not audio"));
+    QCOMPARE(LookAtSource(text + "/a.ogg").kind, SourceLook::Missing);  // a file on the way
+    const QString loop = m_dir.filePath("loop.ogg");
+    QCOMPARE(::symlink("loop.ogg", QFile::encodeName(loop).constData()), 0);
+    const SourceLook looped = LookAtSource(loop);
+    QCOMPARE(looped.kind, SourceLook::Unreadable);
+    QCOMPARE(looped.error, QString::fromLocal8Bit(std::strerror(ELOOP)));
     const SourceLook look = LookAtSource(text);
     QVERIFY(look.isFile());
     QVERIFY(!look.vorbis);

@@ -1,8 +1,9 @@
 // Runs one folder intake and prints what it added, one path a line, then every failure the walk
 // reported, each line starting with "box: ". Tests run it as an unprivileged user, where
 // permissions apply.
-#include "filelist/addfolder.h"
 #include "filelist/filelistmodel.h"
+#include "filelist/folderintake.h"
+#include "filelist/folderwalk.h"
 #include "platform/stepguard.h"
 #include "support/recordingreporter.h"
 

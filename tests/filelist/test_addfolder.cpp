@@ -1,6 +1,9 @@
 // The folder intake on real folder trees: order, filters, links, odd names and permissions.
-#include "filelist/addfolder.h"
 #include "filelist/filelistmodel.h"
+#include "filelist/folderintake.h"
+#include "filelist/folderwalk.h"
+#include "filelist/namerules.h"
+#include "platform/folderlisting.h"
 #include "support/recordingreporter.h"
 
 #include <QDir>
@@ -248,8 +251,13 @@ void TestAddFolder::listFolderFiles() {
     QDir().mkpath(root + QStringLiteral("/folder.ogg"));
     QVERIFY(::mkfifo(QFile::encodeName(root + QStringLiteral("/pipe.ogg")).constData(), 0644) == 0);
     makeLink(root + QStringLiteral("/b.ogg"), root + QStringLiteral("/link.ogg"));
+    // A link counts as what it leads to: nothing, a folder, a FIFO.
+    makeLink(root + QStringLiteral("/gone.ogg"), root + QStringLiteral("/dangling.ogg"));
+    makeLink(root + QStringLiteral("/folder.ogg"), root + QStringLiteral("/to-folder.ogg"));
+    makeLink(root + QStringLiteral("/pipe.ogg"), root + QStringLiteral("/to-pipe.ogg"));
 
-    // Hidden files are listed, folders and FIFOs are not; the intake decides about the rest.
+    // Hidden files are listed, folders and FIFOs are not, nor links to them or to nothing; the
+    // intake decides about the rest.
     const QStringList expected = {QStringLiteral(".hidden.ogg"), QStringLiteral("A.OGG"),
                                   QStringLiteral("b.ogg"), QStringLiteral("link.ogg"),
                                   QStringLiteral("~tmp.ogg")};
@@ -383,8 +391,11 @@ void TestAddFolder::linksNeverLeadBackUp() {
     // Named through a link, the starting folder's ancestors are those of both paths.
     makeLink(root, base + QStringLiteral("/Outside/tree"));
     makeLink(base + QStringLiteral("/Outside"), root + QStringLiteral("/wine/outside"));
-    QCOMPARE(Intake().run(base + QStringLiteral("/Outside/tree"), QStringLiteral("top.ogg")),
-             QStringList{base + QStringLiteral("/Outside/tree/top.ogg")});
+    // Outside lies above the start only as it was named: wine/outside is not walked.
+    QCOMPARE(Intake().run(base + QStringLiteral("/Outside/tree"), QStringLiteral("*.ogg")),
+             prefixed(base + QStringLiteral("/Outside/tree"),
+                      {QStringLiteral("top.ogg"), QStringLiteral("inner/i.ogg"),
+                       QStringLiteral("wine/drive_c/c.ogg")}));
 }
 
 // The kernel's pseudo file systems hold files without end (and links out of them, such as
@@ -599,6 +610,13 @@ void TestAddFolder::oddFolderNames() {
     makeFile(root + QStringLiteral("/bad\x01name/hidden.ogg"));
     makeFile(root + QStringLiteral("/bad\x01name/Sub/deeper.ogg"));
     makeFile(root + QStringLiteral("/line\nbreak/x.ogg"));
+    // U+FEFF opening a name is part of it; U+1F480's second half looks like an escaped byte.
+    const QString bom = QString(QChar(0xFEFF)) + QStringLiteral("bom.ogg");
+    makeFile(root + QLatin1Char('/') + bom);
+    makeFile(root + QStringLiteral("/💀/skull.ogg"));
+    // The longest name a folder may have is walked like any other.
+    const QString longest(NAME_MAX, QLatin1Char('n'));
+    makeFile(root + QLatin1Char('/') + longest + QStringLiteral("/long.ogg"));
     const QByteArray rawRoot = QFile::encodeName(root);
     QVERIFY(::mkdir((rawRoot + "/caf\xe9").constData(), 0755) == 0);
     QVERIFY(::close(::open((rawRoot + "/caf\xe9/inside.ogg").constData(), O_CREAT | O_WRONLY,
@@ -608,7 +626,8 @@ void TestAddFolder::oddFolderNames() {
 
     Intake intake;
     const QStringList expected =
-        prefixed(root, {QStringLiteral("Müsik/日本語/歌.ogg"), QStringLiteral("Ωμέγα/track?.ogg")});
+        prefixed(root, {QStringLiteral("Müsik/日本語/歌.ogg"), QStringLiteral("Ωμέγα/track?.ogg"),
+                        bom, QStringLiteral("💀/skull.ogg"), longest + QStringLiteral("/long.ogg")});
     // Folders with a control character or an undecodable name are skipped with their whole
     // subtree; a file whose name cannot be decoded could not be named, so it is skipped too.
     const QStringList added = intake.run(root, QStringLiteral("*.ogg"));

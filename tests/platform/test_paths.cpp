@@ -379,6 +379,19 @@ void TestPaths::namesAreBytes_data() {
     QTest::newRow("cut sequence at the end") << QByteArray("/a\xE6\xAD") << "/a\\xE6\\xAD" << true;
     QTest::newRow("overlong slash") << QByteArray("/a\xC0\xAF") << "/a\\xC0\\xAF" << true;
     QTest::newRow("encoded surrogate") << QByteArray("/\xED\xB3\xA9") << "/\\xED\\xB3\\xA9" << true;
+    // Characters past U+FFFF whose second half lies where the escapes do.
+    QTest::newRow("U+1F480 and U+1F4FF")
+        << QByteArray("/\xF0\x9F\x92\x80\xF0\x9F\x93\xBF.ogg")
+        << QString::fromUtf8("/\xF0\x9F\x92\x80\xF0\x9F\x93\xBF.ogg") << false;
+    QTest::newRow("U+10080 before a foreign byte")
+        << QByteArray("\xF0\x90\x82\x80\xE9") << QString::fromUtf8("\xF0\x90\x82\x80") + "\\xE9"
+        << true;
+    QTest::newRow("U+FEFF first, and after a foreign byte")
+        << QByteArray(
+               "\xEF\xBB\xBF"
+               "a\xE9\xEF\xBB\xBF"
+               "b")
+        << QString(QChar(0xFEFF)) + "a\\xE9" + QChar(0xFEFF) + "b" << true;
     QTest::newRow("every high byte") << [] {
         QByteArray all;
         for (int b = 0x80; b <= 0xFF; ++b) {

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace lorvane {
+
+// The reasons a file is not converted, in the words the closing message uses.
+namespace reasons {
+QString notAFile();
+QString notFound();
+QString unreadable(const QString& error);
+QString notAudio();
+QString replacesSource();
+QString replacesResult(const QString& otherSource);
+QString incomplete();
+QString readCut(const QString& error);
+QString wrongLength();
+QString wrongCoding();
+QString notWritten(const QString& error);
+QString noResult();
+QString converterStopped();
+QString converterNotStarted();
+QString noOutputPath();
+QString oldResultStays(const QString& error);
+}  // namespace reasons
+
+}  // namespace lorvane

@@ -1,0 +1,104 @@
+#include "filelist/namerules.h"
+
+#include "platform/folderlisting.h"
+#include "platform/paths.h"
+
+#include <algorithm>
+
+namespace lorvane {
+
+namespace {
+
+char16_t folded(QChar c) {
+    return static_cast<char16_t>(QChar::toCaseFolded(c.unicode()));
+}
+
+bool wildcardMatch(QStringView name, QStringView pattern) {
+    qsizetype n = 0;
+    qsizetype p = 0;
+    qsizetype starAt = -1;
+    qsizetype resumeAt = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == QLatin1Char('*')) {
+            starAt = p++;
+            resumeAt = n;
+        } else if (p < pattern.size() &&
+                   (pattern[p] == QLatin1Char('?') || folded(pattern[p]) == folded(name[n]))) {
+            ++n;
+            ++p;
+        } else if (starAt >= 0) {
+            p = starAt + 1;
+            n = ++resumeAt;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == QLatin1Char('*')) {
+        ++p;
+    }
+    return p == pattern.size();
+}
+
+}  // namespace
+
+bool HasUnsafeChars(const QString& name) {
+    for (const QChar c : name) {
+        const char16_t code = c.unicode();
+        if (code < 32 || (code >= 127 && code <= 159)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool HasUnsafeChars(const QByteArray& rawName) {
+    QString name;
+    if (!DecodeFileName(rawName.constData(), static_cast<size_t>(rawName.size()), &name)) {
+        return true;
+    }
+    return HasUnsafeChars(name);
+}
+
+bool MatchesPattern(const QString& name, const QString& pattern) {
+    if (wildcardMatch(name, pattern)) {
+        return true;
+    }
+    // "name.*" stands for the name with any extension or none, as on Windows.
+    return pattern.endsWith(QLatin1String(".*")) &&
+           wildcardMatch(name, QStringView(pattern).chopped(2));
+}
+
+bool ListingOrderLess(const QString& a, const QString& b) {
+    const qsizetype common = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        const char32_t ua = QChar::toUpper(a[i].unicode());
+        const char32_t ub = QChar::toUpper(b[i].unicode());
+        if (ua != ub) {
+            return ua < ub;
+        }
+    }
+    if (a.size() != b.size()) {
+        return a.size() < b.size();
+    }
+    return a < b;
+}
+
+bool IsRootFolder(const QString& path) {
+    return !path.isEmpty() && path.count(PathStyle::native().separator) == path.size();
+}
+
+bool IsSystemFolderName(const QString& name) {
+    static const QLatin1String kTrashOfUser(".Trash-");
+    if (name == QLatin1String(".Trash") || name == QLatin1String("lost+found")) {
+        return true;
+    }
+    if (name.startsWith(kTrashOfUser) && name.size() > kTrashOfUser.size()) {
+        const QStringView uid = QStringView(name).sliced(kTrashOfUser.size());
+        return std::all_of(uid.begin(), uid.end(),
+                           [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+    }
+    return name.compare(QLatin1String("$RECYCLE.BIN"), Qt::CaseInsensitive) == 0 ||
+           name.compare(QLatin1String("System Volume Information"), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace lorvane
