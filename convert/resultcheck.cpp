@@ -1,6 +1,6 @@
 #include "convert/resultcheck.h"
+#include "platform/pathbytes.h"
 
-#include <QFile>
 #include <QList>
 
 #include <vorbis/vorbisfile.h>
@@ -220,7 +220,7 @@ QByteArray errorAfter(const QByteArray& line) {
 
 // The system error FFmpeg met reading the source, if it names one.
 std::optional<QString> sourceReadError(const QString& sourcePath, const QByteArray& tail) {
-    const QByteArray source = QFile::encodeName(sourcePath);
+    const QByteArray source = PathToBytes(sourcePath);
     for (const QByteArray& line : lines(tail)) {
         const QByteArray error = errorAfter(line);
         if (line.contains(source) && isSystemError(error)) {
@@ -247,13 +247,13 @@ qint64 VorbisLength::frames() const {
 SourceLook LookAtSource(const QString& path) {
     SourceLook look;
     // O_NONBLOCK: opening a FIFO must not wait for a writer. Only a regular file is read.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(PathToBytes(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int err = errno;
         struct stat st {};
         if (err == ENOENT || err == ENOTDIR) {
             look.kind = SourceLook::Missing;
-        } else if (::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        } else if (::stat(PathToBytes(path).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
             look.kind = SourceLook::NotAFile;
         } else {
             look.kind = SourceLook::Unreadable;
@@ -277,7 +277,7 @@ SourceLook LookAtSource(const QString& path) {
 
 WavLook LookAtWav(const QString& path) {
     WavLook look;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(PathToBytes(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         look.problem = QStringLiteral("missing");
         return look;
@@ -347,8 +347,8 @@ QString CheckResult(const SourceLook& source, const QString& sourcePath, const Q
 
 QString ReasonForFailure(const QString& sourcePath, const QString& output,
                          const QByteArray& errorTail) {
-    const QByteArray target = QFile::encodeName(output);
-    const QByteArray source = QFile::encodeName(sourcePath);
+    const QByteArray target = PathToBytes(output);
+    const QByteArray source = PathToBytes(sourcePath);
     std::optional<QString> sourceError;
     for (const QByteArray& line : lines(errorTail)) {
         const QByteArray error = errorAfter(line);

@@ -1,8 +1,7 @@
 #include "convert/sourcekeeper.h"
 
 #include "convert/resultcheck.h"
-
-#include <QFile>
+#include "platform/pathbytes.h"
 
 #include <sys/stat.h>
 
@@ -13,7 +12,7 @@ std::optional<FileId> FileIdOf(const QString& path, bool followLinks) {
         return std::nullopt;
     }
     struct stat st {};
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = PathToBytes(path);
     const int rc = followLinks ? ::stat(name.constData(), &st) : ::lstat(name.constData(), &st);
     if (rc != 0) {
         return std::nullopt;

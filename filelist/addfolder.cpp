@@ -2,11 +2,11 @@
 
 #include "filelist/filelistmodel.h"
 #include "platform/apperror.h"
+#include "platform/pathbytes.h"
 #include "platform/paths.h"
 #include "platform/stepguard.h"
 
 #include <QFile>
-#include <QStringDecoder>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -32,29 +32,20 @@ const QChar kSep = PathStyle::native().separator;
 constexpr qint64 kYieldIntervalMs = 25;
 
 QByteArray encoded(const QString& path) {
-    return QFile::encodeName(path);
+    return PathToBytes(path);
 }
 
-// The name as the program shows and joins it; false when the bytes are not valid in the
-// file system's encoding (UTF-8), so that no path built from the name would reach the file.
+// The name as the program shows and joins it. Every byte string is a name: bytes that are not
+// UTF-8 (an old archive, a stick mounted with another code page) are carried along, so a path
+// built from the name still reaches the file.
 bool decodeName(const char* raw, size_t length, QString* out) {
-    bool ascii = true;
     for (size_t i = 0; i < length; ++i) {
         if (static_cast<unsigned char>(raw[i]) >= 0x80) {
-            ascii = false;
-            break;
+            *out = PathFromBytes(raw, static_cast<qsizetype>(length));
+            return true;
         }
     }
-    if (ascii) {
-        *out = QString::fromLatin1(raw, static_cast<qsizetype>(length));
-        return true;
-    }
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(QByteArrayView(raw, static_cast<qsizetype>(length)));
-    if (decoder.hasError()) {
-        return false;
-    }
-    *out = std::move(text);
+    *out = QString::fromLatin1(raw, static_cast<qsizetype>(length));
     return true;
 }
 
