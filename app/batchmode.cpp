@@ -10,6 +10,7 @@
 #include "filelist/filelistmodel.h"
 #include "platform/apperror.h"
 #include "platform/eventwait.h"
+#include "platform/pathbytes.h"
 #include "platform/paths.h"
 #include "platform/stopsignals.h"
 
@@ -127,7 +128,7 @@ void BatchProgress::fileStarted(int position, int total, const QString& source) 
         m_console.progress(QStringLiteral("[%1/%2] Processing: %3")
                                .arg(position)
                                .arg(total)
-                               .arg(FileNameOfPath(source)));
+                               .arg(DisplayPath(FileNameOfPath(source))));
     }
 }
 
@@ -138,7 +139,9 @@ void BatchProgress::progressChanged(double, const QString& caption) {
 }
 
 void BatchProgress::show(const QString& caption) {
-    const QString line = QStringLiteral("[%1/%2] ").arg(m_position).arg(m_total) + caption;
+    // The caption names the file as the program holds it; a terminal shows its bytes as \xHH.
+    const QString line =
+        QStringLiteral("[%1/%2] ").arg(m_position).arg(m_total) + DisplayPath(caption);
     if (line != m_shown) {
         m_shown = line;
         m_console.progress(line);
@@ -186,8 +189,8 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
         return kBatchSomeNotConverted;  // refused: no files, no folder, no usable FFmpeg
     }
     for (const FileFailure& entry : outcome.failures) {
-        console.message(kPrefix +
-                        QStringLiteral("not converted: %1: %2").arg(entry.source, entry.reason));
+        console.message(kPrefix + QStringLiteral("not converted: %1: %2")
+                                      .arg(DisplayPath(entry.source), DisplayPath(entry.reason)));
     }
     const int total = list.count();
     QString summary = QStringLiteral("%1 of %2 %3 converted")

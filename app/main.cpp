@@ -4,6 +4,7 @@
 #include "app/qtdialogs.h"
 #include "app/settingsstore.h"
 #include "app/startoptions.h"
+#include "platform/pathbytes.h"
 #include "platform/stopsignals.h"
 #include "platform/userdirs.h"
 
@@ -17,7 +18,8 @@
 namespace {
 
 void print(std::FILE* stream, const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
+    // A message may name a file whose name is not text; its bytes show as \xHH.
+    std::fputs(lorvane::DisplayPath(text).toLocal8Bit().constData(), stream);
     std::fflush(stream);
 }
 
@@ -26,7 +28,9 @@ void print(std::FILE* stream, const QString& text) {
 int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        // Most arguments are file names, and those are bytes: one that is not UTF-8 must still
+        // lead back to its file.
+        arguments.append(lorvane::PathFromBytes(QByteArray(argv[i])));
     }
     const lorvane::StartOptions options = lorvane::ParseStartOptions(arguments);
     switch (options.mode) {

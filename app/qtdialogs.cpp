@@ -1,5 +1,6 @@
 #include "app/qtdialogs.h"
 
+#include "filelist/filedrop.h"
 #include "platform/paths.h"
 #include "platform/userdirs.h"
 
@@ -18,6 +19,16 @@ QString DisplayText(const QString& text) {
     out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return out;
+}
+
+QStringList OpenDialogPaths(const QList<QUrl>& urls) {
+    QStringList paths;
+    for (const QUrl& url : urls) {
+        if (std::optional<QString> path = LocalPathOfUrl(url)) {
+            paths.append(std::move(*path));
+        }
+    }
+    return paths;
 }
 
 QString OpenDialogResult(const QStringList& paths) {
@@ -148,16 +159,20 @@ QString QtDialogs::inputBox(const QString& prompt, const QString& title, const Q
 }
 
 QString QtDialogs::openFiles(const QString& title, const QString& filter) {
-    return OpenDialogResult(QFileDialog::getOpenFileNames(m_owner, title, QString(), filter));
+    const QList<QUrl> chosen = QFileDialog::getOpenFileUrls(m_owner, title, QUrl(), filter, nullptr,
+                                                            {}, {QStringLiteral("file")});
+    return OpenDialogResult(OpenDialogPaths(chosen));
 }
 
 QString QtDialogs::browseForFolder(const QString& title, const QString& initialFolder) {
     const QString start = FolderDialogStart(initialFolder, DesktopFolder());
-    return FolderDialogResult(QFileDialog::getExistingDirectory(m_owner, title, start));
+    const QUrl chosen = QFileDialog::getExistingDirectoryUrl(
+        m_owner, title, FileUrlOfPath(start), QFileDialog::ShowDirsOnly, {QStringLiteral("file")});
+    return FolderDialogResult(LocalPathOfUrl(chosen).value_or(QString()));
 }
 
 void QtDialogs::openFolder(const QString& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    QDesktopServices::openUrl(FileUrlOfPath(path));
 }
 
 void QtDialogs::openWebPage(const QString& url) {

@@ -2,7 +2,10 @@
 
 #include "app/dialogs.h"
 
+#include <QList>
 #include <QPointer>
+#include <QStringList>
+#include <QUrl>
 #include <QWidget>
 
 namespace lorvane {
@@ -28,6 +31,10 @@ class QtDialogs : public Dialogs {
 
 // Message texts use CR LF and lone CRs as line breaks; Qt breaks lines at LF only.
 QString DisplayText(const QString& text);
+
+// The paths of the files the open dialog chose, from the URLs it names them by: a URL keeps
+// a name's bytes where the dialog's text would have lost those that are not UTF-8.
+QStringList OpenDialogPaths(const QList<QUrl>& urls);
 
 // The single text the open dialog hands back for a list of chosen paths: the path itself for
 // one, otherwise the folder, then each name, separated by NUL characters.

@@ -1,10 +1,16 @@
 #include "app/startoptions.h"
 
 #include "convert/formattable.h"
+#include "platform/pathbytes.h"
+#include "platform/paths.h"
 
 #include <QCommandLineParser>
-#include <QDir>
-#include <QFileInfo>
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <vector>
 
 namespace lorvane {
 
@@ -12,9 +18,29 @@ namespace {
 
 const QString kProgram = QStringLiteral("lorvane");
 
+QString currentFolder() {
+    // The folder's own bytes: Qt's current path would turn a name that is not UTF-8 into
+    // U+FFFD and lead nowhere.
+    std::vector<char> buffer(PATH_MAX);
+    while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE) {
+            return QString();
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    return PathFromBytes(QByteArray(buffer.data()));
+}
+
 QString absolute(const QString& path) {
     // Made absolute only: the name otherwise stays as given, links and ".." included.
-    return QFileInfo(path).isAbsolute() ? path : QDir::current().absoluteFilePath(path);
+    if (path.startsWith(QLatin1Char('/'))) {
+        return path;
+    }
+    const QString folder = currentFolder();
+    if (folder.isEmpty()) {
+        return path;  // no current folder (removed meanwhile): the name is all there is
+    }
+    return folder.endsWith(QLatin1Char('/')) ? folder + path : folder + QLatin1Char('/') + path;
 }
 
 StartOptions usageError(const QString& problem) {
@@ -132,7 +158,7 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
     }
     if (parser.isSet(outputFolder)) {
         const QString folder = parser.value(outputFolder);
-        if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        if (!IsExistingFolder(folder).value_or(false)) {
             return usageError(QStringLiteral("the output folder '%1' does not exist").arg(folder));
         }
         options.outputFolder = absolute(folder);

@@ -6,6 +6,7 @@
 #include "app/textprogressbar.h"
 #include "convert/conversionrun.h"
 #include "filelist/filelistmodel.h"
+#include "platform/pathbytes.h"
 #include "platform/paths.h"
 
 #include <QComboBox>
@@ -26,7 +27,7 @@ class WindowConversionEvents : public ConversionEvents {
     }
     void progressChanged(double value, const QString& caption) override {
         m_window.ProgressBar1->setPreciseValue(value);
-        m_window.ProgressBar1->setCaption(caption);
+        m_window.ProgressBar1->setCaption(DisplayPath(caption));
     }
     void refused(const QString& message) override { m_window.msgBox(message, Dialogs::OkOnly); }
     void finished(const RunOutcome&, const ClosingReport& report) override {

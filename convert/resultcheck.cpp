@@ -1,8 +1,8 @@
 #include "convert/resultcheck.h"
 
 #include "convert/wavheader.h"
+#include "platform/pathbytes.h"
 
-#include <QFile>
 #include <QList>
 
 #include <cerrno>
@@ -45,7 +45,7 @@ QByteArray errorAfter(const QByteArray& line) {
 
 // The system error FFmpeg met reading the source, if it names one.
 std::optional<QString> sourceReadError(const QString& sourcePath, const QByteArray& tail) {
-    const QByteArray source = QFile::encodeName(sourcePath);
+    const QByteArray source = PathToBytes(sourcePath);
     for (const QByteArray& line : lines(tail)) {
         const QByteArray error = errorAfter(line);
         if (line.contains(source) && isSystemError(error)) {
@@ -99,8 +99,8 @@ QString CheckResult(const SourceLook& source, const QString& sourcePath, const Q
 
 QString ReasonForFailure(const QString& sourcePath, const QString& output,
                          const QByteArray& errorTail) {
-    const QByteArray target = QFile::encodeName(output);
-    const QByteArray source = QFile::encodeName(sourcePath);
+    const QByteArray target = PathToBytes(output);
+    const QByteArray source = PathToBytes(sourcePath);
     std::optional<QString> sourceError;
     for (const QByteArray& line : lines(errorTail)) {
         const QByteArray error = errorAfter(line);

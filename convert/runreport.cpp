@@ -1,5 +1,7 @@
 #include "convert/runreport.h"
 
+#include "platform/pathbytes.h"
+
 #include <QHash>
 #include <QStringList>
 
@@ -28,16 +30,18 @@ ClosingReport ClosingMessage(const QVector<FileFailure>& failures) {
     report.text += count == 1 ? QStringLiteral("\n\n1 file could not be converted.")
                               : QStringLiteral("\n\n%1 files could not be converted.").arg(count);
     for (const QString& reason : reasonOrder) {
+        // A reason may name another source ("... made from ..."), shown as the list shows it.
+        const QString shown = DisplayPath(reason);
         const QString heading =
-            QStringLiteral("\n\n") + reason.left(1).toUpper() + reason.mid(1) + QLatin1Char(':');
+            QStringLiteral("\n\n") + shown.left(1).toUpper() + shown.mid(1) + QLatin1Char(':');
         const QStringList& files = sources[reason];
         report.text += heading;
         report.details += (report.details.isEmpty() ? heading.mid(2) : heading);
         for (qsizetype i = 0; i < files.size(); ++i) {
             if (i < kNamesListed) {
-                report.text += QLatin1Char('\n') + files[i];
+                report.text += QLatin1Char('\n') + DisplayPath(files[i]);
             }
-            report.details += QLatin1Char('\n') + files[i];
+            report.details += QLatin1Char('\n') + DisplayPath(files[i]);
         }
         if (files.size() > kNamesListed) {
             report.text += QStringLiteral("\nand %1 more").arg(files.size() - kNamesListed);

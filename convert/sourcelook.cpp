@@ -1,6 +1,6 @@
 #include "convert/sourcelook.h"
 
-#include <QFile>
+#include "platform/pathbytes.h"
 
 #include <vorbis/vorbisfile.h>
 
@@ -75,13 +75,13 @@ qint64 VorbisLength::frames() const {
 SourceLook LookAtSource(const QString& path) {
     SourceLook look;
     // O_NONBLOCK: opening a FIFO must not wait for a writer. Only a regular file is read.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(PathToBytes(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int err = errno;
         struct stat st {};
         if (err == ENOENT || err == ENOTDIR) {
             look.kind = SourceLook::Missing;
-        } else if (::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        } else if (::stat(PathToBytes(path).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
             look.kind = SourceLook::NotAFile;
         } else {
             look.kind = SourceLook::Unreadable;

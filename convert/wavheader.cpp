@@ -1,6 +1,6 @@
 #include "convert/wavheader.h"
 
-#include <QFile>
+#include "platform/pathbytes.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -137,7 +137,7 @@ WavLook readWav(int fd, qint64 fileLength) {
 
 WavLook LookAtWav(const QString& path) {
     WavLook look;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(PathToBytes(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         look.problem = QStringLiteral("missing");
         return look;

@@ -4,6 +4,7 @@
 #include "filelist/folderintake.h"
 #include "filelist/folderwalk.h"
 #include "platform/apperror.h"
+#include "platform/pathbytes.h"
 #include "platform/paths.h"
 
 #include <QMimeData>
@@ -25,11 +26,22 @@ std::optional<QString> LocalPathOfUrl(const QUrl& url) {
         host.compare(QSysInfo::machineHostName(), Qt::CaseInsensitive) != 0) {
         return std::nullopt;
     }
-    const QString path = url.path(QUrl::FullyDecoded);
-    if (path.isEmpty()) {
+    // The URL carries the name's bytes percent-encoded; decoded as text, a byte that is not
+    // UTF-8 would become U+FFFD and the path would lead nowhere.
+    const QByteArray bytes =
+        QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    if (bytes.isEmpty()) {
         return std::nullopt;
     }
-    return path;
+    return PathFromBytes(bytes);
+}
+
+QUrl FileUrlOfPath(const QString& path) {
+    if (path.isEmpty()) {
+        return QUrl();
+    }
+    return QUrl::fromEncoded(
+        QByteArrayLiteral("file://") + PathToBytes(path).toPercentEncoding("/"), QUrl::StrictMode);
 }
 
 QStringList FileDropList(const QMimeData* data) {

@@ -19,6 +19,10 @@ class FileListModel;
 // URL of another machine included.
 std::optional<QString> LocalPathOfUrl(const QUrl& url);
 
+// The file URL of a path, its bytes percent-encoded, so that LocalPathOfUrl (and any other
+// program) reads back the same bytes. No URL for the empty path.
+QUrl FileUrlOfPath(const QString& path);
+
 // The file-drop list a drag carries: the paths of its local file URLs, in the order the
 // source gives them. Empty when the drag carries no local file (text, web links, files of
 // another machine): such a drag cannot be dropped on the list.

@@ -1,6 +1,7 @@
 #include "filelist/filelistmodel.h"
 
 #include "platform/apperror.h"
+#include "platform/pathbytes.h"
 
 namespace lorvane {
 
@@ -87,7 +88,8 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
         return QVariant();
     }
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
-        return m_entries.at(index.row());
+        // The entry keeps the name's bytes; the list shows the ones that are not text as \xHH.
+        return DisplayPath(m_entries.at(index.row()));
     }
     return QVariant();
 }

@@ -5,8 +5,6 @@
 #include "platform/pathbytes.h"
 #include "platform/paths.h"
 
-#include <QFile>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,7 +24,7 @@ const QChar kSep = PathStyle::native().separator;
 constexpr qint64 kYieldIntervalMs = 25;
 
 QByteArray encoded(const QString& path) {
-    return QFile::encodeName(path);
+    return PathToBytes(path);
 }
 
 using FolderId = FolderWalk::FolderId;

@@ -1,8 +1,7 @@
 #include "platform/filecontents.h"
 
 #include "platform/apperror.h"
-
-#include <QFile>
+#include "platform/pathbytes.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -11,7 +10,7 @@
 namespace lorvane {
 
 QByteArray ReadWholeFile(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = PathToBytes(path);
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         throw errors::fromErrno(errno);

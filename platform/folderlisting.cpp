@@ -22,7 +22,7 @@ namespace lorvane {
 namespace {
 
 QByteArray encoded(const QString& path) {
-    return QFile::encodeName(path);
+    return PathToBytes(path);
 }
 
 // The strict existence test on a name inside an open folder. fstatat needs exactly what an
@@ -84,7 +84,7 @@ bool FileExistsStrict(const QString& path) {
 
 bool DecodeFileName(const char* raw, size_t length, QString* out) {
     *out = PathFromBytes(raw, static_cast<qsizetype>(length));
-    return !HasForeignBytes(*out);
+    return true;
 }
 
 bool IsDotOrDotDot(const char* name) {

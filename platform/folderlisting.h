@@ -36,8 +36,9 @@ int FileAttributesOf(const QString& path);
 // ever blocking; folders, FIFOs, devices, missing paths and any failure give false.
 bool FileExistsStrict(const QString& path);
 
-// The name as the program shows and joins it; false when the bytes are not valid in the
-// file system's encoding (UTF-8), so that no path built from the name would reach the file.
+// The name as the program shows and joins it. Every byte string is a name: bytes that are not
+// UTF-8 (an old archive, a stick mounted with another code page) are carried along, so a path
+// built from the name still reaches the file. Always true.
 bool DecodeFileName(const char* raw, size_t length, QString* out);
 
 bool IsDotOrDotDot(const char* name);

@@ -1,8 +1,7 @@
 #include "platform/paths.h"
 
 #include "platform/apperror.h"
-
-#include <QFile>
+#include "platform/pathbytes.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -36,7 +35,7 @@ QString collapsePairs(QStringView text, QChar sep) {
 }
 
 QByteArray encoded(const QString& path) {
-    return QFile::encodeName(path);
+    return PathToBytes(path);
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 #include "platform/userdirs.h"
 
+#include "platform/apperror.h"
+#include "platform/filecontents.h"
+#include "platform/pathbytes.h"
+#include "platform/paths.h"
+
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QList>
 
 #include <pwd.h>
@@ -82,14 +85,14 @@ QString cleaned(const QString& path) {
 
 DesktopSources DesktopSources::fromEnvironment() {
     DesktopSources s;
-    s.home = qEnvironmentVariable("HOME");
+    s.home = PathFromBytes(qgetenv("HOME"));
     if (s.home.isEmpty()) {
         if (const passwd* account = ::getpwuid(::getuid())) {
-            s.home = QFile::decodeName(account->pw_dir);
+            s.home = PathFromBytes(QByteArray(account->pw_dir));
         }
     }
-    s.configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
-    s.desktopVariable = qEnvironmentVariable("XDG_DESKTOP_DIR");
+    s.configHome = PathFromBytes(qgetenv("XDG_CONFIG_HOME"));
+    s.desktopVariable = PathFromBytes(qgetenv("XDG_DESKTOP_DIR"));
     return s;
 }
 
@@ -97,7 +100,8 @@ QString DesktopFromUserDirs(const QByteArray& userDirs, const QString& home) {
     QString found;
     const QList<QByteArray> lines = userDirs.split('\n');
     for (const QByteArray& rawLine : lines) {
-        const QString line = QString::fromLocal8Bit(rawLine).trimmed();
+        // The values are names, and names are bytes.
+        const QString line = PathFromBytes(rawLine).trimmed();
         static const QString key = QStringLiteral("XDG_DESKTOP_DIR=");
         if (!line.startsWith(key)) {
             continue;  // comments, other folders, blank lines
@@ -122,15 +126,17 @@ QString DesktopFolder(const DesktopSources& sources) {
         if (!configHome.startsWith(QLatin1Char('/'))) {
             configHome = home + QStringLiteral("/.config");
         }
-        QFile file(configHome + QStringLiteral("/user-dirs.dirs"));
-        if (file.open(QIODevice::ReadOnly)) {
-            desktop = DesktopFromUserDirs(file.readAll(), home);
+        try {
+            desktop = DesktopFromUserDirs(
+                ReadWholeFile(configHome + QStringLiteral("/user-dirs.dirs")), home);
+        } catch (const AppError&) {
+            // No such file, or none we may read: the desktop is the default one.
         }
     }
     if (desktop.isEmpty()) {
         desktop = home + QStringLiteral("/Desktop");
     }
-    return QFileInfo(desktop).isDir() ? desktop : home;
+    return IsExistingFolder(desktop).value_or(false) ? desktop : home;
 }
 
 QString DesktopFolder() {

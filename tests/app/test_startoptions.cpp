@@ -3,10 +3,15 @@
 #include "app/batchmode.h"
 #include "app/settingsstore.h"
 #include "app/startoptions.h"
+#include "platform/pathbytes.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace lorvane;
 
@@ -18,11 +23,18 @@ class TestStartOptions : public QObject {
     void initTestCase();
     void parse_data();
     void parse();
+    void itemsMadeAbsoluteInOrder_data();
     void itemsMadeAbsoluteInOrder();
     void choices_data();
     void choices();
     void progress_data();
     void progress();
+
+    // Qt cannot remove names that are not valid UTF-8; rm can.
+    void cleanupTestCase() {
+        QDir::setCurrent(QDir::rootPath());
+        QProcess::execute(QStringLiteral("rm"), {QStringLiteral("-rf"), m_dir.path()});
+    }
 
   private:
     QTemporaryDir m_dir;
@@ -137,13 +149,56 @@ void TestStartOptions::parse() {
     QCOMPARE(fields, expected);
 }
 
-void TestStartOptions::itemsMadeAbsoluteInOrder() {
-    const QString here = QDir::currentPath();
-    const StartOptions o = ParseStartOptions(
-        {"lorvane", "b.ogg", "/abs/../x.ogg", "sub/../a.ogg", "b.ogg", "-", "~t.ogg"});
+// The arguments as bytes, as main() takes them, in a current folder below the test's folder
+// ("" for that folder itself); each item and the output folder as bytes, "@" the current folder.
+void TestStartOptions::itemsMadeAbsoluteInOrder_data() {
+    QTest::addColumn<QByteArray>("current");
+    QTest::addColumn<QByteArrayList>("args");
+    QTest::addColumn<QByteArrayList>("items");
+    QTest::addColumn<QByteArray>("outputFolder");
     // Only made absolute: "..", repeats and odd names stay as given.
-    QCOMPARE(o.items, (QStringList{here + "/b.ogg", "/abs/../x.ogg", here + "/sub/../a.ogg",
-                                   here + "/b.ogg", here + "/-", here + "/~t.ogg"}));
+    QTest::newRow("as given") << QByteArray()
+                              << QByteArrayList{"b.ogg", "/abs/../x.ogg", "sub/../a.ogg", "b.ogg",
+                                                "-",     "~t.ogg"}
+                              << QByteArrayList{"@/b.ogg", "/abs/../x.ogg", "@/sub/../a.ogg",
+                                                "@/b.ogg", "@/-",           "@/~t.ogg"}
+                              << QByteArray();
+    // Names are bytes: neither a name nor the current folder needs to be UTF-8.
+    QTest::newRow("names that are not UTF-8")
+        << QByteArray("Alb\xFCm")
+        << QByteArrayList{"--convert", "caf\xE9.ogg", "/m\xFCsik/caf\xC3\xA9.ogg",
+                          "--output-folder=S\xE9rie"}
+        << QByteArrayList{"@/caf\xE9.ogg", "/m\xFCsik/caf\xC3\xA9.ogg"} << QByteArray("@/S\xE9rie");
+}
+
+void TestStartOptions::itemsMadeAbsoluteInOrder() {
+    QFETCH(QByteArray, current);
+    QFETCH(QByteArrayList, args);
+    QFETCH(QByteArrayList, items);
+    QFETCH(QByteArray, outputFolder);
+    QByteArray here = PathToBytes(m_dir.path());
+    if (!current.isEmpty()) {
+        here += '/' + current;
+        ::mkdir(here.constData(), 0755);
+        ::mkdir((here + "/S\xE9rie").constData(), 0755);
+        QVERIFY(::chdir(here.constData()) == 0);
+    }
+    QStringList arguments{"lorvane"};
+    for (const QByteArray& arg : args) {
+        arguments.append(PathFromBytes(arg));
+    }
+    const StartOptions o = ParseStartOptions(arguments);
+    QDir::setCurrent(m_dir.path());
+    QVERIFY2(o.problem.isEmpty(), qPrintable(DisplayPath(o.problem)));
+    QByteArrayList got;
+    for (const QString& item : o.items) {
+        got.append(PathToBytes(item));
+    }
+    for (QByteArray& item : items) {
+        item.replace("@", here);
+    }
+    QCOMPARE(got, items);
+    QCOMPARE(PathToBytes(o.outputFolder.value_or(QString())), outputFolder.replace("@", here));
 }
 
 // Stored settings as "key=value;..." and the options; the choices as

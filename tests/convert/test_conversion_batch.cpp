@@ -1,12 +1,23 @@
 // The batch mode as a script meets it: the installed program's command line, standard error
 // and exit status, with no display, on real FFmpeg; the same results as the window.
 #include "convert/convertsupport.h"
+#include "convert/wavheader.h"
 #include "filelist/filelistmodel.h"
 #include "support/windowfixture.h"
 
+#include "platform/pathbytes.h"
+
 #include <QComboBox>
 #include <QLineEdit>
+#include <QProcess>
+#include <QRadioButton>
 #include <QTest>
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 using namespace lorvane;
 using namespace lorvane::test;
@@ -21,7 +32,10 @@ struct Run {
 
 // The real program, with no display of any kind: were it to create a GUI application it
 // would fail to start.
-Run runProgram(const QStringList& args, const QString& home) {
+// With a shell script, the program is started by /bin/sh as "$0" in the folder given: the only
+// way to hand it arguments that are bytes and not text.
+Run runProgram(const QStringList& args, const QString& home, const QString& script = {},
+               const QString& folder = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LORVANE_FFMPEG"}) {
         env.remove(name);
@@ -31,7 +45,15 @@ Run runProgram(const QStringList& args, const QString& home) {
     QProcess p;
     p.setProcessEnvironment(env);
     p.setStandardInputFile(QProcess::nullDevice());
-    p.start(qEnvironmentVariable("LORVANE_PROGRAM"), args);
+    if (!folder.isEmpty()) {
+        p.setWorkingDirectory(folder);
+    }
+    if (script.isEmpty()) {
+        p.start(qEnvironmentVariable("LORVANE_PROGRAM"), args);
+    } else {
+        p.start(QStringLiteral("/bin/sh"),
+                QStringList{"-c", script, qEnvironmentVariable("LORVANE_PROGRAM")} + args);
+    }
     Run run;
     if (!p.waitForFinished(120000)) {
         p.kill();
@@ -46,21 +68,45 @@ Run runProgram(const QStringList& args, const QString& home) {
 
 const QString kHint = "Try 'lorvane --help' for more information.\n";
 
+// The names in a folder as the file system holds them: bytes, sorted.
+QByteArrayList namesIn(const QByteArray& folder) {
+    QByteArrayList names;
+    if (DIR* dir = ::opendir(folder.constData())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            const QByteArray name(entry->d_name);
+            if (name != "." && name != "..") {
+                names.append(name);
+            }
+        }
+        ::closedir(dir);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 }  // namespace
 
 class ConversionBatchTest : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase();
+    void cleanupTestCase();
     void gnuConventions_data();
     void gnuConventions();
     void sameFilesAsTheWindowAndSettingsUntouched();
     void corruptSourceGivesOneWithReasons();
+    void namesThatAreNotUtf8_data();
+    void namesThatAreNotUtf8();
 
   private:
     QTemporaryDir m_dir;
     QString m_home;
 };
+
+void ConversionBatchTest::cleanupTestCase() {
+    // Qt cannot remove names that are not valid UTF-8; rm can.
+    QProcess::execute(QStringLiteral("rm"), {QStringLiteral("-rf"), m_dir.path()});
+}
 
 void ConversionBatchTest::initTestCase() {
     m_home = m_dir.filePath("home");
@@ -180,6 +226,98 @@ void ConversionBatchTest::corruptSourceGivesOneWithReasons() {
     // A failed conversion leaves the earlier file of its name as it was, and writes nothing.
     QCOMPARE(readFile(root + "/out/broken.wav"), QByteArray("an earlier result"));
     QVERIFY(!QFileInfo::exists(root + "/out/missing.wav"));
+}
+
+// Names are bytes: an old archive unpacked on Linux holds Latin-1 names. Such a file, one named
+// in UTF-8 beside it and one in a folder whose name is Latin-1 are all queued, shown readably,
+// and converted into results whose names are the same bytes with ".wav", through the batch
+// mode's command line (the names given as bytes) and through the window's list.
+void ConversionBatchTest::namesThatAreNotUtf8_data() {
+    QTest::addColumn<bool>("batch");
+    QTest::newRow("batch mode") << true;
+    QTest::newRow("window") << false;
+}
+
+void ConversionBatchTest::namesThatAreNotUtf8() {
+    QFETCH(bool, batch);
+    const QString in = m_dir.filePath(batch ? "latin-batch" : "latin-window");
+    const QByteArray raw = PathToBytes(in);
+    QVERIFY(QDir().mkpath(in));
+    QVERIFY(::mkdir((raw + "/S\xE9rie").constData(), 0755) == 0);
+    const QByteArrayList sources = {"caf\xC3\xA9.ogg", "caf\xE9.ogg",
+                                    "S\xE9rie/n\xBA"
+                                    "1.ogg"};
+    for (const QByteArray& source : sources) {
+        QVERIFY(makeOgg(in + "/made.ogg", 8000, 1, 0.2));
+        QVERIFY(::rename((raw + "/made.ogg").constData(), (raw + '/' + source).constData()) == 0);
+    }
+
+    QStringList started;  // the names as the front end showed them, one per file
+    QString outcome;      // exit status and last line, or the closing message
+    if (batch) {
+        // printf turns the octal escapes into the bytes: the program gets them as they are.
+        const Run run = runProgram(
+            {}, m_home,
+            R"sh(exec "$0" --convert --format 1 --beside-source "$(printf 'caf\351.ogg')" )sh"
+            R"sh("$(printf 'caf\303\251.ogg')" "$(printf 'S\351rie')")sh",
+            in);
+        for (const QString& line : run.err.split('\n', Qt::SkipEmptyParts)) {
+            if (line.contains("Processing: ")) {
+                started.append(line.section("Processing: ", 1));
+            }
+        }
+        outcome = QStringLiteral("exit %1: %2")
+                      .arg(run.exitCode)
+                      .arg(run.err.section('\n', -2).trimmed());
+    } else {
+        WindowFixture fx;
+        auto window = fx.loadedWindow();
+        window->findChild<QComboBox*>("Combo1")->setCurrentIndex(1);
+        window->findChild<QRadioButton*>("Option2")->setChecked(true);
+        window->queueStartItems({in});
+        QTRY_COMPARE(window->fileList().count(), 3);
+        for (int row = 0; row < 3; ++row) {
+            const QString shown =
+                window->fileList().data(window->fileList().index(row), Qt::DisplayRole).toString();
+            started.append(shown.mid(in.size() + 1));
+        }
+        window->PushButton2_Click();
+        outcome = fx.dialogs.messages().join('|');
+    }
+    // All three queued, each shown with its foreign bytes visible.
+    started.sort();
+    if (batch) {
+        QCOMPARE(started, (QStringList{"caf\\xE9.ogg", "café.ogg", "n\\xBA1.ogg"}));
+    } else {
+        QCOMPARE(started, (QStringList{"S\\xE9rie/n\\xBA1.ogg", "caf\\xE9.ogg", "café.ogg"}));
+    }
+    // Each converted, its result named with the source's bytes, and nothing else written.
+    const auto shown = [](const QByteArrayList& names) {
+        return DisplayPath(PathFromBytes(names.join(' ')));
+    };
+    QByteArrayList results;
+    for (const QByteArray& source : sources) {
+        const QByteArray wav = raw + '/' + source.chopped(4) + ".wav";
+        if (LookAtWav(PathFromBytes(wav)).wellFormed()) {
+            results.append(source.chopped(4) + ".wav");
+        }
+    }
+    const QString converted =
+        QStringList{outcome, shown(results), shown(namesIn(raw)), shown(namesIn(raw + "/S\xE9rie"))}
+            .join(" | ");
+    const QString expected =
+        QStringList{
+            batch ? "exit 0: lorvane: 3 of 3 files converted" : "Done.",
+            shown({"caf\xC3\xA9.wav", "caf\xE9.wav",
+                   "S\xE9rie/n\xBA"
+                   "1.wav"}),
+            shown({"S\xE9rie", "caf\xC3\xA9.ogg", "caf\xC3\xA9.wav", "caf\xE9.ogg", "caf\xE9.wav"}),
+            shown({"n\xBA"
+                   "1.ogg",
+                   "n\xBA"
+                   "1.wav"})}
+            .join(" | ");
+    QCOMPARE(converted, expected);
 }
 
 QTEST_MAIN(ConversionBatchTest)

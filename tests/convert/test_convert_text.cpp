@@ -2,9 +2,11 @@
 // paths, the closing message, the wait note and the bar's creep, and reading FFmpeg's listings.
 #include "convert/commandline.h"
 #include "convert/convertertool.h"
+#include "convert/resultcheck.h"
 #include "convert/runandwait.h"
 #include "convert/runreport.h"
 #include "convert/sourcekeeper.h"
+#include "platform/pathbytes.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -160,6 +162,19 @@ void ConvertTextTest::closingMessage_data() {
         << "Is not a file:\n/m/a.ogg\n/m/c.ogg\n\n"
            "The result was incomplete:\n/m/b.ogg\n\n"
            "Its result would have replaced the result of /m/a.ogg (same name):\n/n/a.ogg";
+    // Names that are not UTF-8, in the list and in a reason, shown with their bytes as \xHH.
+    const QString latin = PathFromBytes(QByteArray("/m/caf\xE9.ogg"));
+    QTest::newRow("names that are not UTF-8")
+        << QStringList{latin + "|could not be read as audio",
+                       PathFromBytes(QByteArray("/n\xFC/caf\xE9.ogg")) + "|" +
+                           reasons::replacesResult(latin)}
+        << "Done.\n\n2 files could not be converted.\n\n"
+           "Could not be read as audio:\n/m/caf\\xE9.ogg\n\n"
+           "Its result would have replaced the result of /m/caf\\xE9.ogg (same name):\n"
+           "/n\\xFC/caf\\xE9.ogg"
+        << "Could not be read as audio:\n/m/caf\\xE9.ogg\n\n"
+           "Its result would have replaced the result of /m/caf\\xE9.ogg (same name):\n"
+           "/n\\xFC/caf\\xE9.ogg";
     QStringList ten;
     QStringList twelve;
     for (int i = 1; i <= 12; ++i) {

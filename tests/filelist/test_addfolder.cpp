@@ -4,6 +4,7 @@
 #include "filelist/folderwalk.h"
 #include "filelist/namerules.h"
 #include "platform/folderlisting.h"
+#include "platform/pathbytes.h"
 #include "support/recordingreporter.h"
 
 #include <QDir>
@@ -180,19 +181,21 @@ void TestAddFolder::unsafeNames_data() {
     QTest::newRow("C1 control 159") << QString(QChar(0x9f)).toUtf8() << true;
     QTest::newRow("no-break space 160") << QString(QChar(0xa0)).toUtf8() << false;
     QTest::newRow("other scripts") << QStringLiteral("Müsik 日本語 Ωμέγα").toUtf8() << false;
-    QTest::newRow("not UTF-8") << QByteArray("caf\xe9") << true;
-    QTest::newRow("cut-off sequence") << QByteArray("ab\xe6\x97") << true;
+    // Names are bytes: one that is not UTF-8 is a name like any other; only control characters
+    // make it unsafe, whatever else it holds.
+    QTest::newRow("not UTF-8") << QByteArray("caf\xe9") << false;
+    QTest::newRow("cut-off sequence") << QByteArray("ab\xe6\x97") << false;
+    QTest::newRow("lone byte 0x85 (an ellipsis in cp1252)") << QByteArray("a\x85") << false;
+    QTest::newRow("not UTF-8, with a tab") << QByteArray("caf\xe9\tx") << true;
+    QTest::newRow("not UTF-8, with C1 control 133")
+        << QByteArray("caf\xe9") + QString(QChar(0x85)).toUtf8() << true;
 }
 
 void TestAddFolder::unsafeNames() {
     QFETCH(QByteArray, raw);
     QFETCH(bool, unsafe);
     QCOMPARE(HasUnsafeChars(raw), unsafe);
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString name = decoder.decode(raw);
-    if (!decoder.hasError()) {
-        QCOMPARE(HasUnsafeChars(name), unsafe);
-    }
+    QCOMPARE(HasUnsafeChars(PathFromBytes(raw)), unsafe);
 }
 
 void TestAddFolder::attributes() {
@@ -624,17 +627,28 @@ void TestAddFolder::oddFolderNames() {
     QVERIFY(::close(::open((rawRoot + "/undecodable\xff.ogg").constData(), O_CREAT | O_WRONLY,
                            0644)) == 0);
 
+    QVERIFY(::mkdir((rawRoot + "/tab\xe9\tname").constData(), 0755) == 0);
+    QVERIFY(::close(::open((rawRoot + "/tab\xe9\tname/skipped.ogg").constData(), O_CREAT | O_WRONLY,
+                           0644)) == 0);
+
     Intake intake;
     const QStringList expected =
         prefixed(root, {QStringLiteral("Müsik/日本語/歌.ogg"), QStringLiteral("Ωμέγα/track?.ogg"),
-                        bom, QStringLiteral("💀/skull.ogg"), longest + QStringLiteral("/long.ogg")});
-    // Folders with a control character or an undecodable name are skipped with their whole
-    // subtree; a file whose name cannot be decoded could not be named, so it is skipped too.
+                        bom, QStringLiteral("💀/skull.ogg"), longest + QStringLiteral("/long.ogg"),
+                        PathFromBytes(QByteArray("caf\xe9/inside.ogg")),
+                        PathFromBytes(QByteArray("undecodable\xff.ogg"))});
+    // Folders with a control character are skipped with their whole subtree, whether or not
+    // the rest of the name is UTF-8; names that are not UTF-8 are taken like any other.
     const QStringList added = intake.run(root, QStringLiteral("*.ogg"));
     QCOMPARE(QSet<QString>(added.begin(), added.end()),
              QSet<QString>(expected.begin(), expected.end()));
     QCOMPARE(added.size(), expected.size());
     QVERIFY(intake.reporter.reports.isEmpty());
+    // Each entry leads back to its file's own bytes.
+    for (const QString& entry : added) {
+        QVERIFY2(::access(PathToBytes(entry).constData(), F_OK) == 0,
+                 qPrintable(DisplayPath(entry)));
+    }
 }
 
 void TestAddFolder::treeDeeperThanThePathLimit() {

@@ -1,5 +1,6 @@
 #include "filelist/filelistmodel.h"
 #include "platform/apperror.h"
+#include "platform/pathbytes.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -14,6 +15,8 @@ class TestFileListModel : public QObject {
     void removeAndClear();
     void setTextKeepsCountAndNotifies();
     void positionsOutsideTheListFail();
+    void namesThatAreNotTextShownReadably_data();
+    void namesThatAreNotTextShownReadably();
 };
 
 void TestFileListModel::entriesKeepTheirTextAndOrder() {
@@ -80,6 +83,27 @@ void TestFileListModel::positionsOutsideTheListFail() {
         QVERIFY_THROWS_EXCEPTION(AppError, list.setEntryText(position, "x"));
     }
     QCOMPARE(list.entries(), QStringList({"a"}));
+}
+
+// The list shows the bytes that are not UTF-8 as \xHH; the entry keeps them, so the file can
+// still be reached.
+void TestFileListModel::namesThatAreNotTextShownReadably_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("UTF-8") << QByteArray("/m/caf\xC3\xA9.ogg") << QStringLiteral("/m/café.ogg");
+    QTest::newRow("Latin-1 name") << QByteArray("/m/caf\xE9.ogg") << "/m/caf\\xE9.ogg";
+    QTest::newRow("Latin-1 folder, UTF-8 name")
+        << QByteArray("/m\xFCsik/caf\xC3\xA9.ogg") << QStringLiteral("/m\\xFCsik/café.ogg");
+}
+
+void TestFileListModel::namesThatAreNotTextShownReadably() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    FileListModel list;
+    list.AddListEntry(PathFromBytes(bytes));
+    QCOMPARE(list.data(list.index(0), Qt::DisplayRole).toString(), shown);
+    QCOMPARE(list.data(list.index(0), Qt::ToolTipRole).toString(), shown);
+    QCOMPARE(PathToBytes(list.entryText(1)), bytes);
 }
 
 QTEST_GUILESS_MAIN(TestFileListModel)

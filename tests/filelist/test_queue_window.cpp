@@ -1,17 +1,24 @@
 // Filling and emptying the queue through the window: the open dialog, "Add All", drops, the
 // Delete key, double-clicks and "Clear List".
 #include "app/qtdialogs.h"
+#include "filelist/filedrop.h"
 #include "filelist/filelistmodel.h"
 #include "filelist/filelistview.h"
+#include "platform/pathbytes.h"
 #include "support/windowfixture.h"
 
 #include <QDropEvent>
 #include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
 #include <QSysInfo>
 #include <QTimer>
 #include <QUrl>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace lorvane;
 using namespace lorvane::test;
@@ -108,9 +115,15 @@ class TestQueueWindow : public QObject {
     void removeAndClear_data();
     void removeAndClear();
 
+    // Qt cannot remove names that are not valid UTF-8; rm can.
+    void cleanupTestCase() {
+        QProcess::execute(QStringLiteral("rm"), {QStringLiteral("-rf"), m_dir.path()});
+    }
+
   private:
     QTemporaryDir m_dir;
     QString tree();
+    QString latinTree();
 };
 
 void TestQueueWindow::openDialog_data() {
@@ -174,13 +187,21 @@ void TestQueueWindow::openDialogChoicesReachTheList_data() {
     QTest::newRow("only the root in common") << QStringList{"/x/1.ogg", "/y/z/2.ogg", "/3.ogg"};
     QTest::newRow("same name in two folders")
         << QStringList{"/home/u/a/song.ogg", "/home/u/b/song.ogg"};
+    QTest::newRow("names that are not UTF-8") << QStringList{
+        PathFromBytes(QByteArray("/m\xFCsik/caf\xE9.ogg")),
+        PathFromBytes(QByteArray("/m\xFCsik/live/b%20\xE8.ogg")), QStringLiteral("/müsik/c.ogg")};
 }
 
 void TestQueueWindow::openDialogChoicesReachTheList() {
     QFETCH(QStringList, chosen);
     WindowFixture f;
     auto window = f.loadedWindow();
-    f.dialogs.openAnswers.enqueue(OpenDialogResult(chosen));
+    // The dialog names its choices by URL, which carries a name's bytes.
+    QList<QUrl> urls;
+    for (const QString& path : chosen) {
+        urls.append(FileUrlOfPath(path));
+    }
+    f.dialogs.openAnswers.enqueue(OpenDialogResult(OpenDialogPaths(urls)));
     window->PushButton1_Click();
     QCOMPARE(window->fileList().entries(), chosen);
 }
@@ -218,6 +239,25 @@ void TestQueueWindow::otherOpenFailureIsReported() {
     QVERIFY(boxes.front().text.startsWith(
         QStringLiteral("Invalid procedure call or argument\r\nin "
                        "Tessaly2021/08/31.Form1.PushButton1_Click at line 112\r\r")));
+}
+
+// A tree whose names are not UTF-8 (Latin-1 bytes), as an old archive unpacked on Linux holds.
+QString TestQueueWindow::latinTree() {
+    const QByteArray root = PathToBytes(m_dir.filePath(QStringLiteral("Latin"))) + "/Alb\xFCm";
+    if (::access(root.constData(), F_OK) != 0) {
+        for (const QByteArray& folder :
+             {root.left(root.lastIndexOf('/')), root, root + "/S\xE9rie"}) {
+            ::mkdir(folder.constData(), 0755);
+        }
+        for (const QByteArray& file : {root + "/caf\xE9.ogg",
+                                       root + "/S\xE9rie/n\xBA"
+                                              "1.ogg",
+                                       root + "/caf\xC3\xA9.ogg"}) {
+            const int fd = ::open(file.constData(), O_CREAT | O_WRONLY, 0644);
+            ::close(fd);
+        }
+    }
+    return PathFromBytes(root);
 }
 
 QString TestQueueWindow::tree() {
@@ -532,8 +572,18 @@ void TestQueueWindow::dropFileUrls_data() {
         << QStringList{"# dragged from a file manager", "file://otherbox.example/music/b.ogg",
                        "file://ROOT/A.OGG", "file://localhostROOT/b.ogg"}
         << true << QStringList{"ROOT/A.OGG", "ROOT/b.ogg"};
-    QTest::newRow("only a comment")
-        << QStringList{"#file:///music/b.ogg"} << false << QStringList{};
+    QTest::newRow("only a comment") << QStringList{"#file:///music/b.ogg"} << false
+                                    << QStringList{};  // Names are bytes: a URL carries the ones
+                                                       // that are not UTF-8 percent-encoded.
+    QTest::newRow("a name that is not UTF-8")
+        << QStringList{"file:///music/caf%E9.ogg"} << true
+        << QStringList{PathFromBytes(QByteArray("/music/caf\xE9.ogg"))};
+    QTest::newRow("a folder whose names are not UTF-8")
+        << QStringList{"file://localhostLATIN"} << true
+        << QStringList{PathFromBytes(QByteArray("LATIN/caf\xC3\xA9.ogg")),
+                       PathFromBytes(QByteArray("LATIN/caf\xE9.ogg")),
+                       PathFromBytes(QByteArray("LATIN/S\xE9rie/n\xBA"
+                                                "1.ogg"))};
 }
 
 void TestQueueWindow::dropFileUrls() {
@@ -543,12 +593,18 @@ void TestQueueWindow::dropFileUrls() {
     WindowFixture f;
     auto window = f.loadedWindow();
     const QString root = tree();
+    const QString latin = latinTree();
     auto* data = new QMimeData;
-    data->setData(
-        QStringLiteral("text/uri-list"),
-        lines.join(QStringLiteral("\r\n")).replace(QStringLiteral("ROOT"), root).toUtf8() + "\r\n");
+    data->setData(QStringLiteral("text/uri-list"),
+                  lines.join(QStringLiteral("\r\n"))
+                          .replace(QStringLiteral("ROOT"), root)
+                          .replace(QStringLiteral("LATIN"),
+                                   QString::fromLatin1(PathToBytes(latin).toPercentEncoding("/")))
+                          .toUtf8() +
+                      "\r\n");
     QCOMPARE(dragAndDrop(*window, data), accepted);
     expected.replaceInStrings(QStringLiteral("ROOT"), root);
+    expected.replaceInStrings(QStringLiteral("LATIN"), latin);
     QCOMPARE(window->fileList().entries(), expected);
 }
 

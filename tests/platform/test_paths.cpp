@@ -317,7 +317,13 @@ void TestPaths::desktopFolder_data() {
     QTest::newRow("relative configuration folder ignored")
         << ""
         << "cfg" << QByteArray("XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n")
-        << QStringList{"~/Bureau", "~/Desktop"} << QStringList() << "~/Bureau";
+        << QStringList{"~/Bureau", "~/Desktop"} << QStringList()
+        << "~/Bureau";  // The file names a folder by its bytes, which need not be UTF-8.
+    const QString latin = PathFromBytes(QByteArray("~/Bureau \xE9t\xE9"));
+    QTest::newRow("a folder name that is not UTF-8")
+        << ""
+        << "" << QByteArray("XDG_DESKTOP_DIR=\"$HOME/Bureau \xE9t\xE9\"\n")
+        << QStringList{latin, "~/Desktop"} << QStringList() << latin;
 }
 
 void TestPaths::desktopFolder() {
@@ -337,7 +343,8 @@ void TestPaths::desktopFolder() {
     };
     QVERIFY(QDir().mkpath(home));
     for (const QString& folder : folders) {
-        QVERIFY(QDir().mkpath(place(folder)));
+        QVERIFY(QDir().mkpath(FolderOfPath(place(folder))));
+        QVERIFY(::mkdir(PathToBytes(place(folder)).constData(), 0755) == 0);
     }
     for (const QString& name : files) {
         QFile file(place(name));
@@ -364,6 +371,8 @@ void TestPaths::desktopFolder() {
     sources.home += '/';
     QCOMPARE(DesktopFolder(sources), place(expected));
     QCOMPARE(DesktopFolder({QString(), {}, {}}), QString());
+    // Qt cannot remove names that are not valid UTF-8; rm can.
+    QProcess::execute(QStringLiteral("rm"), {QStringLiteral("-rf"), dir.path()});
 }
 
 // Any byte string survives the trip into the program's text and back; only bytes that are not
