@@ -1,6 +1,16 @@
 #include "app/constants.h"
 
+#include "lorvane/buildaddresses.h"
+
 namespace lorvane {
+
+QString siteAddress() {
+    return QStringLiteral(LORVANE_SITE_URL);
+}
+
+QString supportEmail() {
+    return QStringLiteral(LORVANE_SUPPORT_ADDRESS);
+}
 
 QString ApplicationTitle(const QString& name) {
     QString title = name;

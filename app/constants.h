@@ -7,12 +7,10 @@ namespace lorvane {
 inline QString productName() {
     return QStringLiteral("Lorvane");
 }
-inline QString siteAddress() {
-    return QStringLiteral("https://www.example.com/lorvane/");
-}
-inline QString supportEmail() {
-    return QStringLiteral("support@example.com");
-}
+// The addresses the build was given (LORVANE_SITE_URL, LORVANE_SUPPORT_ADDRESS); each is
+// empty when the build has none.
+QString siteAddress();
+QString supportEmail();
 
 // The name under which the program lists itself and the title of every message box that
 // names none of its own: the product name cut back at its last blank, at least once, and

@@ -33,6 +33,10 @@ inline QString pushButton2() {
 }
 }  // namespace location
 
+// The report's last line: the request for a screenshot, to the support address when the build
+// has one.
+QString ScreenshotRequest(const QString& supportAddress);
+
 // The text of the "Application Error" box.
 QString ComposeErrorReport(const QString& description, const QString& location, int step);
 

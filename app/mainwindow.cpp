@@ -1,12 +1,15 @@
 #include "app/mainwindow.h"
 
 #include "app/constants.h"
+#include "app/desktoprun.h"
 #include "app/errorreport.h"
 #include "app/storedchoices.h"
 #include "app/textprogressbar.h"
+#include "app/windowfocus.h"
 #include "convert/formattable.h"
 #include "filelist/filelistmodel.h"
 #include "filelist/filelistview.h"
+#include "platform/desktopbus.h"
 #include "platform/paths.h"
 #include "platform/userdirs.h"
 
@@ -61,6 +64,9 @@ WindowServices WindowServices::forProgram(Dialogs& dialogs, SettingsStore& setti
     // Every setting is on disk the moment it changes, so nothing is lost by leaving at once;
     // a converter already started runs on by itself.
     s.exitProgram = [] { ::_exit(0); };
+    s.siteAddress = lorvane::siteAddress();
+    s.sessionBus = SessionBusIfRunning();
+    s.systemBus = SystemBusIfRunning();
     return s;
 }
 
@@ -71,6 +77,8 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
       m_appTitle(productName()) {
     setObjectName(QStringLiteral("Form1"));
     m_fileList = new FileListModel(this);
+    m_desktopRun = new DesktopRun(m_services.sessionBus, m_services.systemBus,
+                                  ApplicationTitle(productName()), this);
     buildControls();
     applyDesignedLook();
     connectHandlers();
@@ -99,7 +107,10 @@ void MainWindow::buildControls() {
     };
 
     // Lies left of the visible client area so the focus rests on no visible control.
-    button(Command1, "Command1", QStringLiteral("Command1"), this, twipsRect(-720, 2640, 615, 495));
+    Command1 = new FocusHolder(QStringLiteral("Command1"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twipsRect(-720, 2640, 615, 495));
+    Command1->setAutoDefault(false);
 
     ListView1 = new FileListView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
@@ -174,6 +185,7 @@ void MainWindow::connectHandlers() {
     connectConversionHandlers();
     connectQueueHandlers();
     connectLookHandlers();
+    connectAccessHandlers();
 }
 
 void MainWindow::start() {
@@ -223,8 +235,9 @@ void MainWindow::Form_Load() {
         guard.step(106, [&] { loadHandPointer(handPointer); });
     }
     guard.step(108, [this] {
-        if (m_services.drawRandom() == 7) {
-            dialogs().openWebPage(siteAddress());
+        // A build without a site of its own opens none; the draw is made all the same.
+        if (m_services.drawRandom() == 7 && !m_services.siteAddress.isEmpty()) {
+            dialogs().openWebPage(m_services.siteAddress);
         }
     });
     const auto snapshotMissing = [this] {

@@ -5,6 +5,7 @@
 #include "app/settingsstore.h"
 #include "convert/runfrontend.h"
 
+#include <QDBusConnection>
 #include <QString>
 #include <QWidget>
 
@@ -19,6 +20,7 @@ class QRadioButton;
 
 namespace lorvane {
 
+class DesktopRun;
 class FileListModel;
 class FileListView;
 class TextProgressBar;
@@ -31,9 +33,15 @@ struct WindowServices {
     std::function<int()> drawRandom;         // a whole number from 1 to 100
     std::function<QString()> desktopFolder;  // empty when neither desktop nor home is found
     std::function<void()> exitProgram;       // ends the program at once
+    QString siteAddress;                     // opened now and then at start-up; empty: never
+    // Where the desktop's notification, launcher and logind services answer; none unless
+    // given, so a window under test tells no real desktop of its runs.
+    QDBusConnection sessionBus = QDBusConnection(QString());
+    QDBusConnection systemBus = QDBusConnection(QString());
 
     // The real program's services: the folder of the executable, a time-seeded draw, the
-    // desktop folder (or the home folder when there is none) and an immediate process exit.
+    // desktop folder (or the home folder when there is none), an immediate process exit and
+    // the session's buses where they run.
     static WindowServices forProgram(Dialogs& dialogs, SettingsStore& settings);
 };
 
@@ -130,8 +138,9 @@ class MainWindow : public QWidget {
     void connectConversionHandlers();
     void connectQueueHandlers();
     void connectLookHandlers();
-    void applyDesignedLook();  // fonts and colours as designed, before any skin
-    void placeCentred();       // the frame, as far as it is known, centred on the screen
+    void connectAccessHandlers();  // keyboard and assistive technology
+    void applyDesignedLook();      // fonts and colours as designed, before any skin
+    void placeCentred();           // the frame, as far as it is known, centred on the screen
     // Selecting an option from code runs its click handler only when it becomes selected;
     // clearing one leaves the group with none selected, as the stored values may ask.
     void setOptionValue(QRadioButton* option, bool value);
@@ -176,6 +185,7 @@ class MainWindow : public QWidget {
     bool m_exitAfterRun = false;  // closed while a run converted: it ends when the run does
     void closeDuringRun();
     int m_waitTickMs = 100;
+    DesktopRun* m_desktopRun = nullptr;  // a child object of the window
 
     // --- queue state ---
     void removeSelectedEntry();

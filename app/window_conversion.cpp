@@ -1,6 +1,7 @@
 // The window's conversion handlers: "Start Converting", as a front end of the conversion
 // engine, and the output folder's browse button.
 #include "app/conversionjobs.h"
+#include "app/desktoprun.h"
 #include "app/mainwindow.h"
 #include "app/storedchoices.h"
 #include "app/textprogressbar.h"
@@ -9,13 +10,15 @@
 #include "platform/pathbytes.h"
 #include "platform/paths.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
 namespace lorvane {
 
-// What the run shows on the window: the bar, the hourglass and the boxes.
+// What the run shows on the window (the bar, the hourglass and the boxes) and tells the
+// desktop, for a user who works in another window meanwhile.
 class WindowConversionEvents : public ConversionEvents {
   public:
     // A run started while a folder walk shows the hourglass leaves it to that walk to clear.
@@ -24,15 +27,24 @@ class WindowConversionEvents : public ConversionEvents {
 
     void busyChanged(bool busy) override {
         m_window.setPointerKind(busy || m_outerBusy ? kPointerBusy : kPointerDefault);
+        m_window.m_desktopRun->busyChanged(busy);
     }
     void progressChanged(double value, const QString& caption) override {
         m_window.ProgressBar1->setPreciseValue(value);
         m_window.ProgressBar1->setCaption(DisplayPath(caption));
+        m_window.m_desktopRun->progressChanged(value);
     }
     void refused(const QString& message) override { m_window.msgBox(message, Dialogs::OkOnly); }
-    void finished(const RunOutcome&, const ClosingReport& report) override {
+    void finished(const RunOutcome& outcome, const ClosingReport& report) override {
         if (m_window.m_exitAfterRun) {
+            m_window.m_desktopRun->finished(outcome, false);
             return;  // the window is gone; the program ends with the run
+        }
+        // Told before the closing box, which waits for the user.
+        const bool userAway = !m_window.isActiveWindow();
+        m_window.m_desktopRun->finished(outcome, userAway);
+        if (userAway) {
+            QApplication::alert(&m_window);
         }
         // A run that left files out warrants the exclamation mark; "Done." alone stays plain.
         m_window.msgBox(report.text,
@@ -45,7 +57,13 @@ class WindowConversionEvents : public ConversionEvents {
     bool m_outerBusy;
 };
 
-void MainWindow::connectConversionHandlers() {}
+void MainWindow::connectConversionHandlers() {
+    connect(m_desktopRun, &DesktopRun::raiseRequested, this, [this] {
+        showNormal();
+        raise();
+        activateWindow();
+    });
+}
 
 ConversionChoices MainWindow::conversionChoices() const {
     return {Combo1->currentText(), Text1->text(), Option1->isChecked(), Option2->isChecked()};

@@ -17,6 +17,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QImage>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -111,6 +112,18 @@ void applyFittingFont(const QList<QWidget*>& widgets, const QString& family, qre
 // every pixel of that fill is taken out again.
 class PlainFrameStyle : public QProxyStyle {
   public:
+    // Styles take a frame's caption colour from the text role, the one meant for entry
+    // fields; the caption stands on the frame's own background, in the foreground set with it.
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_GroupBox_TextLabelColor && widget != nullptr) {
+            const QPalette::ColorGroup group =
+                widget->isEnabled() ? QPalette::Active : QPalette::Disabled;
+            return static_cast<int>(widget->palette().color(group, QPalette::WindowText).rgba());
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override {
         if (element != PE_FrameGroupBox || option->rect.isEmpty()) {
@@ -177,13 +190,31 @@ QFont platformFont() {
 }
 
 // Option buttons paint their background in the button role, frames and the window in the
-// window role.
-void paintBackground(QWidget* widget, const QColor& colour) {
+// window role. A fixed background takes its foreground with it, or a dark desktop theme
+// writes light captions on it; a disabled caption stays greyed.
+void paintBackground(QWidget* widget, const QColor& colour, const QColor& foreground) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
     palette.setColor(widget->backgroundRole(), colour);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, foreground);
+    }
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, Qt::darkGray);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+// The list's header draws the room right of its column in the window role, which the list
+// inherits from the window: a white strip beside a dark header in a dark theme. It takes the
+// colour of the header's own sections instead.
+void matchHeaderEdgeToEdge(QHeaderView* header) {
+    const QPalette theme = QApplication::palette(header);
+    QPalette palette = header->palette();
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Window, theme.color(group, QPalette::Button));
+    }
+    header->setPalette(palette);
 }
 
 // The drag pointer is optional and read afresh at every entry click; a missing or
@@ -312,8 +343,9 @@ void MainWindow::applyDesignedLook() {
     }
 
     for (QWidget* widget : QList<QWidget*>{this, Frame2, Frame3, Frame4, Option1, Option2}) {
-        paintBackground(widget, Qt::white);
+        paintBackground(widget, Qt::white, Qt::black);
     }
+    matchHeaderEdgeToEdge(ListView1->header());
 }
 
 void MainWindow::applySkin() {
@@ -322,9 +354,9 @@ void MainWindow::applySkin() {
         return;
     }
     // The skinned window trades the designed white for the platform's button face.
-    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
+    const QPalette theme = QApplication::palette();
     for (QWidget* widget : QList<QWidget*>{this, Frame2, Frame3, Frame4, Option1, Option2}) {
-        paintBackground(widget, buttonFace);
+        paintBackground(widget, theme.color(QPalette::Button), theme.color(QPalette::ButtonText));
     }
     setStyleSheet(QString::fromUtf8(ReadWholeFile(skinPath)));
 }

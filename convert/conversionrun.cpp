@@ -3,6 +3,7 @@
 #include "convert/commandline.h"
 #include "convert/convertertool.h"
 #include "convert/filesteps.h"
+#include "convert/formattable.h"
 #include "convert/parallelrun.h"
 #include "convert/runprogress.h"
 #include "convert/sequentialrun.h"
@@ -43,6 +44,15 @@ RunOutcome ConversionRun::run() {
         guard.step(162, [&] {
             m_events.refused(
                 QStringLiteral("Folder does not exist. Please select another folder."));
+        });
+        return outcome;
+    }
+    // Without a codec every file would fail as unreadable, a false reason; the run is
+    // refused before anything is removed or started.
+    if (!guard.test(107, [&] { return !getWAVFormat(m_choices().formatLabel).isEmpty(); })) {
+        guard.step(163, [&] {
+            m_events.refused(
+                QStringLiteral("No output format is chosen. Please select an output format."));
         });
         return outcome;
     }

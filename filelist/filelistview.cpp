@@ -25,6 +25,9 @@ FileListView::FileListView(QWidget* parent) : QTreeView(parent) {
     setDragDropMode(QAbstractItemView::DropOnly);
     setDropIndicatorShown(false);
     setMouseTracking(true);
+    // Files of one deep folder differ at the end of their paths; the entry's tooltip shows
+    // the whole path.
+    setTextElideMode(Qt::ElideMiddle);
 }
 
 void FileListView::keyPressEvent(QKeyEvent* event) {

@@ -17,9 +17,15 @@ deb="$PWD/${debs[0]}"
 version=$(sed -n 's/^project(Lorvane VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 [ "$(basename "$deb")" = "lorvane_${version}_amd64.deb" ] || fail "package named $(basename "$deb")"
 
+# The AppStream id and the addresses are the build's options; no placeholder may reach users.
+appstream_id=$(sed -n 's/^LORVANE_APPSTREAM_ID:STRING=//p' build/CMakeCache.txt)
+[ -n "$appstream_id" ] || fail "the build names no AppStream id"
+control=$(dpkg-deb -f "$deb")
+! grep -qi "example\.com" <<<"$control" || fail "a placeholder address in the package: $control"
+
 contents=$(dpkg-deb -c "$deb")
 for path in ./usr/bin/lorvane ./usr/lib/lorvane/lorvane ./usr/lib/lorvane/HAND-M.CUR \
-    ./usr/share/applications/lorvane.desktop ./usr/share/metainfo/com.example.Lorvane.metainfo.xml \
+    ./usr/share/applications/lorvane.desktop "./usr/share/metainfo/$appstream_id.metainfo.xml" \
     ./usr/share/man/man1/lorvane.1.gz ./usr/share/icons/hicolor/48x48/apps/lorvane.png; do
     grep -q " $path\( \|$\)" <<<"$contents" || fail "the package lacks $path"
 done
@@ -39,7 +45,7 @@ env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$deb"
 work=$(mktemp -d /tmp/lorvane-package.XXXXXX)
 trap 'rm -rf "$work"; env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q lorvane >/dev/null' EXIT
 
-appstreamcli validate --no-net /usr/share/metainfo/com.example.Lorvane.metainfo.xml
+appstreamcli validate --no-net "/usr/share/metainfo/$appstream_id.metainfo.xml"
 desktop-file-validate /usr/share/applications/lorvane.desktop
 man -w lorvane >/dev/null || fail "man lorvane finds no page"
 

@@ -26,11 +26,16 @@ void TestErrorReport::reportText() {
     const QString text = ComposeErrorReport("Permission denied", location::pushButton2(), 104);
     QCOMPARE(text,
              QStringLiteral("Permission denied\r\nin Tessaly2021/08/31.Form1.PushButton2_Click "
-                            "at line 104\r\rPlease email screenshot of this message to ") +
-                 supportEmail());
+                            "at line 104\r\r") +
+                 ScreenshotRequest(supportEmail()));
     QCOMPARE(text.count(QStringLiteral("\r\n")), 1);
     QCOMPARE(text.count(QStringLiteral("\r\r")), 1);
-    QVERIFY(supportEmail().endsWith("@example.com"));
+    // The address the build was given; a build without one sends nobody to a stranger.
+    QVERIFY(!supportEmail().contains("example.com"));
+    QCOMPARE(ScreenshotRequest("help@lorvane.test"),
+             QStringLiteral("Please email screenshot of this message to help@lorvane.test"));
+    QVERIFY(!ScreenshotRequest(QString()).contains('@'));
+    QVERIFY(ScreenshotRequest(QString()).startsWith("Please send a screenshot"));
 
     ScriptedDialogs dialogs;
     ReportFailure(dialogs, "Overflow", FolderWalk::location(), 0);

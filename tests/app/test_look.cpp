@@ -11,6 +11,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QProcess>
@@ -18,7 +19,11 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <QTest>
+#include <QTreeView>
+
+#include <cmath>
 
 using namespace lorvane;
 using lorvane::test::WindowFixture;
@@ -88,6 +93,68 @@ int captionRoom(QWidget* widget) {
                2;
     }
     return widget->width() - 8;  // a frame's caption, between its corners
+}
+
+// Relative luminance and contrast ratio as the web's accessibility guidelines define them.
+double luminance(const QColor& c) {
+    auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+// The strongest contrast any pixel of the area shows against the given background: the
+// cores of a caption's letters, which anti-aliasing leaves untouched.
+double captionContrast(const QImage& shown, const QRect& area, const QColor& background) {
+    double best = 1.0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            best = qMax(best, contrast(shown.pixelColor(x, y), background));
+        }
+    }
+    return best;
+}
+
+// Where a frame or an option button draws its caption.
+QRect captionArea(QWidget* widget) {
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        option.textAlignment = frame->alignment();
+        return frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                              QStyle::SC_GroupBoxLabel, frame);
+    }
+    auto* button = static_cast<QAbstractButton*>(widget);
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QRect contents =
+        widget->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, widget);
+    return contents.intersected(widget->rect());
+}
+
+// A dark desktop theme: light text on dark surfaces.
+QPalette darkPalette() {
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Button, QColor(53, 53, 53));
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(127, 127, 127));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(127, 127, 127));
+    return dark;
 }
 
 }  // namespace
@@ -371,6 +438,37 @@ class TestLook : public QObject {
         window->setPointerKind(0);
         QCOMPARE(list->viewport()->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(control<QWidget>(*window, "Text1")->cursor().shape(), Qt::IBeamCursor);
+    }
+
+    // A dark desktop theme keeps the designed white backgrounds, so their captions must not
+    // take the theme's light text; the list's header is the theme's header edge to edge, and
+    // the controls that keep the theme's own colours keep its light text too.
+    void captionsReadableInADarkTheme() {
+        const QPalette original = QApplication::palette();
+        QApplication::setPalette(darkPalette());
+        WindowFixture f;
+        f.settings->WriteSetting(QStringLiteral("Option1"), QStringLiteral("False"));
+        f.settings->WriteSetting(QStringLiteral("Option2"), QStringLiteral("True"));
+        auto window = f.loadedWindow();
+        window->resize(window->size());
+        for (const char* name : {"Frame2", "Frame3", "Option1", "Option2"}) {
+            QWidget* widget = control<QWidget>(*window, name);
+            const QImage shown = widget->grab().toImage();
+            const double ratio = captionContrast(shown, captionArea(widget), Qt::white);
+            QVERIFY2(ratio >= 7.0, qPrintable(QStringLiteral("%1: %2").arg(name).arg(ratio)));
+        }
+        auto* list = control<QTreeView>(*window, "ListView1");
+        QHeaderView* header = list->header();
+        const QImage head = header->grab().toImage();
+        const int beyond = header->sectionSize(0) + 4;
+        QVERIFY(beyond < header->width() - 2);
+        const QColor strip = head.pixelColor(header->width() - 3, header->height() / 2);
+        QVERIFY2(luminance(strip) < 0.1, qPrintable(strip.name()));
+        const QPalette text = control<QLineEdit>(*window, "Text1")->palette();
+        const QColor typed = text.color(QPalette::Active, QPalette::Text);
+        const QColor field = text.color(QPalette::Active, QPalette::Base);
+        QVERIFY2(contrast(typed, field) >= 7.0, qPrintable(typed.name() + " on " + field.name()));
+        QApplication::setPalette(original);
     }
 
     void programIconIsBuiltIn() {

@@ -1,3 +1,5 @@
+#include "app/constants.h"
+#include "app/errorreport.h"
 #include "app/mainwindow.h"
 #include "app/qtdialogs.h"
 #include "app/textprogressbar.h"
@@ -5,9 +7,11 @@
 #include "support/modalanswers.h"
 #include "support/windowfixture.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QFocusFrame>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QImage>
@@ -18,6 +22,7 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QThread>
+#include <QToolTip>
 #include <QTreeView>
 #include <QtTest>
 
@@ -48,6 +53,11 @@ class TestMainWindow : public QObject {
     void programDefaultFolder();
     void startsOnWaylandAndX11_data();
     void startsOnWaylandAndX11();
+    void accessibleDescriptionsAndValues();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
+    void focusRingAroundTheFocusedControl();
+    void longPathsElideInTheMiddle();
 };
 
 static QRect twips(int l, int t, int w, int h) {
@@ -60,55 +70,64 @@ void TestMainWindow::controls_data() {
     QTest::addColumn<QString>("parentName");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("accessibleName");  // what a screen reader announces
     QTest::newRow("Command1") << "Command1"
                               << "Form1"
-                              << "Command1" << twips(-720, 2640, 615, 495);
+                              << "Command1" << twips(-720, 2640, 615, 495) << "";
     QTest::newRow("ListView1") << "ListView1"
                                << "Form1"
-                               << "" << twips(120, 120, 7800, 2535);
+                               << "" << twips(120, 120, 7800, 2535) << "Files to convert";
     QTest::newRow("ProgressBar1") << "ProgressBar1"
                                   << "Form1"
-                                  << "Progress Bar" << twips(120, 7060, 7800, 405);
+                                  << "Progress Bar" << twips(120, 7060, 7800, 405)
+                                  << "Progress Bar";
     QTest::newRow("PushButton1") << "PushButton1"
                                  << "Form1"
-                                 << "Add OGG File(s)" << twips(120, 2750, 3840, 405);
+                                 << "Add OGG File(s)" << twips(120, 2750, 3840, 405)
+                                 << "Add OGG File(s)";
     QTest::newRow("PushButton3") << "PushButton3"
                                  << "Form1"
-                                 << "Add All OGG File(s) In Folder" << twips(4080, 2750, 3840, 405);
+                                 << "Add All OGG File(s) In Folder" << twips(4080, 2750, 3840, 405)
+                                 << "Add All OGG File(s) In Folder";
     QTest::newRow("PushButton2") << "PushButton2"
                                  << "Form1"
-                                 << "Start Converting" << twips(120, 6540, 7800, 405);
+                                 << "Start Converting" << twips(120, 6540, 7800, 405)
+                                 << "Start Converting";
     QTest::newRow("PushButton4") << "PushButton4"
                                  << "Form1"
-                                 << "Clear List" << twips(120, 3260, 3840, 405);
+                                 << "Clear List" << twips(120, 3260, 3840, 405) << "Clear List";
     QTest::newRow("PushButton5") << "PushButton5"
                                  << "Form1"
-                                 << "Load Sample/Example Files" << twips(4080, 3260, 3840, 405);
+                                 << "Load Sample/Example Files" << twips(4080, 3260, 3840, 405)
+                                 << "Load Sample/Example Files";
     QTest::newRow("Frame2") << "Frame2"
                             << "Form1"
-                            << "Output WAV Format" << twips(120, 3720, 7800, 825);
+                            << "Output WAV Format" << twips(120, 3720, 7800, 825)
+                            << "Output WAV Format";
     QTest::newRow("Combo1") << "Combo1"
                             << "Frame2"
-                            << "" << twips(240, 300, 7335, 345);
+                            << "" << twips(240, 300, 7335, 345) << "8-bit PCM";
     QTest::newRow("Frame3") << "Frame3"
                             << "Form1"
-                            << "Save Option" << twips(120, 4600, 7800, 1815);
+                            << "Save Option" << twips(120, 4600, 7800, 1815) << "Save Option";
     QTest::newRow("Frame4") << "Frame4"
                             << "Frame3"
-                            << "" << twips(480, 510, 6840, 810);
+                            << "" << twips(480, 510, 6840, 810) << "Save Option";
     QTest::newRow("Text1") << "Text1"
                            << "Frame4"
-                           << "" << twips(240, 300, 5670, 345);
+                           << "" << twips(240, 300, 5670, 345) << "Output folder";
     QTest::newRow("PushButton7") << "PushButton7"
                                  << "Frame4"
-                                 << "..." << twips(6000, 300, 600, 345);
+                                 << "..." << twips(6000, 300, 600, 345) << "Choose output folder";
     QTest::newRow("Option1") << "Option1"
                              << "Frame3"
-                             << "Save results to this folder:" << twips(240, 300, 3615, 255);
+                             << "Save results to this folder:" << twips(240, 300, 3615, 255)
+                             << "Save results to this folder:";
     QTest::newRow("Option2") << "Option2"
                              << "Frame3"
                              << "Save results in folder of original file"
-                             << twips(240, 1410, 3615, 255);
+                             << twips(240, 1410, 3615, 255)
+                             << "Save results in folder of original file";
 }
 
 static QString captionOf(QWidget* w) {
@@ -129,6 +148,7 @@ void TestMainWindow::controls() {
     QFETCH(QString, parentName);
     QFETCH(QString, caption);
     QFETCH(QRect, geometry);
+    QFETCH(QString, accessibleName);
     WindowFixture fx;
     auto window = fx.loadedWindow();
     auto* w = window->findChild<QWidget*>(name);
@@ -136,6 +156,22 @@ void TestMainWindow::controls() {
     QCOMPARE(w->parentWidget()->objectName(), parentName);
     QCOMPARE(captionOf(w), caption);
     QCOMPARE(w->geometry(), geometry);
+
+    // Every visible control is in the accessible tree under its container, named; the focus
+    // holder is left out of it.
+    QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(w);
+    QVERIFY(shown);
+    QCOMPARE(shown->text(QAccessible::Name), accessibleName);
+    QAccessibleInterface* container = QAccessible::queryAccessibleInterface(w->parentWidget());
+    const bool holder = name == QLatin1String("Command1");
+    QCOMPARE(container->indexOfChild(shown) >= 0, !holder);
+    for (int i = 0; i < container->childCount(); ++i) {
+        QVERIFY(container->child(i)->object() != window->findChild<QWidget*>("Command1"));
+    }
+    if (holder) {
+        QVERIFY(shown->state().invisible);
+        QVERIFY(!shown->state().focusable);
+    }
 }
 
 void TestMainWindow::windowFrame() {
@@ -294,8 +330,7 @@ void TestMainWindow::badStoredValuesAreReported() {
     QCOMPARE(fx.dialogs.calls[0].style, 48);
     QCOMPARE(fx.dialogs.messages()[0],
              description + "\r\nin Tessaly2021/08/31.Form1.Form_Load at line " +
-                 QString::number(step) +
-                 "\r\rPlease email screenshot of this message to support@example.com");
+                 QString::number(step) + "\r\r" + ScreenshotRequest(supportEmail()));
     QCOMPARE(window->findChild<QComboBox*>("Combo1")->currentIndex(), comboIndex);
     // Start-up went on: the later steps still ran, and Option1 kept its state.
     QVERIFY(window->findChild<QRadioButton*>("Option1")->isChecked());
@@ -321,16 +356,28 @@ void TestMainWindow::missingDesktopIsReportedAtStep150() {
 }
 
 void TestMainWindow::siteOpensOnlyOnSeven() {
-    for (int draw : {1, 6, 7, 8, 100}) {
-        WindowFixture fx;
-        fx.randomDraw = draw;
-        auto window = fx.loadedWindow();
-        const auto web = fx.dialogs.callsOf("web");
-        QCOMPARE(web.size(), draw == 7 ? 1 : 0);
-        if (draw == 7) {
-            QVERIFY(web[0].text.contains("example.com"));
+    // A build without a site address (the default) draws but never opens a browser.
+    for (const QString& site : {QStringLiteral("https://lorvane.test/"), QString()}) {
+        for (int draw : {1, 6, 7, 8, 100}) {
+            WindowFixture fx;
+            int draws = 0;
+            WindowServices services = fx.services();
+            services.siteAddress = site;
+            services.drawRandom = [&] {
+                ++draws;
+                return draw;
+            };
+            MainWindow window(services);
+            window.Form_Load();
+            QCOMPARE(draws, 1);
+            const auto web = fx.dialogs.callsOf("web");
+            QCOMPARE(web.size(), draw == 7 && !site.isEmpty() ? 1 : 0);
+            if (!web.isEmpty()) {
+                QCOMPARE(web[0].text, site);
+            }
         }
     }
+    QVERIFY(!siteAddress().contains("example.com"));
 }
 
 void TestMainWindow::optionClicksWriteBothKeys() {
@@ -617,6 +664,125 @@ void TestMainWindow::startsOnWaylandAndX11() {
     QVERIFY2(program.state() == QProcess::Running, qPrintable(errors));
     QVERIFY2(shown, qPrintable(errors + QString::fromLocal8Bit(server.readAll())));
     QVERIFY2(!errors.contains("platform plugin"), qPrintable(errors));
+}
+
+void TestMainWindow::accessibleDescriptionsAndValues() {
+    WindowFixture fx;
+    auto window = fx.loadedWindow();
+    auto* list = window->findChild<QWidget*>("ListView1");
+    QCOMPARE(QAccessible::queryAccessibleInterface(list)->text(QAccessible::Description),
+             list->toolTip());
+    QVERIFY(!list->toolTip().isEmpty());
+    // The bar's line of text and its value follow the run.
+    auto* bar = window->findChild<TextProgressBar*>("ProgressBar1");
+    bar->setCaption("Processing: song.ogg");
+    bar->setPreciseValue(40);
+    QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(bar);
+    QCOMPARE(shown->text(QAccessible::Name), QStringLiteral("Processing: song.ogg"));
+    QVERIFY(shown->valueInterface());
+    QCOMPARE(shown->valueInterface()->currentValue().toInt(), 40);
+    // On Linux the drop-down's name is its value, as Orca expects; its label is its frame.
+    auto* combo = window->findChild<QComboBox*>("Combo1");
+    QCOMPARE(combo->accessibleName(), QStringLiteral("Output WAV format"));
+    const auto labels = QAccessible::queryAccessibleInterface(combo)->relations(QAccessible::Label);
+    QVERIFY(!labels.isEmpty());
+    QCOMPARE(labels[0].first->text(QAccessible::Name), QStringLiteral("Output WAV Format"));
+    // The window itself is the tree's top, named by its caption.
+    QAccessibleInterface* top = QAccessible::queryAccessibleInterface(window.get());
+    QCOMPARE(top->role(), QAccessible::Window);
+    QCOMPARE(top->text(QAccessible::Name), QStringLiteral("Lorvane"));
+}
+
+void TestMainWindow::enterPressesTheFocusedButton_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("pressed");
+    for (const char* name : {"PushButton1", "PushButton3", "PushButton2", "PushButton4",
+                             "PushButton5", "PushButton7"}) {
+        QTest::newRow(qPrintable(QStringLiteral("%1 Enter").arg(name)))
+            << name << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
+        QTest::newRow(qPrintable(QStringLiteral("%1 keypad Enter").arg(name)))
+            << name << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
+    }
+    QTest::newRow("Ctrl+Enter is not a press")
+        << "PushButton4" << int(Qt::Key_Return) << int(Qt::ControlModifier) << false;
+    QTest::newRow("focus holder has no action")
+        << "Command1" << int(Qt::Key_Return) << int(Qt::NoModifier) << false;
+}
+
+void TestMainWindow::enterPressesTheFocusedButton() {
+    QFETCH(QString, name);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, pressed);
+    WindowFixture fx;
+    auto window = fx.loadedWindow();
+    window->show();
+    auto* button = window->findChild<QPushButton*>(name);
+    button->setFocus();
+    QSignalSpy clicks(button, &QPushButton::clicked);
+    QTest::keyClick(button, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    if (pressed) {
+        QTRY_COMPARE(clicks.size(), 1);
+    } else {
+        QTest::qWait(300);
+        QCOMPARE(clicks.size(), 0);
+    }
+}
+
+void TestMainWindow::focusRingAroundTheFocusedControl() {
+    WindowFixture fx;
+    MainWindow window(fx.services());
+    window.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* ring = window.findChild<QFocusFrame*>();
+    QVERIFY(ring);
+    // At start the focus rests on the off-screen holder: no ring in sight.
+    QVERIFY(!ring->isVisible() || !window.rect().intersects(ring->geometry()));
+    for (const char* name : {"ListView1", "PushButton4", "Combo1", "Text1", "Option2"}) {
+        auto* control = window.findChild<QWidget*>(name);
+        control->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), control);
+        QTRY_VERIFY(ring->isVisible());
+        QCOMPARE(ring->parentWidget(), control->parentWidget());
+        QVERIFY(ring->geometry().contains(control->geometry()));
+        QVERIFY(ring->geometry() != control->geometry());
+        // The ring shows in the window: the highlight colour just outside the control.
+        const QImage shown = window.grab().toImage();
+        const QPoint edge = control->mapTo(&window, QPoint(0, control->height() / 2));
+        const QColor highlight = ring->palette().color(QPalette::Active, QPalette::Highlight);
+        QCOMPARE(shown.pixelColor(edge.x() - 2, edge.y()), highlight);
+    }
+}
+
+void TestMainWindow::longPathsElideInTheMiddle() {
+    WindowFixture fx;
+    auto window = fx.loadedWindow();
+    auto* list = window->findChild<QTreeView*>("ListView1");
+    const QString folder =
+        "/home/u/Music/Artists/The Long Band Name Orchestra/2019 - A Rather "
+        "Long Album Title That Goes On/";
+    window->fileList().AddListEntry(folder + "01 - First.ogg");
+    window->fileList().AddListEntry(folder + "02 - Second.ogg");
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QCOMPARE(list->textElideMode(), Qt::ElideMiddle);
+    // What the row shows keeps the file's name; the whole path is the row's tooltip.
+    const QFontMetrics metrics(list->font());
+    for (int row = 0; row < 2; ++row) {
+        const QModelIndex index = list->model()->index(row, 0);
+        const QString path = window->fileList().entryText(row + 1);
+        QCOMPARE(index.data(Qt::ToolTipRole).toString(), path);
+        QVERIFY(metrics.horizontalAdvance(path) > list->columnWidth(0));
+        const QString shown =
+            metrics.elidedText(path, list->textElideMode(), list->visualRect(index).width());
+        QVERIFY2(shown.endsWith(QFileInfo(path).fileName()), qPrintable(shown));
+    }
+    const QPoint second = list->visualRect(list->model()->index(1, 0)).center();
+    QHelpEvent tip(QEvent::ToolTip, second, list->viewport()->mapToGlobal(second));
+    QApplication::sendEvent(list->viewport(), &tip);
+    QTRY_COMPARE(QToolTip::text(), window->fileList().entryText(2));
 }
 
 QTEST_MAIN(TestMainWindow)

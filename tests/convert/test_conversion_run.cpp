@@ -5,6 +5,7 @@
 #include "app/textprogressbar.h"
 #include "convert/convertsupport.h"
 #include "filelist/filelistmodel.h"
+#include "support/fakedesktop.h"
 #include "support/windowfixture.h"
 
 #include <QComboBox>
@@ -49,6 +50,7 @@ class ConversionRunTest : public QObject {
     void unbuildableOutputPathTouchesNothing();
     void noUsableConverterTouchesNothing_data();
     void noUsableConverterTouchesNothing();
+    void desktopHearsOfARunInTheBackground();
     void browseForOutputFolder_data();
     void browseForOutputFolder();
 
@@ -113,26 +115,37 @@ void ConversionRunTest::run(const std::function<bool(int)>& release) {
 void ConversionRunTest::messagesBeforeAnyWork_data() {
     QTest::addColumn<int>("entries");
     QTest::addColumn<QString>("folder");
+    QTest::addColumn<int>("format");  // the drop-down's index; -1 chooses none
     QTest::addColumn<QString>("message");
-    QTest::newRow("empty list, list tested first") << 0 << "/no/such/folder/"
-                                                   << "No files added.";
-    QTest::newRow("missing folder") << 1 << "/no/such/folder/"
-                                    << "Folder does not exist. Please select another folder.";
-    QTest::newRow("folder text names a file")
-        << 1 << "<file>"
-        << "Folder does not exist. Please select another folder.";
-    QTest::newRow("empty folder text") << 1 << ""
-                                       << "Folder does not exist. Please select another folder.";
+    const QString noFolder = QStringLiteral("Folder does not exist. Please select another folder.");
+    const QString noFormat =
+        QStringLiteral("No output format is chosen. Please select an output format.");
+    QTest::newRow("empty list, list tested first")
+        << 0 << "/no/such/folder/" << -1 << "No files added.";
+    QTest::newRow("missing folder") << 1 << "/no/such/folder/" << 1 << noFolder;
+    QTest::newRow("folder text names a file") << 1 << "<file>" << 1 << noFolder;
+    QTest::newRow("empty folder text") << 1 << "" << 1 << noFolder;
+    QTest::newRow("no format, folder tested first") << 1 << "" << -1 << noFolder;
+    // A stored format that no longer exists leaves the drop-down without a choice: every file
+    // would fail as unreadable, and its older result would already be gone.
+    QTest::newRow("no format chosen") << 2 << "<out>" << -1 << noFormat;
 }
 
 void ConversionRunTest::messagesBeforeAnyWork() {
     QFETCH(int, entries);
     QFETCH(QString, folder);
+    QFETCH(int, format);
     QFETCH(QString, message);
     for (int i = 0; i < entries; ++i) {
         m_window->fileList().AddListEntry(makeSource(QStringLiteral("in/%1.ogg").arg(i)));
     }
-    control<QLineEdit>("Text1")->setText(folder == "<file>" ? m_sample : folder);
+    const QString out = m_fx->dir.filePath("out");
+    QDir().mkpath(out);
+    QVERIFY(writeFile(out + "/0.wav", "an older result"));
+    control<QComboBox>("Combo1")->setCurrentIndex(format);
+    control<QLineEdit>("Text1")->setText(folder == "<file>"  ? m_sample
+                                         : folder == "<out>" ? out + "/"
+                                                             : folder);
     m_window->PushButton2_Click();
     const auto calls = m_fx->dialogs.callsOf("message");
     QCOMPARE(calls.size(), 1);
@@ -140,6 +153,7 @@ void ConversionRunTest::messagesBeforeAnyWork() {
     QCOMPARE(calls[0].style, 0);
     QCOMPARE(calls[0].title, m_window->appTitle());
     QCOMPARE(m_fake->calls(), 0);
+    QCOMPARE(readFile(out + "/0.wav"), QByteArray("an older result"));
     QCOMPARE(m_window->pointerKind(), 0);
     QVERIFY(!m_window->isConverting());
     QCOMPARE(bar()->caption(), QStringLiteral("Progress Bar"));
@@ -542,6 +556,54 @@ void ConversionRunTest::noUsableConverterTouchesNothing() {
     QCOMPARE(bar()->caption(), QStringLiteral("Progress Bar"));
     QCOMPARE(bar()->preciseValue(), 0.0);
     QVERIFY(!m_window->isConverting());
+}
+
+// While the user works in another window: the launcher entry shows the run's progress, the
+// machine stays awake until the files are done, and the end is a notification that brings
+// the window back when clicked. The closing box still comes.
+void ConversionRunTest::desktopHearsOfARunInTheBackground() {
+    PrivateBus bus;
+    QVERIFY2(bus.isRunning(), "dbus-daemon did not start");
+    QDBusConnection services = bus.connect("services");
+    FakeNotifications notifications(services);
+    FakeLogin login(services);
+    LauncherListener launcher(services);
+    WindowServices withBus = m_fx->services();
+    withBus.sessionBus = bus.connect("window");
+    withBus.systemBus = withBus.sessionBus;
+    MainWindow window(withBus);
+    window.Form_Load();
+    window.findChild<QRadioButton*>("Option2")->setChecked(true);
+    window.fileList().addEntries(
+        {makeSource("in/a.ogg"), makeSource("in/b.ogg"), m_fx->dir.filePath("in/missing.ogg")});
+    bool heldWhileConverting = false;
+    m_fake->hold();
+    QTimer poll;
+    poll.setInterval(2);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        // Converters wait until the lock and the launcher's progress have been seen.
+        if (m_fake->started(1) && !m_fake->finished(1)) {
+            heldWhileConverting = heldWhileConverting || login.held(0);
+        }
+        for (int n = 1; heldWhileConverting && !launcher.updates.isEmpty() && n <= 3; ++n) {
+            if (m_fake->started(n)) {
+                m_fake->release(n);
+            }
+        }
+    });
+    poll.start();
+    window.PushButton2_Click();
+    poll.stop();
+    QVERIFY(heldWhileConverting);
+    QTRY_VERIFY(!login.held(0));
+    QTRY_VERIFY(launcher.updates.last().endsWith(" false"));
+    QVERIFY(launcher.updates.first().startsWith("application://lorvane.desktop "));
+    QTRY_COMPARE(notifications.shown.size(), 1);
+    QCOMPARE(notifications.shown[0].body, "2 files converted, 1 file not converted.");
+    QVERIFY(m_fx->dialogs.messages().value(0).startsWith("Done."));
+    QVERIFY(!window.isVisible());
+    notifications.click(41);
+    QTRY_VERIFY(window.isVisible());
 }
 
 void ConversionRunTest::browseForOutputFolder_data() {
