@@ -116,6 +116,7 @@ class EnvChange {
 // arguments (NUL-separated) in args-n and leaves started-n (several may run at once); while "hold"
 // exists it waits for release-n before converting; finished-n marks its end. The capability
 // listings go straight to FFmpeg, or come from listing files when the test provides them.
+// While "fail-groups" exists, a call with more than one input fails at once.
 class FakeTool {
   public:
     explicit FakeTool(const QString& folder) : m_dir(folder) {
@@ -139,6 +140,10 @@ class FakeTool {
                 "  *) printf '%s\\0' \"$a\" ;;\n"
                 "esac; done > \"$dir/resolved-$n\"\n"
                 ": > \"$dir/started-$n\"\n"
+                "if [ -e \"$dir/fail-groups\" ]; then\n"
+                "  c=0; for a in \"$@\"; do [ \"$a\" = -i ] && c=$((c + 1)); done\n"
+                "  if [ $c -gt 1 ]; then : > \"$dir/finished-$n\"; exit 1; fi\n"
+                "fi\n"
                 "if [ -e \"$dir/hold\" ]; then\n"
                 "  while [ ! -e \"$dir/release-$n\" ]; do sleep 0.005; done\n"
                 "fi\n"
@@ -157,6 +162,7 @@ class FakeTool {
     QString path() const { return m_dir + QStringLiteral("/ffmpeg-stand-in"); }
     QString file(const QString& name) const { return m_dir + QLatin1Char('/') + name; }
     void hold() { writeFile(file(QStringLiteral("hold")), {}); }
+    void failGroups() { writeFile(file(QStringLiteral("fail-groups")), {}); }
     void release(int n) { writeFile(file(QStringLiteral("release-%1").arg(n)), {}); }
     bool started(int n) const {
         return QFileInfo::exists(file(QStringLiteral("started-%1").arg(n)));
