@@ -24,7 +24,7 @@ QStringList linesOf(QString text) {
 
 void BatchConsole::progress(const QString& line) {
     if (m_terminal) {
-        m_write(QStringLiteral("\r\x1b[K") + line);
+        m_write(QStringLiteral("\r\x1b[K") + (m_width > 1 ? line.left(m_width - 1) : line));
         m_lineOpen = true;
     } else {
         m_write(line + QLatin1Char('\n'));

@@ -15,8 +15,10 @@ namespace lorvane {
 // updates itself; anywhere else every progress line stays.
 class BatchConsole {
   public:
-    BatchConsole(std::function<void(const QString&)> write, bool terminal)
-        : m_write(std::move(write)), m_terminal(terminal) {}
+    // `width`: the terminal's columns, 0 when unknown. An updating line longer than that
+    // would wrap, and its next update would leave the wrapped part behind.
+    BatchConsole(std::function<void(const QString&)> write, bool terminal, int width = 0)
+        : m_write(std::move(write)), m_terminal(terminal), m_width(width) {}
     void progress(const QString& line);
     // A line of its own; an updating progress line is ended first.
     void message(const QString& line);
@@ -26,6 +28,7 @@ class BatchConsole {
   private:
     std::function<void(const QString&)> m_write;
     bool m_terminal;
+    int m_width;
     bool m_lineOpen = false;
 };
 
