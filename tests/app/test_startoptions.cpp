@@ -307,6 +307,7 @@ void TestStartOptions::progress_data() {
     QTest::addColumn<QStringList>("calls");
     QTest::addColumn<bool>("terminal");
     QTest::addColumn<bool>("quiet");
+    QTest::addColumn<int>("width");  // the terminal's columns, 0 unknown
     QTest::addColumn<QString>("expected");
     const QStringList quick = {"v", "f:1:/x/a.ogg", "t:Processing: a.ogg", "t:Processing: a.ogg"};
     const QStringList slowSameName = {"v",
@@ -321,12 +322,12 @@ void TestStartOptions::progress_data() {
                                       "d:2"};
     const QStringList end = {"b", "v", "t:Progress Bar"};
     QTest::newRow("a line per file, none for the wait")
-        << quick + QStringList{"d:1"} + slowSameName + end << false << false
+        << quick + QStringList{"d:1"} + slowSameName + end << false << false << 0
         << "[1/2] Processing: a.ogg\n[2/2] Processing: a.ogg\n";
     QTest::newRow("quiet: no progress at all")
-        << quick + QStringList{"d:1"} + slowSameName + end << false << true << "";
+        << quick + QStringList{"d:1"} + slowSameName + end << false << true << 0 << "";
     QTest::newRow("quiet on a terminal too")
-        << quick + QStringList{"d:1"} + slowSameName + end << true << true << "";
+        << quick + QStringList{"d:1"} + slowSameName + end << true << true << 0 << "";
     // The wait's last creep may come right before the text is put back: still the same file.
     QTest::newRow("a creep just before the end of the wait")
         << QStringList{"v",
@@ -336,7 +337,7 @@ void TestStartOptions::progress_data() {
                        "v",
                        "t:Processing: a.ogg"} +
                end
-        << false << false << "[1/2] Processing: a.ogg\n";
+        << false << false << 0 << "[1/2] Processing: a.ogg\n";
     // Files done of n, the time since the start, the rate and the time left at that rate; the
     // line changes only when its text does.
     const QString line = "\r\x1b[K%1 of 2 files, %2 elapsed, %3";
@@ -353,7 +354,7 @@ void TestStartOptions::progress_data() {
                            "c:3900",
                            "d:2"} +
                end
-        << true << false
+        << true << false << 0
         << line.arg(0).arg("0:00").arg("-- files/s, --:-- left") +
                line.arg(0).arg("0:00").arg("-- files/s, --:-- left; Processing: a.ogg") +
                line.arg(1).arg("0:02").arg("0.5 files/s, 0:02 left; Processing: a.ogg") +
@@ -362,17 +363,24 @@ void TestStartOptions::progress_data() {
                    "0.3 files/s, 0:03 left; Processing: b.ogg, Please wait.. 0") +
                line.arg(1).arg("0:03").arg("0.3 files/s, 0:03 left; Processing: b.ogg") +
                line.arg(2).arg("0:03").arg("0.5 files/s, 0:00 left; Processing: b.ogg");
+    // A line as wide as the terminal would wrap, and the next update would leave the wrapped
+    // part behind: it is cut one column short.
+    QTest::newRow("cut to the terminal's width")
+        << QStringList{"f:1:/x/a.ogg", "t:Processing: a.ogg"} << true << false << 40
+        << "\r\x1b[K0 of 2 files, 0:00 elapsed, -- files/s,"
+           "\r\x1b[K0 of 2 files, 0:00 elapsed, -- files/s,";
 }
 
 void TestStartOptions::progress() {
     QFETCH(QStringList, calls);
     QFETCH(bool, terminal);
     QFETCH(bool, quiet);
+    QFETCH(int, width);
     QFETCH(QString, expected);
     QString written;
     qint64 now = 0;
     QStringList done;
-    BatchConsole console([&](const QString& text) { written += text; }, terminal);
+    BatchConsole console([&](const QString& text) { written += text; }, terminal, width);
     BatchProgress events(
         console, quiet, [&now] { return now; },
         [&done](int position, const QString& reason) {
