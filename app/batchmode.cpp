@@ -1,5 +1,7 @@
 #include "app/batchmode.h"
 
+#include "app/batchplan.h"
+#include "app/batchreport.h"
 #include "app/conversionjobs.h"
 #include "app/errorreport.h"
 #include "app/settingsstore.h"
@@ -14,11 +16,14 @@
 #include "platform/paths.h"
 #include "platform/stopsignals.h"
 
+#include <QElapsedTimer>
+
 namespace lorvane {
 
 namespace {
 
 const QString kPrefix = QStringLiteral("lorvane: ");
+constexpr int kDefaultFormatIndex = 1;  // "16-bit PCM"
 
 // The boxes' line breaks are the old "\r\n" and "\r".
 QStringList linesOf(QString text) {
@@ -39,27 +44,6 @@ bool storedOption(bool (*read)(const SettingsStore&), const SettingsStore& setti
 
 }  // namespace
 
-void BatchConsole::progress(const QString& line) {
-    if (m_terminal) {
-        m_write(QStringLiteral("\r\x1b[K") + line);
-        m_lineOpen = true;
-    } else {
-        m_write(line + QLatin1Char('\n'));
-    }
-}
-
-void BatchConsole::message(const QString& line) {
-    endProgress();
-    m_write(line + QLatin1Char('\n'));
-}
-
-void BatchConsole::endProgress() {
-    if (m_lineOpen) {
-        m_write(QStringLiteral("\n"));
-        m_lineOpen = false;
-    }
-}
-
 void ConsoleReporter::reportFailure(const QString& description, const QString& location, int step) {
     ++m_reports;
     for (const QString& line : linesOf(ComposeErrorReport(description, location, step))) {
@@ -79,6 +63,12 @@ BatchChoices ResolveBatchChoices(const StartOptions& options, const SettingsStor
             index = StoredFormatIndex(settings);
         } catch (const AppError&) {
         }
+        // Nothing stored yet: the window would show 8-bit, the lowest quality; the batch mode
+        // has no earlier habit to keep.
+        if (settings.ReadSetting(settingkeys::formatIndex(), QString()).isEmpty()) {
+            index = kDefaultFormatIndex;
+            resolved.defaultFormat = true;
+        }
         if (index < 0) {
             resolved.problem =
                 QStringLiteral("the settings choose no output format; give one with --format");
@@ -92,6 +82,8 @@ BatchChoices ResolveBatchChoices(const StartOptions& options, const SettingsStor
         choices.saveToFolder = true;
         return resolved;
     }
+    resolved.defaultFolder = settings.ReadSetting(settingkeys::outputFolder(),
+                                                  QStringLiteral("\n")) == QLatin1String("\n");
     try {
         choices.folderText = StoredOutputFolder(settings, desktopFolder);
     } catch (const AppError&) {
@@ -111,52 +103,53 @@ BatchChoices ResolveBatchChoices(const StartOptions& options, const SettingsStor
     return resolved;
 }
 
-void BatchProgress::busyChanged(bool busy) {
-    // The files are done once the run is no longer busy; the bar's return to rest is not
-    // progress.
-    if (!busy) {
-        m_inHand = false;
+namespace {
+
+QString whereTheResultsGo(const StartOptions& options, const BatchChoices& resolved) {
+    const ConversionChoices& chosen = resolved.choices;
+    QString text;
+    if (chosen.saveToFolder) {
+        text = QStringLiteral("results in %1").arg(chosen.folderText);
+        if (resolved.defaultFolder) {
+            text += QStringLiteral(" (the default: no folder given or stored)");
+        }
+        if (options.keepTree) {
+            text += QStringLiteral(", source trees kept");
+        }
+    } else if (chosen.saveBesideSource) {
+        text = QStringLiteral("results beside their sources");
+    } else {
+        text = QStringLiteral("results in %1").arg(chosen.folderText);
     }
+    return text;
 }
 
-void BatchProgress::fileStarted(int position, int total, const QString& source) {
-    ++m_filesStarted;
-    m_position = position;
-    m_total = total;
-    m_inHand = true;
-    if (!m_console.terminal()) {
-        m_console.progress(QStringLiteral("[%1/%2] Processing: %3")
-                               .arg(position)
-                               .arg(total)
-                               .arg(DisplayPath(FileNameOfPath(source))));
+QString summaryOf(const QVector<BatchRecord>& records, qint64 ms) {
+    int converted = 0;
+    int upToDate = 0;
+    for (const BatchRecord& record : records) {
+        converted += record.outcome == BatchRecord::Converted;
+        upToDate += record.outcome == BatchRecord::UpToDate;
     }
+    const int total = static_cast<int>(records.size());
+    const QString time =
+        ms < 60000 ? QStringLiteral("%1 s").arg(ms / 1000.0, 0, 'f', 1) : ClockText(ms);
+    return QStringLiteral("%1 of %2 %3 converted, %4 up to date, %5 not converted, in %6")
+        .arg(converted)
+        .arg(total)
+        .arg(total == 1 ? QStringLiteral("file") : QStringLiteral("files"))
+        .arg(upToDate)
+        .arg(total - converted - upToDate)
+        .arg(time);
 }
 
-void BatchProgress::progressChanged(double, const QString& caption) {
-    if (m_inHand && m_console.terminal()) {
-        show(caption);
-    }
-}
-
-void BatchProgress::show(const QString& caption) {
-    // The caption names the file as the program holds it; a terminal shows its bytes as \xHH.
-    const QString line =
-        QStringLiteral("[%1/%2] ").arg(m_position).arg(m_total) + DisplayPath(caption);
-    if (line != m_shown) {
-        m_shown = line;
-        m_console.progress(line);
-    }
-}
-
-void BatchProgress::refused(const QString& message) {
-    for (const QString& line : linesOf(message)) {
-        m_console.message(kPrefix + line);
-    }
-}
+}  // namespace
 
 int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchConsole& console,
              const QString& desktopFolder) {
-    const BatchChoices resolved = ResolveBatchChoices(options, settings, desktopFolder);
+    QElapsedTimer clock;
+    clock.start();
+    BatchChoices resolved = ResolveBatchChoices(options, settings, desktopFolder);
     if (!resolved.problem.isEmpty()) {
         console.message(kPrefix + resolved.problem);
         console.message(UsageHint());
@@ -164,15 +157,34 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
     }
 
     ConsoleReporter reporter(console);
+    const QVector<QueuedSource> queued =
+        QueueBatchItems(options.items, options.extension, reporter);
+    BatchPlan plan = PlanBatch(queued, resolved.choices, options.keepTree, options.update);
     FileListModel list;
-    AddDroppedItems(options.items, list, reporter, YieldToEvents, {},
-                    QStringLiteral("*.") + options.extension);
+    QStringList sources;
+    for (int index : plan.toConvert) {
+        sources.append(plan.records[index].source);
+    }
+    list.addEntries(sources);
 
-    BatchProgress progress(console);
+    QVector<bool> done(plan.records.size(), false);
+    BatchProgress progress(
+        console, options.quiet, [&clock] { return clock.elapsed(); },
+        [&](int position, const QString& reason) {
+            if (position < 1 || position > plan.toConvert.size()) {
+                return;
+            }
+            const int index = plan.toConvert[position - 1];
+            BatchRecord& record = plan.records[index];
+            record.outcome = reason.isEmpty() ? BatchRecord::Converted : BatchRecord::NotConverted;
+            record.reason = reason;
+            done[index] = true;
+        });
     ConversionOptions runOptions;
     runOptions.jobs = options.jobs.value_or(JobsFromEnvironment());
+    const ConversionChoices choices = resolved.choices;
     ConversionRun run(
-        list, [&resolved] { return resolved.choices; }, progress, reporter, runOptions);
+        list, [&choices] { return choices; }, progress, reporter, runOptions);
     // A signal asks the run to finish what it has begun; a second one ends it now.
     StopSignals stopSignals;
     QObject::connect(&stopSignals, &StopSignals::received, [&run](int, int count) {
@@ -182,21 +194,53 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
             run.stopNow();
         }
     });
-    const RunOutcome outcome = run.run();
+    // With nothing left to convert there is no run to refuse: everything is up to date.
+    const bool nothingToRun = list.count() == 0 && !plan.records.isEmpty();
+    RunOutcome outcome;
+    if (nothingToRun) {
+        outcome.ran = true;
+    } else {
+        outcome = run.run();
+    }
     console.endProgress();
 
+    for (int index : plan.toConvert) {
+        if (!done[index] && plan.records[index].reason.isEmpty()) {
+            plan.records[index].reason = outcome.ran
+                                             ? QStringLiteral("not started: the run was stopped")
+                                             : QStringLiteral("not started: the run was refused");
+        }
+    }
+    QString reportProblem;
+    if (options.reportFile) {
+        reportProblem = WriteReport(*options.reportFile, plan.records);
+    }
     if (!outcome.ran) {
+        if (!reportProblem.isEmpty()) {
+            console.message(kPrefix + QStringLiteral("the report %1 was not written: %2")
+                                          .arg(*options.reportFile, reportProblem));
+        }
         return kBatchSomeNotConverted;  // refused: no files, no folder, no usable FFmpeg
     }
-    for (const FileFailure& entry : outcome.failures) {
-        console.message(kPrefix + QStringLiteral("not converted: %1: %2")
-                                      .arg(DisplayPath(entry.source), DisplayPath(entry.reason)));
+    bool allDone = true;
+    QVector<bool> byPlan(plan.records.size(), true);
+    for (int index : plan.toConvert) {
+        byPlan[index] = false;
     }
-    const int total = list.count();
-    QString summary = QStringLiteral("%1 of %2 %3 converted")
-                          .arg(outcome.converted)
-                          .arg(total)
-                          .arg(total == 1 ? QStringLiteral("file") : QStringLiteral("files"));
+    for (qsizetype i = 0; i < plan.records.size(); ++i) {
+        const BatchRecord& record = plan.records[i];
+        if (record.outcome != BatchRecord::NotConverted) {
+            continue;
+        }
+        allDone = false;
+        // Files the stop kept from starting are counted in the summary, not named.
+        if (done[i] || byPlan[i]) {
+            console.message(kPrefix +
+                            QStringLiteral("not converted: %1: %2")
+                                .arg(DisplayPath(record.source), DisplayPath(record.reason)));
+        }
+    }
+    QString summary = summaryOf(plan.records, clock.elapsed());
     if (outcome.stopped) {
         summary += QStringLiteral("; stopped by %1").arg(SignalName(stopSignals.firstSignal()));
         if (outcome.notStarted > 0) {
@@ -204,11 +248,20 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
         }
     }
     console.message(kPrefix + summary);
+    QString format = resolved.choices.formatLabel + QStringLiteral(" WAV");
+    if (resolved.defaultFormat) {
+        format += QStringLiteral(" (the default: no format given or stored)");
+    }
+    console.message(kPrefix + format + QStringLiteral(", ") + whereTheResultsGo(options, resolved));
+    if (!reportProblem.isEmpty()) {
+        console.message(kPrefix + QStringLiteral("the report %1 was not written: %2")
+                                      .arg(*options.reportFile, reportProblem));
+        allDone = false;
+    }
     if (outcome.stopped) {
         return 128 + stopSignals.firstSignal();  // as a shell reports a program a signal ended
     }
-    return outcome.failures.isEmpty() && reporter.reports() == 0 ? kBatchAllConverted
-                                                                 : kBatchSomeNotConverted;
+    return allDone && reporter.reports() == 0 ? kBatchAllConverted : kBatchSomeNotConverted;
 }
 
 }  // namespace lorvane

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -49,8 +50,13 @@ int main(int argc, char* argv[]) {
             int qtArgc = 1;
             QCoreApplication app(qtArgc, argv);
             const lorvane::SettingsStore settings;
+            winsize size{};
+            const bool terminal = ::isatty(STDERR_FILENO) == 1;
+            if (!terminal || ::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) != 0) {
+                size.ws_col = 0;
+            }
             lorvane::BatchConsole console([](const QString& text) { print(stderr, text); },
-                                          ::isatty(STDERR_FILENO) == 1);
+                                          terminal, size.ws_col);
             // The window's own rule: the desktop when it exists, else the home folder.
             return lorvane::RunBatch(options, settings, console, lorvane::DesktopFolder());
         }

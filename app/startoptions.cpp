@@ -106,8 +106,12 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
     const QCommandLineOption besideSource(QStringLiteral("beside-source"), {});
     const QCommandLineOption extension(QStringLiteral("extension"), {}, QStringLiteral("EXT"));
     const QCommandLineOption jobs(QStringLiteral("jobs"), {}, QStringLiteral("N"));
-    parser.addOptions(
-        {help, version, convert, format, outputFolder, besideSource, extension, jobs});
+    const QCommandLineOption keepTree(QStringLiteral("keep-tree"), {});
+    const QCommandLineOption update(QStringLiteral("update"), {});
+    const QCommandLineOption quiet(QStringLiteral("quiet"), {});
+    const QCommandLineOption report(QStringLiteral("report"), {}, QStringLiteral("FILE"));
+    parser.addOptions({help, version, convert, format, outputFolder, besideSource, extension, jobs,
+                       keepTree, update, quiet, report});
 
     if (!parser.parse(arguments.isEmpty() ? QStringList{kProgram} : arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
@@ -135,7 +139,8 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
 
     if (!parser.isSet(convert)) {
         for (const QCommandLineOption* batchOnly :
-             {&format, &outputFolder, &besideSource, &extension, &jobs}) {
+             {&format, &outputFolder, &besideSource, &extension, &jobs, &keepTree, &update, &quiet,
+              &report}) {
             if (parser.isSet(*batchOnly)) {
                 return usageError(QStringLiteral("%1 is for --convert only")
                                       .arg(dashed(batchOnly->names().front())));
@@ -186,6 +191,21 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
         }
         options.jobs = n;
     }
+    options.keepTree = parser.isSet(keepTree);
+    options.update = parser.isSet(update);
+    options.quiet = parser.isSet(quiet);
+    if (parser.isSet(report)) {
+        const QString file = parser.value(report);
+        const QString path = absolute(file);
+        const QString folder = FolderOfPath(path);
+        if (file.isEmpty() || file.endsWith(QLatin1Char('/')) ||
+            IsExistingFolder(path).value_or(false) || !IsExistingFolder(folder).value_or(false)) {
+            return usageError(
+                QStringLiteral("the report '%1' cannot be written: no such folder, or a folder")
+                    .arg(file));
+        }
+        options.reportFile = path;
+    }
     if (options.items.isEmpty()) {
         return usageError(QStringLiteral("no files or folders to convert"));
     }
@@ -221,12 +241,22 @@ QString HelpText() {
                "      --extension=EXT        take the files ending in .EXT from the folders\n"
                "                             given (default: ogg; * for every file)\n"
                "      --jobs=N               run up to N conversions at once (1 to %1)\n"
+               "      --keep-tree            keep each folder's tree below the output folder:\n"
+               "                             FOLDER/a/b.ogg becomes OUTPUT/a/b.wav\n"
+               "      --update               leave a result alone that this program made from\n"
+               "                             the same source, newer than it and complete\n"
+               "      --report=FILE          write one JSON line per file to FILE: source,\n"
+               "                             result, outcome and reason\n"
+               "      --quiet                show only what was not converted, and the summary\n"
                "  -h, --help                 display this help and exit\n"
                "      --version              output version information and exit\n"
                "\n"
+               "Without a stored format the format is 16-bit PCM; without a stored folder the\n"
+               "results go to the desktop folder, or the home folder when there is none.\n"
+               "\n"
                "Progress goes to standard error. Exit status of --convert: 0 when every file\n"
-               "was converted, 1 when some were not (each is named with the reason), 2 for\n"
-               "a usage error.\n"
+               "was converted or up to date, 1 when some were not (each is named with the\n"
+               "reason), 2 for a usage error, 128+N when stopped by signal N.\n"
                "\n"
                "Example: lorvane --convert --format \"16-bit PCM\" --output-folder ~/wav ~/Music\n")
                .arg(kMaxJobs);

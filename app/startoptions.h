@@ -22,6 +22,10 @@ struct StartOptions {
     bool besideSource = false;
     QString extension = QStringLiteral("ogg");  // of the files taken from a folder
     std::optional<int> jobs;
+    bool keepTree = false;              // each folder's tree kept below the output folder
+    bool update = false;                // results already up to date are left as they are
+    bool quiet = false;                 // only what was not converted, and the summary
+    std::optional<QString> reportFile;  // absolute; its folder exists
     // UsageError: what is wrong, in one line without the program's name.
     QString problem;
 };

@@ -66,7 +66,7 @@ void MainWindow::connectConversionHandlers() {
 }
 
 ConversionChoices MainWindow::conversionChoices() const {
-    return {Combo1->currentText(), Text1->text(), Option1->isChecked(), Option2->isChecked()};
+    return {Combo1->currentText(), Text1->text(), Option1->isChecked(), Option2->isChecked(), {}};
 }
 
 void MainWindow::PushButton2_Click() {

@@ -1,6 +1,7 @@
 #include "convert/filesteps.h"
 
 #include "convert/formattable.h"
+#include "convert/outputtree.h"
 #include "convert/pendingresult.h"
 #include "convert/runprogress.h"
 #include "convert/sourcekeeper.h"
@@ -112,8 +113,11 @@ void FileSteps::buildOutput(FileJob& file) {
     if (m_guard.test(136, [&] { return m_choices().saveToFolder; })) {
         file.outputBuilt = false;
         m_guard.step(138, [&] {
-            file.output = OutputPathFor(file.source, m_choices().folderText, true, false);
-            file.outputBuilt = true;
+            // A kept tree's subfolder that would lead out of the output folder has no path.
+            if (const auto folder = ResultFolderFor(m_choices(), file.source)) {
+                file.output = OutputPathFor(file.source, *folder, true, false);
+                file.outputBuilt = true;
+            }
         });
     } else if (m_guard.test(140, [&] { return m_choices().saveBesideSource; })) {
         file.outputBuilt = false;
@@ -192,8 +196,10 @@ bool FileSteps::prepare(FileJob& file) {
         ::close(*held);
         delete held;
     });
-    QString error;
-    file.pending = PendingResult::create(file.output, &error);
+    QString error = MakeResultFolder(m_choices(), file.source);
+    if (error.isEmpty()) {
+        file.pending = PendingResult::create(file.output, &error);
+    }
     if (!file.pending) {
         file.sourceFd.reset();
         file.reason = reasons::notWritten(error);
@@ -298,6 +304,10 @@ QString FileSteps::place(FileJob& file) {
         // A file took the name meanwhile: look again.
     }
     return reasons::notWritten(QString::fromLocal8Bit(std::strerror(EEXIST)));
+}
+
+void FileSteps::finished(const FileJob& file) {
+    m_events.fileDone(file.position, file.source, file.reason);
 }
 
 void CountFile(const FileJob& file, RunOutcome& outcome) {

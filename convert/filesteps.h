@@ -96,6 +96,8 @@ class FileSteps {
     // After the converter has ended: whether the result counts; one that does is put in
     // place under its name, one that does not is removed, as it must never pass for a result.
     void judge(FileJob& file, int status, const QByteArray& errorTail);
+    // Tells the front end the file is done, as soon as it is.
+    void finished(const FileJob& file);
 
     // Where the converter reads the source and writes the result: the open descriptors once
     // prepared.

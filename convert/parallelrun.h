@@ -51,7 +51,10 @@ class ParallelRun {
     void start(const QVector<FileJob>& files, bool inListOrder);
     void waitForAnEnd();
     void finish(Job& job);
-    void done(const FileJob& file) { m_done.append(file); }
+    void done(const FileJob& file) {
+        m_steps.finished(file);
+        m_done.append(file);
+    }
 
     FileSteps& m_steps;
     const int m_n;

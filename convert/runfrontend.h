@@ -2,6 +2,7 @@
 
 #include "convert/runreport.h"
 
+#include <QHash>
 #include <QString>
 
 namespace lorvane {
@@ -13,6 +14,9 @@ struct ConversionChoices {
     QString folderText;             // the output folder field, as typed
     bool saveToFolder = false;      // "Save results to this folder:"
     bool saveBesideSource = false;  // "Save results in folder of original file"
+    // With "save to this folder": a source's folder below the output folder, relative (a kept
+    // source tree); a source not named here goes to the output folder itself.
+    QHash<QString, QString> subfolders;
 };
 
 // What a run tells its front end (the window, the batch mode), as it happens. Every event
@@ -30,6 +34,13 @@ class ConversionEvents {
         Q_UNUSED(position);
         Q_UNUSED(total);
         Q_UNUSED(source);
+    }
+    // A file is done, once each, as soon as it is (with several converters, not in list
+    // order): converted (the reason is empty) or not, with the closing message's reason.
+    virtual void fileDone(int position, const QString& source, const QString& reason) {
+        Q_UNUSED(position);
+        Q_UNUSED(source);
+        Q_UNUSED(reason);
     }
     // The run's progress as a bar shows it: a value from 0 to 100 (it may creep past 100 on
     // the last file) and a caption.

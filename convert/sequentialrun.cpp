@@ -33,6 +33,7 @@ void RunOneAtATime(FileSteps& steps, int n, int tickMs, RunOutcome& outcome) {
                 steps.judge(file, status, errorTail);
             });
         }
+        steps.finished(file);
         CountFile(file, outcome);
     }
 }

@@ -1,8 +1,11 @@
 // The command line, read before any application object exists: which mode, and every batch
 // option with its bad forms; and the batch mode's choices from options and stored settings.
 #include "app/batchmode.h"
+#include "app/batchreport.h"
 #include "app/settingsstore.h"
 #include "app/startoptions.h"
+#include "convert/commandline.h"
+#include "convert/outputtree.h"
 #include "platform/pathbytes.h"
 
 #include <QDir>
@@ -29,6 +32,10 @@ class TestStartOptions : public QObject {
     void choices();
     void progress_data();
     void progress();
+    void treeFolders_data();
+    void treeFolders();
+    void reportLines_data();
+    void reportLines();
 
     // Qt cannot remove names that are not valid UTF-8; rm can.
     void cleanupTestCase() {
@@ -82,6 +89,11 @@ void TestStartOptions::parse_data() {
         << QStringList{"--convert", "--extension=*", "a"} << B << "|||*|";
     QTest::newRow("jobs") << QStringList{"--convert", "--jobs", "4", "a"} << B << "|||ogg|4";
     QTest::newRow("jobs at most") << QStringList{"--convert", "--jobs=64", "a"} << B << "|||ogg|64";
+    QTest::newRow("a build step") << QStringList{"--convert", "--keep-tree", "--update", "--quiet",
+                                                 "--report",  "r.jsonl",     "a"}
+                                  << B
+                                  << "|||ogg| +keep-tree +update +quiet +report=" +
+                                         QDir::current().absoluteFilePath("r.jsonl");
 
     QTest::newRow("unknown option")
         << QStringList{"--convert", "--bogus", "a"} << E << "unknown option '--bogus'";
@@ -109,6 +121,12 @@ void TestStartOptions::parse_data() {
     QTest::newRow("two locations")
         << QStringList{"--convert", "--beside-source", "--output-folder", "out", "a"} << E
         << "--output-folder and --beside-source exclude each other";
+    for (const char* bad : {"nowhere/r.jsonl", "out", "out/", "plain.txt/r.jsonl"}) {
+        QTest::newRow(qPrintable(QStringLiteral("report '%1'").arg(bad)))
+            << QStringList{"--convert", QStringLiteral("--report=") + bad, "a"} << E
+            << QStringLiteral("the report '%1' cannot be written: no such folder, or a folder")
+                   .arg(bad);
+    }
     for (const char* bad : {"", ".", "a/b"}) {
         QTest::newRow(qPrintable(QStringLiteral("extension '%1'").arg(bad)))
             << QStringList{"--convert", QStringLiteral("--extension=") + bad, "a"} << E
@@ -120,7 +138,8 @@ void TestStartOptions::parse_data() {
             << QStringLiteral("--jobs needs a whole number from 1 to 64, not '%1'").arg(bad);
     }
     for (const char* option :
-         {"--format=1", "--output-folder=out", "--beside-source", "--extension=ogg", "--jobs=2"}) {
+         {"--format=1", "--output-folder=out", "--beside-source", "--extension=ogg", "--jobs=2",
+          "--keep-tree", "--update", "--quiet", "--report=r.jsonl"}) {
         const QString name = QString(option).section('=', 0, 0);
         QTest::newRow(qPrintable(name + " without --convert"))
             << QStringList{option, "a"} << E << name + " is for --convert only";
@@ -146,7 +165,15 @@ void TestStartOptions::parse() {
                     o.besideSource ? "beside" : "", o.extension,
                     o.jobs ? QString::number(*o.jobs) : QString()}
             .join('|');
-    QCOMPARE(fields, expected);
+    QString flags;
+    for (const auto& [set, name] :
+         {std::pair{o.keepTree, " +keep-tree"}, {o.update, " +update"}, {o.quiet, " +quiet"}}) {
+        flags += set ? name : "";
+    }
+    if (o.reportFile) {
+        flags += " +report=" + *o.reportFile;
+    }
+    QCOMPARE(fields + flags, expected);
 }
 
 // The arguments as bytes, as main() takes them, in a current folder below the test's folder
@@ -202,29 +229,32 @@ void TestStartOptions::itemsMadeAbsoluteInOrder() {
 }
 
 // Stored settings as "key=value;..." and the options; the choices as
-// "format|folder|toFolder|beside" or the problem.
+// "format|folder|toFolder|beside" ("*" after a default taken for want of a stored value) or
+// the problem.
 void TestStartOptions::choices_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("first start: the defaults") << "" << QStringList{} << "8-bit PCM|/desk/|1|0";
+    QTest::newRow("first start: the defaults") << "" << QStringList{} << "16-bit PCM*|/desk/*|1|0";
+    QTest::newRow("a stored 8-bit is the user's choice")
+        << "Combo1=0" << QStringList{} << "8-bit PCM|/desk/*|1|0";
     QTest::newRow("stored format and folder")
         << "Combo1=3;Output Folder=/music/wav" << QStringList{} << "24-bit PCM|/music/wav|1|0";
     QTest::newRow("stored empty folder stays empty")
-        << "Output Folder=" << QStringList{} << "8-bit PCM||1|0";
+        << "Output Folder=" << QStringList{} << "16-bit PCM*||1|0";
     QTest::newRow("beside the source stored")
-        << "Option1=False;Option2=True" << QStringList{} << "8-bit PCM|/desk/|0|1";
+        << "Option1=False;Option2=True" << QStringList{} << "16-bit PCM*|/desk/*|0|1";
     QTest::newRow("both stored on: the second wins")
-        << "Option1=True;Option2=-1" << QStringList{} << "8-bit PCM|/desk/|0|1";
+        << "Option1=True;Option2=-1" << QStringList{} << "16-bit PCM*|/desk/*|0|1";
     QTest::newRow("both stored off")
-        << "Option1=0;Option2=False" << QStringList{} << "8-bit PCM|/desk/|0|0";
+        << "Option1=0;Option2=False" << QStringList{} << "16-bit PCM*|/desk/*|0|0";
     QTest::newRow("unreadable options keep the window's initial state")
-        << "Option1=maybe;Option2=perhaps" << QStringList{} << "8-bit PCM|/desk/|1|0";
+        << "Option1=maybe;Option2=perhaps" << QStringList{} << "16-bit PCM*|/desk/*|1|0";
     QTest::newRow("options win over the store")
         << "Combo1=3;Option1=False;Option2=True" << QStringList{"--format=5", "--output-folder=/"}
         << "64-bit PCM|/|1|0";
     QTest::newRow("beside the source given")
-        << "Option1=True" << QStringList{"--beside-source"} << "8-bit PCM|/desk/|0|1";
+        << "Option1=True" << QStringList{"--beside-source"} << "16-bit PCM*|/desk/*|0|1";
     QTest::newRow("no format stored") << "Combo1=-1" << QStringList{}
                                       << "the settings choose no output format; give one with "
                                          "--format";
@@ -232,7 +262,7 @@ void TestStartOptions::choices_data() {
                                                   << "the settings choose no output format; "
                                                      "give one with --format";
     QTest::newRow("no format stored, one given")
-        << "Combo1=junk" << QStringList{"--format=1"} << "16-bit PCM|/desk/|1|0";
+        << "Combo1=junk" << QStringList{"--format=1"} << "16-bit PCM|/desk/*|1|0";
 }
 
 void TestStartOptions::choices() {
@@ -257,22 +287,27 @@ void TestStartOptions::choices() {
     QCOMPARE(options.mode, StartOptions::Batch);
     const BatchChoices c = ResolveBatchChoices(options, settings, "/desk");
     const ConversionChoices& chosen = c.choices;
-    const QString got = !c.problem.isEmpty() ? c.problem
-                                             : QStringList{chosen.formatLabel, chosen.folderText,
-                                                           chosen.saveToFolder ? "1" : "0",
-                                                           chosen.saveBesideSource ? "1" : "0"}
-                                                   .join('|');
+    const QString got =
+        !c.problem.isEmpty()
+            ? c.problem
+            : QStringList{chosen.formatLabel + (c.defaultFormat ? "*" : ""),
+                          chosen.folderText + (c.defaultFolder ? "*" : ""),
+                          chosen.saveToFolder ? "1" : "0", chosen.saveBesideSource ? "1" : "0"}
+                  .join('|');
     QCOMPARE(got, expected);
     QFile f(path);
     QCOMPARE(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>"), before);
 }
 
 // What the run tells the batch mode, as "v" (the bar moves), "f:position:path" (a file
-// starts), "t:caption" and "b" (the files are done), and what standard error shows, on a
-// terminal or not. Two files of one list: "a.ogg" quick, then a slow one.
+// starts), "d:position" (a file is done), "t:caption", "b" (the files are done) and "c:ms" (the
+// time since the run began), and what standard error shows, on a terminal or not, quiet or
+// not. Two files of one list: "a.ogg" quick, then a slow one.
 void TestStartOptions::progress_data() {
     QTest::addColumn<QStringList>("calls");
     QTest::addColumn<bool>("terminal");
+    QTest::addColumn<bool>("quiet");
+    QTest::addColumn<int>("width");  // the terminal's columns, 0 unknown
     QTest::addColumn<QString>("expected");
     const QStringList quick = {"v", "f:1:/x/a.ogg", "t:Processing: a.ogg", "t:Processing: a.ogg"};
     const QStringList slowSameName = {"v",
@@ -283,11 +318,16 @@ void TestStartOptions::progress_data() {
                                       "t:Processing: a.ogg, Please wait.. 1",
                                       "t:Processing: a.ogg, Please wait.. 2",
                                       "v",
-                                      "t:Processing: a.ogg"};
+                                      "t:Processing: a.ogg",
+                                      "d:2"};
     const QStringList end = {"b", "v", "t:Progress Bar"};
     QTest::newRow("a line per file, none for the wait")
-        << quick + slowSameName + end << false
+        << quick + QStringList{"d:1"} + slowSameName + end << false << false << 0
         << "[1/2] Processing: a.ogg\n[2/2] Processing: a.ogg\n";
+    QTest::newRow("quiet: no progress at all")
+        << quick + QStringList{"d:1"} + slowSameName + end << false << true << 0 << "";
+    QTest::newRow("quiet on a terminal too")
+        << quick + QStringList{"d:1"} + slowSameName + end << true << true << 0 << "";
     // The wait's last creep may come right before the text is put back: still the same file.
     QTest::newRow("a creep just before the end of the wait")
         << QStringList{"v",
@@ -297,24 +337,55 @@ void TestStartOptions::progress_data() {
                        "v",
                        "t:Processing: a.ogg"} +
                end
-        << false << "[1/2] Processing: a.ogg\n";
+        << false << false << 0 << "[1/2] Processing: a.ogg\n";
+    // Files done of n, the time since the start, the rate and the time left at that rate; the
+    // line changes only when its text does.
+    const QString line = "\r\x1b[K%1 of 2 files, %2 elapsed, %3";
     QTest::newRow("one updating line on a terminal")
         << quick +
-               QStringList{"v", "f:2:/y/b.ogg", "t:Processing: b.ogg",
-                           "t:Processing: b.ogg, Please wait.. 0", "t:Processing: b.ogg"} +
+               QStringList{"c:2000",
+                           "d:1",
+                           "v",
+                           "f:2:/y/b.ogg",
+                           "t:Processing: b.ogg",
+                           "c:3000",
+                           "t:Processing: b.ogg, Please wait.. 0",
+                           "t:Processing: b.ogg",
+                           "c:3900",
+                           "d:2"} +
                end
-        << true
-        << "\r\x1b[K[1/2] Processing: a.ogg\r\x1b[K[2/2] Processing: b.ogg"
-           "\r\x1b[K[2/2] Processing: b.ogg, Please wait.. 0\r\x1b[K[2/2] Processing: b.ogg";
+        << true << false << 0
+        << line.arg(0).arg("0:00").arg("-- files/s, --:-- left") +
+               line.arg(0).arg("0:00").arg("-- files/s, --:-- left; Processing: a.ogg") +
+               line.arg(1).arg("0:02").arg("0.5 files/s, 0:02 left; Processing: a.ogg") +
+               line.arg(1).arg("0:02").arg("0.5 files/s, 0:02 left; Processing: b.ogg") +
+               line.arg(1).arg("0:03").arg(
+                   "0.3 files/s, 0:03 left; Processing: b.ogg, Please wait.. 0") +
+               line.arg(1).arg("0:03").arg("0.3 files/s, 0:03 left; Processing: b.ogg") +
+               line.arg(2).arg("0:03").arg("0.5 files/s, 0:00 left; Processing: b.ogg");
+    // A line as wide as the terminal would wrap, and the next update would leave the wrapped
+    // part behind: it is cut one column short.
+    QTest::newRow("cut to the terminal's width")
+        << QStringList{"f:1:/x/a.ogg", "t:Processing: a.ogg"} << true << false << 40
+        << "\r\x1b[K0 of 2 files, 0:00 elapsed, -- files/s,"
+           "\r\x1b[K0 of 2 files, 0:00 elapsed, -- files/s,";
 }
 
 void TestStartOptions::progress() {
     QFETCH(QStringList, calls);
     QFETCH(bool, terminal);
+    QFETCH(bool, quiet);
+    QFETCH(int, width);
     QFETCH(QString, expected);
     QString written;
-    BatchConsole console([&](const QString& text) { written += text; }, terminal);
-    BatchProgress events(console);
+    qint64 now = 0;
+    QStringList done;
+    BatchConsole console([&](const QString& text) { written += text; }, terminal, width);
+    BatchProgress events(
+        console, quiet, [&now] { return now; },
+        [&done](int position, const QString& reason) {
+            done.append(QStringLiteral("%1%2").arg(position).arg(reason));
+        });
     double value = 0;
     QString caption = "Progress Bar";
     for (const QString& call : calls) {
@@ -324,11 +395,89 @@ void TestStartOptions::progress() {
             events.busyChanged(false);
         } else if (call.startsWith("f:")) {
             events.fileStarted(call.section(':', 1, 1).toInt(), 2, call.section(':', 2));
+        } else if (call.startsWith("d:")) {
+            events.fileDone(call.section(':', 1, 1).toInt(), "/x/a.ogg", QString());
+        } else if (call.startsWith("c:")) {
+            now = call.mid(2).toLongLong();
         } else {
             events.progressChanged(value, caption = call.mid(2));
         }
     }
     QCOMPARE(written, expected);
+    QCOMPARE(events.filesDone(), int(done.size()));
+}
+
+// A kept tree's subfolders: where the result goes, and which subfolders are refused because
+// they would lead out of the output folder. Only a part that is exactly ".." climbs.
+void TestStartOptions::treeFolders_data() {
+    QTest::addColumn<QString>("subfolder");
+    QTest::addColumn<QString>("expected");  // the result's path, or "refused"
+    QTest::newRow("top") << ""
+                         << "/out/a.wav";
+    QTest::newRow("nested") << "sfx/door"
+                            << "/out/sfx/door/a.wav";
+    QTest::newRow("named like ..") << "..."
+                                   << "/out/.../a.wav";
+    QTest::newRow("starting with ..") << "..x/.. y"
+                                      << "/out/..x/.. y/a.wav";
+    QTest::newRow("..") << ".."
+                        << "refused";
+    QTest::newRow(".. inside") << "sfx/../../etc"
+                               << "refused";
+    QTest::newRow("absolute") << "/etc"
+                              << "refused";
+}
+
+void TestStartOptions::treeFolders() {
+    QFETCH(QString, subfolder);
+    QFETCH(QString, expected);
+    ConversionChoices choices;
+    choices.folderText = "/out/";
+    choices.saveToFolder = true;
+    choices.subfolders.insert("/in/a.ogg", subfolder);
+    const auto folder = ResultFolderFor(choices, "/in/a.ogg");
+    QCOMPARE(folder ? OutputPathFor("/in/a.ogg", *folder, true, false) : QString("refused"),
+             expected);
+    if (!folder) {
+        QTemporaryDir dir;
+        choices.folderText = dir.path();
+        QCOMPARE(MakeResultFolder(choices, "/in/a.ogg"), QString());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{});
+    }
+}
+
+// A report record per line, whatever the names hold: quotes, tabs, new lines, and bytes that
+// are not UTF-8 (shown readably, their exact bytes in base64 beside).
+void TestStartOptions::reportLines_data() {
+    QTest::addColumn<QByteArray>("source");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("converted") << QByteArray("/m/a.ogg") << int(BatchRecord::Converted) << ""
+                               << QByteArray(R"({"source":"/m/a.ogg","result":"/w/a.wav",)"
+                                             R"("outcome":"converted","reason":""})"
+                                             "\n");
+    QTest::newRow("up to date, odd characters")
+        << QByteArray("/m/\"q\"\t\n\\.ogg") << int(BatchRecord::UpToDate) << ""
+        << QByteArray(R"({"source":"/m/\"q\"\t\n\\.ogg","result":"/w/a.wav",)"
+                      R"("outcome":"up to date","reason":""})"
+                      "\n");
+    QTest::newRow("not converted, Latin-1 name")
+        << QByteArray("/m/caf\xE9.ogg") << int(BatchRecord::NotConverted) << "no audio"
+        << QByteArray(R"({"source":"/m/caf\\xE9.ogg","source_bytes":"L20vY2Fm6S5vZ2c=",)"
+                      R"("result":"/w/a.wav","outcome":"not converted","reason":"no audio"})"
+                      "\n");
+}
+
+void TestStartOptions::reportLines() {
+    QFETCH(QByteArray, source);
+    QFETCH(int, outcome);
+    QFETCH(QString, reason);
+    QFETCH(QByteArray, expected);
+    const BatchRecord record{PathFromBytes(source), "/w/a.wav",
+                             static_cast<BatchRecord::Outcome>(outcome), reason};
+    QCOMPARE(ReportLine(record), expected);
 }
 
 QTEST_GUILESS_MAIN(TestStartOptions)

@@ -3,6 +3,7 @@
 #include "convert/convertsupport.h"
 #include "convert/wavheader.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -272,8 +273,8 @@ void ConversionProcessTest::batchModeStoppedBySigterm() {
     p.setProcessEnvironment(env);
     p.setStandardInputFile(QProcess::nullDevice());
     p.start(qEnvironmentVariable("LORVANE_PROGRAM"),
-            {"--convert", "--format", "1", "--output-folder", root + "out", root + "a.ogg",
-             root + "b.ogg"});
+            {"--convert", "--format", "1", "--output-folder", root + "out", "--report",
+             root + "report.jsonl", root + "a.ogg", root + "b.ogg"});
     QTRY_VERIFY_WITH_TIMEOUT(fake.started(1), 60000);
     QCOMPARE(::kill(static_cast<pid_t>(p.processId()), SIGTERM), 0);
     QTest::qWait(200);
@@ -282,9 +283,21 @@ void ConversionProcessTest::batchModeStoppedBySigterm() {
     QCOMPARE(p.exitStatus(), QProcess::NormalExit);
     QCOMPARE(p.exitCode(), 128 + SIGTERM);
     const QString err = QString::fromUtf8(p.readAllStandardError());
-    QVERIFY2(err.endsWith("lorvane: 1 of 2 files converted; stopped by SIGTERM before 1 more "
-                          "started\n"),
+    QVERIFY2(QRegularExpression("lorvane: 1 of 2 files converted, 0 up to date, 1 not converted, "
+                                "in [0-9.]+ s; stopped by SIGTERM before 1 more started\n"
+                                "lorvane: 16-bit PCM WAV, results in " +
+                                QRegularExpression::escape(root) + "out\n$")
+                 .match(err)
+                 .hasMatch(),
              qPrintable(err));
+    // The report is written all the same, a record for each file.
+    QCOMPARE(readFile(root + "report.jsonl"),
+             QStringLiteral("{\"source\":\"%1a.ogg\",\"result\":\"%1out/a.wav\",\"outcome\":"
+                            "\"converted\",\"reason\":\"\"}\n"
+                            "{\"source\":\"%1b.ogg\",\"result\":\"%1out/b.wav\",\"outcome\":"
+                            "\"not converted\",\"reason\":\"not started: the run was stopped\"}\n")
+                 .arg(root)
+                 .toUtf8());
     QCOMPARE(fake.calls(), 1);
     QCOMPARE(namesIn(root + "out"), QStringList{"a.wav"});
 }

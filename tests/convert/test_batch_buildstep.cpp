@@ -1,0 +1,270 @@
+// The batch mode as a build step: a line per file however files are grouped, one updating
+// line on a terminal, the window's defaults, a kept source tree, only what changed converted
+// again, and a record per file for scripts. The real program on real FFmpeg.
+#include "convert/batchsupport.h"
+#include "convert/convertsupport.h"
+#include "convert/wavheader.h"
+
+#include <QDateTime>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lorvane;
+using namespace lorvane::test;
+
+class BatchBuildStepTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void oneLinePerGroupedFile_data();
+    void oneLinePerGroupedFile();
+    void defaultsAsTheWindows_data();
+    void defaultsAsTheWindows();
+    void keepTreeMirrorsEveryFolder();
+    void updateConvertsOnlyWhatChanged_data();
+    void updateConvertsOnlyWhatChanged();
+
+  private:
+    QTemporaryDir m_dir;
+    QString m_home;
+    // One short source, copied wherever a test needs many.
+    QString m_ogg;
+};
+
+void BatchBuildStepTest::initTestCase() {
+    m_home = m_dir.filePath("home");
+    QDir().mkpath(m_home);
+    m_ogg = m_dir.filePath("short.ogg");
+    QVERIFY(makeOgg(m_ogg, 8000, 1, 0.2));
+}
+
+// Files are grouped into converter runs (two jobs, 30 short files), yet each gets its own
+// line counting 1 to 30. On a terminal (a pseudo-terminal through script(1)) the progress is
+// one updating line with the files done of 30, the time, the rate and the time left instead.
+void BatchBuildStepTest::oneLinePerGroupedFile_data() {
+    QTest::addColumn<bool>("terminal");
+    QTest::newRow("a pipe") << false;
+    QTest::newRow("a terminal") << true;
+}
+
+void BatchBuildStepTest::oneLinePerGroupedFile() {
+    QFETCH(bool, terminal);
+    const QString root = m_dir.filePath(terminal ? "lines-tty" : "lines-pipe");
+    QDir().mkpath(root + "/in");
+    QDir().mkpath(root + "/out");
+    for (int i = 1; i <= 30; ++i) {
+        QVERIFY(QFile::copy(m_ogg, root + QStringLiteral("/in/t%1.ogg").arg(i, 2, 10, QChar('0'))));
+    }
+    const QStringList args = {"--convert", "--jobs",          "2",           "--format",
+                              "1",         "--output-folder", root + "/out", root + "/in"};
+    Run run;
+    if (terminal) {
+        // script(1) runs the program on a pseudo-terminal, which carries all it writes.
+        QStringList quoted;
+        for (const QString& arg : args) {
+            quoted.append("'" + arg + "'");
+        }
+        run = runProgram({}, m_home,
+                         QStringLiteral(R"sh(exec script -qec '"%1" %2' /dev/null)sh")
+                             .arg(qEnvironmentVariable("LORVANE_PROGRAM"), quoted.join(' ')),
+                         root);
+        run.err = run.out;  // the terminal carries both
+        run.err.replace("\r\n", "\n");
+        run.err.replace(QRegularExpression(", in [0-9.:]+( s)?\n"), ", in T\n");
+    } else {
+        run = runProgram(args, m_home);
+    }
+    QCOMPARE(run.exitCode, 0);
+    QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
+    const QStringList summary = {
+        "lorvane: 30 of 30 files converted, 0 up to date, 0 not converted, in T",
+        "lorvane: 16-bit PCM WAV, results in " + root + "/out"};
+    QCOMPARE(lines.mid(lines.size() - 2), summary);
+    lines.resize(lines.size() - 2);
+    if (!terminal) {
+        QStringList expected;
+        for (int i = 1; i <= 30; ++i) {
+            expected.append(
+                QStringLiteral("[%1/30] Processing: t%2.ogg").arg(i).arg(i, 2, 10, QChar('0')));
+        }
+        QCOMPARE(lines, expected);
+    } else {
+        // One line, rewritten in place: every update begins at the line's start and clears it.
+        QCOMPARE(lines.size(), 1);
+        const QStringList updates = lines.front().split("\r\x1b[K", Qt::SkipEmptyParts);
+        QVERIFY2(updates.size() >= 3, qPrintable(lines.front()));
+        const QRegularExpression shape(
+            R"(^(\d+) of 30 files, \d+:\d\d elapsed, (-- files/s, --:-- left|[0-9.]+ files/s, )"
+            R"(\d+:\d\d left)(; Processing: t\d\d\.ogg.*)?$)");
+        int lastDone = 0;
+        for (const QString& update : updates) {
+            const QRegularExpressionMatch match = shape.match(update);
+            QVERIFY2(match.hasMatch(), qPrintable(update));
+            QVERIFY(match.captured(1).toInt() >= lastDone);
+            lastDone = match.captured(1).toInt();
+        }
+        QCOMPARE(lastDone, 30);
+        QVERIFY(updates.back().contains(" files/s, 0:00 left"));
+    }
+    QCOMPARE(filesBelow(root + "/out").size(), 30);
+}
+
+// Nothing stored and nothing given: the desktop folder by the program's own rule, else the
+// home folder, and 16-bit PCM; the summary says that these are the defaults.
+void BatchBuildStepTest::defaultsAsTheWindows_data() {
+    QTest::addColumn<QString>("desktop");   // the folder made in the home folder, if any
+    QTest::addColumn<QString>("userDirs");  // user-dirs.dirs, if any
+    QTest::addColumn<QString>("expected");  // where the result goes, in the home folder
+    QTest::newRow("no desktop: the home folder") << ""
+                                                 << ""
+                                                 << "";
+    QTest::newRow("a Desktop folder") << "Desktop"
+                                      << ""
+                                      << "Desktop/";
+    QTest::newRow("user-dirs.dirs names another") << "Bureau"
+                                                  << "XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n"
+                                                  << "Bureau/";
+    QTest::newRow("user-dirs.dirs names one that is gone") << ""
+                                                           << "XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n"
+                                                           << "";
+}
+
+void BatchBuildStepTest::defaultsAsTheWindows() {
+    QFETCH(QString, desktop);
+    QFETCH(QString, userDirs);
+    QFETCH(QString, expected);
+    static int row = 0;
+    const QString base = m_dir.filePath(QStringLiteral("defaults%1").arg(++row));
+    const QString home = base + "/home";
+    QDir().mkpath(home + "/.config");
+    if (!desktop.isEmpty()) {
+        QDir().mkpath(home + "/" + desktop);
+    }
+    if (!userDirs.isEmpty()) {
+        QVERIFY(writeFile(home + "/.config/user-dirs.dirs", userDirs.toUtf8()));
+    }
+    const QString source = base + "/tune.ogg";
+    QVERIFY(QFile::copy(m_ogg, source));
+    const Run run = runProgram({"--convert", "--quiet", source}, home);
+    QCOMPARE(run.exitCode, 0);
+    const QString folder = home + "/" + expected;
+    QCOMPARE(run.err,
+             "lorvane: 1 of 1 file converted, 0 up to date, 0 not converted, in T\n"
+             "lorvane: 16-bit PCM WAV (the default: no format given or stored), results "
+             "in " +
+                 folder + " (the default: no folder given or stored)\n");
+    const WavLook wav = LookAtWav(folder + "tune.wav");
+    QVERIFY(wav.wellFormed());
+    QCOMPARE(wav.bitsPerSample, 16);
+    QVERIFY(!QFileInfo::exists(home + "/.config/Merrowind"));
+}
+
+// --keep-tree: same-named files in several folders, folders whose names begin with dots, a
+// file given directly: the tree mirrored below the output folder, nothing written anywhere
+// else, and a second file of one name never refused.
+void BatchBuildStepTest::keepTreeMirrorsEveryFolder() {
+    const QString root = m_dir.filePath("tree");
+    const QStringList sources = {"in/sfx/door/open.ogg", "in/sfx/chest/open.ogg",
+                                 "in/.../open.ogg",      "in/..x/.. /open.ogg",
+                                 "in/open.ogg",          "loose/open2.ogg"};
+    for (const QString& name : sources) {
+        QDir().mkpath(QFileInfo(root + "/" + name).path());
+        QVERIFY(QFile::copy(m_ogg, root + "/" + name));
+    }
+    QDir().mkpath(root + "/out");
+    const Run run =
+        runProgram({"--convert", "--quiet", "--keep-tree", "--format", "1", "--output-folder",
+                    root + "/out", root + "/in", root + "/loose/open2.ogg"},
+                   m_home);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err,
+             "lorvane: 6 of 6 files converted, 0 up to date, 0 not converted, in T\n"
+             "lorvane: 16-bit PCM WAV, results in " +
+                 root + "/out, source trees kept\n");
+    QStringList expected = sources;
+    for (const QString& name : sources) {
+        expected.append("out/" + name.section('/', 1).chopped(4) + ".wav");
+    }
+    expected.sort();
+    QStringList got = filesBelow(root);
+    QCOMPARE(got, expected);
+    for (const QString& name : got) {
+        if (name.startsWith("out/")) {
+            QVERIFY2(LookAtWav(root + "/" + name).wellFormed(), qPrintable(name));
+        }
+    }
+}
+
+// --update, with and without --keep-tree: a second run over an unchanged tree converts
+// nothing (exit 0, all up to date); then a touched source, a damaged result and a result
+// replaced by another file are converted again, and only they. The report says so per file.
+void BatchBuildStepTest::updateConvertsOnlyWhatChanged_data() {
+    QTest::addColumn<bool>("keepTree");
+    QTest::newRow("into one folder") << false;
+    QTest::newRow("the tree kept") << true;
+}
+
+void BatchBuildStepTest::updateConvertsOnlyWhatChanged() {
+    QFETCH(bool, keepTree);
+    const QString root = m_dir.filePath(keepTree ? "update-tree" : "update-flat");
+    const QStringList names = {"a", "b", "c", "d", "e"};
+    for (const QString& name : names) {
+        QDir().mkpath(root + "/in/" + name);
+        QVERIFY(QFile::copy(m_ogg, root + "/in/" + name + "/" + name + ".ogg"));
+    }
+    QDir().mkpath(root + "/out");
+    QStringList args = {"--convert",   "--quiet",  "--update",
+                        "--format",    "1",        "--output-folder",
+                        root + "/out", "--report", root + "/report.jsonl",
+                        root + "/in"};
+    if (keepTree) {
+        args.insert(1, "--keep-tree");
+    }
+    const auto result = [&](const QString& name) {
+        return root + "/out/" + (keepTree ? name + "/" : QString()) + name + ".wav";
+    };
+    const auto records = [&](const QString& changed) {
+        QStringList expected;
+        for (const QString& name : names) {
+            expected.append(QStringLiteral("in/%1/%1.ogg -> out/%2%1.wav %3: ")
+                                .arg(name, keepTree ? name + "/" : QString(),
+                                     changed.contains(name) ? "converted" : "up to date"));
+        }
+        return expected;
+    };
+    const QString tail = QStringLiteral("lorvane: 16-bit PCM WAV, results in %1/out%2\n")
+                             .arg(root, keepTree ? ", source trees kept" : "");
+
+    Run run = runProgram(args, m_home);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(reportOf(root + "/report.jsonl", root), records("abcde"));
+
+    run = runProgram(args, m_home);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err,
+             "lorvane: 0 of 5 files converted, 5 up to date, 0 not converted, in T\n" + tail);
+    QCOMPARE(reportOf(root + "/report.jsonl", root), records(""));
+
+    // a: touched; b: cut short; c: another WAV (a copy carries no mark) put in its place.
+    QFile touched(root + "/in/a/a.ogg");
+    QVERIFY(touched.open(QIODevice::ReadWrite));
+    QVERIFY(touched.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime));
+    touched.close();
+    QVERIFY(QFile::resize(result("b"), QFileInfo(result("b")).size() - 100));
+    QVERIFY(QFile::remove(result("c")));
+    QVERIFY(QFile::copy(result("d"), result("c")));
+    const QByteArray d = readFile(result("d"));
+    run = runProgram(args, m_home);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err,
+             "lorvane: 3 of 5 files converted, 2 up to date, 0 not converted, in T\n" + tail);
+    QCOMPARE(reportOf(root + "/report.jsonl", root), records("abc"));
+    for (const QString& name : names) {
+        QVERIFY(LookAtWav(result(name)).wellFormed());
+    }
+    QCOMPARE(readFile(result("d")), d);
+    QCOMPARE(filesBelow(root + "/out").size(), 5);
+}
+
+QTEST_GUILESS_MAIN(BatchBuildStepTest)
+#include "test_batch_buildstep.moc"
