@@ -101,7 +101,10 @@ void ConversionEngineTest::init() {
     m_tool.reset();  // the old value back first, so the new one is not undone
     m_tool = std::make_unique<EnvChange>("LORVANE_FFMPEG", m_fake->path().toUtf8());
     m_list.clear();
-    m_choices = {QStringLiteral("16-bit PCM"), folder + "/out/", true, false};
+    m_choices = ConversionChoices();
+    m_choices.formatLabel = QStringLiteral("16-bit PCM");
+    m_choices.folderText = folder + "/out/";
+    m_choices.saveToFolder = true;
     m_events = Recorder();
     m_reporter.reports.clear();
 }

@@ -295,20 +295,29 @@ void ConversionRunTest::waitNoteAndCreepOnTheBar() {
     double base = -1;
     QString named;
     QList<double> values;  // the value at each caption the wait shows, each value once
+    QString plainCaption;  // the last caption without a note, and the value it came with
+    double plainValue = -1;
     connect(bar(), &TextProgressBar::captionChanged, this, [&](const QString& caption) {
-        if (base >= 0 && caption.startsWith(named + ", Please wait.. ") &&
-            (values.isEmpty() || values.back() != bar()->preciseValue())) {
-            values.append(bar()->preciseValue());
+        const double value = bar()->preciseValue();
+        if (!caption.contains(", Please wait.. ")) {
+            plainCaption = caption;
+            plainValue = value;
+            return;
+        }
+        if (named.isEmpty()) {
+            // The first note names the file the bar named when the converter started.
+            named = plainCaption;
+            base = plainValue;
+        }
+        if (caption.startsWith(named + ", Please wait.. ") &&
+            (values.isEmpty() || values.back() != value)) {
+            values.append(value);
         }
     });
     QString noteSeen;
     run([&](int n) {
         if (n > 1) {
             return true;
-        }
-        if (base < 0) {
-            base = bar()->preciseValue();
-            named = bar()->caption();
         }
         const QString caption = bar()->caption();
         // Past the third creep (tick 350) the first converter may go.
