@@ -188,6 +188,11 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
     if (!outcome.ran) {
         return kBatchSomeNotConverted;  // refused: no files, no folder, no usable FFmpeg
     }
+    for (const FileNote& note : outcome.notes) {
+        console.message(
+            kPrefix +
+            QStringLiteral("note: %1: %2").arg(DisplayPath(note.source), DisplayPath(note.text)));
+    }
     for (const FileFailure& entry : outcome.failures) {
         console.message(kPrefix + QStringLiteral("not converted: %1: %2")
                                       .arg(DisplayPath(entry.source), DisplayPath(entry.reason)));

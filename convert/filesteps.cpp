@@ -3,6 +3,7 @@
 #include "convert/formattable.h"
 #include "convert/pendingresult.h"
 #include "convert/runprogress.h"
+#include "convert/samplerchunk.h"
 #include "convert/sourcekeeper.h"
 #include "convert/toolprocess.h"
 #include "filelist/filelistmodel.h"
@@ -240,6 +241,9 @@ void FileSteps::judge(FileJob& file, int status, const QByteArray& errorTail) {
     }
     const QString source = sourceAddress(file);
     if (status == 0) {
+        // Into the temporary result before its check, so that what is checked is what is put
+        // in place.
+        file.note = CarryLoopOver(file.look.loop, file.pending->descriptor());
         file.reason =
             CheckResult(file.look, source, file.pending->readBackPath(), file.codec, errorTail);
     } else {
@@ -303,6 +307,9 @@ QString FileSteps::place(FileJob& file) {
 void CountFile(const FileJob& file, RunOutcome& outcome) {
     if (file.reason.isEmpty()) {
         ++outcome.converted;
+        if (!file.note.isEmpty()) {
+            outcome.notes.append({file.source, file.note});
+        }
     } else {
         outcome.failures.append({file.source, file.reason});
     }
