@@ -222,6 +222,11 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
         }
         return kBatchSomeNotConverted;  // refused: no files, no folder, no usable FFmpeg
     }
+    for (const FileNote& note : outcome.notes) {
+        console.message(
+            kPrefix +
+            QStringLiteral("note: %1: %2").arg(DisplayPath(note.source), DisplayPath(note.text)));
+    }
     bool allDone = true;
     QVector<bool> byPlan(plan.records.size(), true);
     for (int index : plan.toConvert) {

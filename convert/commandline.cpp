@@ -39,6 +39,10 @@ QStringList ToolArguments(const QString& source, const QString& codec, const QSt
             QStringLiteral("-y"),
             QStringLiteral("-i"),
             fileAddress(source),
+            QStringLiteral("-map_metadata"),
+            QStringLiteral("0"),
+            QStringLiteral("-map_metadata"),
+            QStringLiteral("0:s:a:0"),
             QStringLiteral("-acodec"),
             codec,
             QStringLiteral("-rf64"),
@@ -58,7 +62,8 @@ QStringList GroupToolArguments(const QVector<QPair<QString, QString>>& sourcesAn
     for (qsizetype k = 0; k < sourcesAndOutputs.size(); ++k) {
         const QString input = QString::number(k);
         args << QStringLiteral("-map") << input + QStringLiteral(":a:0")
-             << QStringLiteral("-map_metadata") << input << QStringLiteral("-map_chapters") << input
+             << QStringLiteral("-map_metadata") << input << QStringLiteral("-map_metadata")
+             << input + QStringLiteral(":s:a:0") << QStringLiteral("-map_chapters") << input
              << QStringLiteral("-acodec") << codec << QStringLiteral("-rf64")
              << QStringLiteral("auto") << QStringLiteral("-f") << QStringLiteral("wav")
              << fileAddress(sourcesAndOutputs[k].second);

@@ -28,6 +28,8 @@ QString ComposeCommandLine(const QString& toolPath, const QString& source, const
 // RF64 whenever a result grows past the 4 GiB a plain WAV file can describe. The run hands
 // over descriptors it opened itself (/dev/fd/N): the output already exists as the run's own
 // temporary file, so -y lets FFmpeg write it, and -f wav says what the name no longer does.
+// The tags go along: the file's own and, where Ogg keeps them, those of its audio stream,
+// which the WAV file carries in its LIST INFO chunk.
 QStringList ToolArguments(const QString& source, const QString& codec, const QString& output);
 
 // One converter run for several files of one format: every source an input, and every

@@ -4,6 +4,7 @@
 #include "convert/outputtree.h"
 #include "convert/pendingresult.h"
 #include "convert/runprogress.h"
+#include "convert/samplerchunk.h"
 #include "convert/sourcekeeper.h"
 #include "convert/toolprocess.h"
 #include "filelist/filelistmodel.h"
@@ -246,6 +247,9 @@ void FileSteps::judge(FileJob& file, int status, const QByteArray& errorTail) {
     }
     const QString source = sourceAddress(file);
     if (status == 0) {
+        // Into the temporary result before its check, so that what is checked is what is put
+        // in place.
+        file.note = CarryLoopOver(file.look.loop, file.pending->descriptor());
         file.reason =
             CheckResult(file.look, source, file.pending->readBackPath(), file.codec, errorTail);
     } else {
@@ -313,6 +317,9 @@ void FileSteps::finished(const FileJob& file) {
 void CountFile(const FileJob& file, RunOutcome& outcome) {
     if (file.reason.isEmpty()) {
         ++outcome.converted;
+        if (!file.note.isEmpty()) {
+            outcome.notes.append({file.source, file.note});
+        }
     } else {
         outcome.failures.append({file.source, file.reason});
     }

@@ -32,6 +32,8 @@ struct FileJob {
     QString codec;
     // Why it is not converted; a step that fails leaves the last reason given.
     QString reason;
+    // What to tell about a converted file's result (its loop left out, and why).
+    QString note;
     // The converter's result did not pass its check (a lone run of the file may do better
     // than a group's); a result refused its place is refused alike however it was made.
     bool checkFailed = false;

@@ -76,7 +76,8 @@ QString CheckResult(const SourceLook& source, const QString& sourcePath, const Q
         }
     }
     const auto readError = sourceReadError(sourcePath, errorTail);
-    if (!source.vorbis) {
+    const std::optional<VorbisLength>& declared = source.declared();
+    if (!declared) {
         // Without a declared length, a read error FFmpeg took for the end is the only sign.
         return readError ? reasons::readCut(*readError) : QString();
     }
@@ -84,7 +85,7 @@ QString CheckResult(const SourceLook& source, const QString& sourcePath, const Q
     // one's rate), give or take its slack.
     qint64 expected = 0;
     qint64 slack = 0;
-    for (const VorbisLength::Link& link : source.vorbis->links) {
+    for (const VorbisLength::Link& link : declared->links) {
         expected += link.frames * wav.sampleRate / link.rate;
         slack += link.slack * wav.sampleRate / link.rate;
     }

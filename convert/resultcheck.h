@@ -12,9 +12,9 @@
 namespace lorvane {
 
 // Why a finished conversion (the converter said it succeeded) does not count, or the empty
-// text when its result is complete: a well-formed WAV in the chosen coding, and for a Vorbis
-// source exactly the frames it declares. `errorTail` is the end of what the converter wrote
-// to its error output.
+// text when its result is complete: a well-formed WAV in the chosen coding (a sampler chunk
+// after the samples included), and for a Vorbis or Opus source exactly the frames it
+// declares. `errorTail` is the end of what the converter wrote to its error output.
 QString CheckResult(const SourceLook& source, const QString& sourcePath, const QString& output,
                     const QString& codec, const QByteArray& errorTail);
 

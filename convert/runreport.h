@@ -23,12 +23,23 @@ struct ClosingReport {
 };
 ClosingReport ClosingMessage(const QVector<FileFailure>& failures);
 
+// A converted file with something to tell about its result, such as loop tags that had to be
+// ignored.
+struct FileNote {
+    QString source;
+    QString text;
+    bool operator==(const FileNote& other) const {
+        return source == other.source && text == other.text;
+    }
+};
+
 // How a run ended: whether it got as far as converting, and which files it did not convert.
 struct RunOutcome {
     bool ran = false;  // false when refused: no files, no folder, or no usable converter
     int converted = 0;
     QVector<FileFailure> failures;
-    bool stopped = false;  // asked to end early: the files after the last one started wait
+    QVector<FileNote> notes;  // in list order
+    bool stopped = false;     // asked to end early: the files after the last one started wait
     int notStarted = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "convert/sourcelook.h"
 
+#include "convert/opuslength.h"
 #include "platform/pathbytes.h"
 
 #include <vorbis/vorbisfile.h>
@@ -33,7 +34,7 @@ long tellFd(void* source) {
     return static_cast<long>(::lseek(*static_cast<int*>(source), 0, SEEK_CUR));
 }
 
-std::optional<VorbisLength> vorbisLength(int fd) {
+std::optional<VorbisLength> vorbisLength(int fd, QList<QByteArray>* comments) {
     const ov_callbacks callbacks{readFd, seekFd, nullptr, tellFd};
     OggVorbis_File file;
     int handle = fd;
@@ -57,9 +58,24 @@ std::optional<VorbisLength> vorbisLength(int fd) {
         if (known && !found.links.isEmpty()) {
             length = found;
         }
+        if (const vorbis_comment* tags = ov_comment(&file, 0)) {
+            for (int i = 0; i < tags->comments; ++i) {
+                comments->append(QByteArray(tags->user_comments[i], tags->comment_lengths[i]));
+            }
+        }
     }
     ov_clear(&file);  // no close callback: the descriptor stays ours
     return length;
+}
+
+// Loop positions count at the first stream's rate, as do the frames of a chained file's result.
+SourceLoop loopOf(const QList<QByteArray>& comments, const VorbisLength& length) {
+    const long rate = length.links.front().rate;
+    qint64 frames = 0;
+    for (const VorbisLength::Link& link : length.links) {
+        frames += link.frames * rate / link.rate;
+    }
+    return ReadLoop(comments, rate, frames);
 }
 
 }  // namespace
@@ -97,7 +113,17 @@ SourceLook LookAtSource(const QString& path) {
         // Back to blocking reads: a regular file never waits, and libvorbisfile expects a
         // read that fails to have failed for good.
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-        look.vorbis = vorbisLength(fd);
+        QList<QByteArray> comments;
+        look.vorbis = vorbisLength(fd, &comments);
+        if (!look.vorbis) {
+            if (std::optional<OpusDeclared> opus = LookAtOpus(fd)) {
+                look.opus = opus->length;
+                comments = opus->comments;
+            }
+        }
+        if (look.declared()) {
+            look.loop = loopOf(comments, *look.declared());
+        }
     }
     ::close(fd);
     return look;

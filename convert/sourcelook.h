@@ -2,6 +2,8 @@
 
 // What a queued source is and how long it says it is, found out before it is converted.
 
+#include "convert/looppoints.h"
+
 #include <QString>
 #include <QVector>
 
@@ -31,7 +33,11 @@ struct SourceLook {
     Kind kind = Missing;
     QString error;                       // the system's wording, for Unreadable
     std::optional<VorbisLength> vorbis;  // for an Ogg Vorbis file
+    std::optional<VorbisLength> opus;    // for an Ogg Opus file, at 48 kHz
+    SourceLoop loop;                     // the loop its comments mark, either codec
     bool isFile() const { return kind == RegularFile; }
+    // The length it declares, whichever its codec.
+    const std::optional<VorbisLength>& declared() const { return vorbis ? vorbis : opus; }
 };
 SourceLook LookAtSource(const QString& path);
 

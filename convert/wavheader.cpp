@@ -41,6 +41,7 @@ constexpr int kMaxChunks = 4096;  // a header this busy is not one FFmpeg wrote
 
 WavLook readWav(int fd, qint64 fileLength) {
     WavLook look;
+    look.length = fileLength;
     unsigned char head[12];
     if (fileLength < 12 || !readAt(fd, 0, head, sizeof head) ||
         std::memcmp(head + 8, "WAVE", 4) != 0) {
@@ -70,7 +71,11 @@ WavLook readWav(int fd, qint64 fileLength) {
         }
         quint64 size = le32(header + 4);
         const qint64 body = offset + 8;
+        if (std::memcmp(header, "JUNK", 4) == 0 && chunk == 0 && size >= 28) {
+            look.junkOffset = offset;
+        }
         if (std::memcmp(header, "ds64", 4) == 0 && look.rf64 && chunk == 0) {
+            look.ds64Offset = offset;
             unsigned char ds64[24];
             if (size < 24 || !readAt(fd, body, ds64, sizeof ds64)) {
                 look.problem = QStringLiteral("a broken ds64 chunk");
@@ -98,6 +103,7 @@ WavLook readWav(int fd, qint64 fileLength) {
             }
             haveFormat = true;
         } else if (std::memcmp(header, "data", 4) == 0) {
+            look.dataOffset = offset;
             if (look.rf64 && size == kUnknownSize) {
                 if (!ds64Data) {
                     look.problem = QStringLiteral("an RF64 file without its sizes");
@@ -142,14 +148,19 @@ WavLook LookAtWav(const QString& path) {
         look.problem = QStringLiteral("missing");
         return look;
     }
+    look = LookAtWav(fd);
+    ::close(fd);
+    return look;
+}
+
+WavLook LookAtWav(int fd) {
+    WavLook look;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         look.problem = QStringLiteral("not a file");
-    } else {
-        look = readWav(fd, static_cast<qint64>(st.st_size));
+        return look;
     }
-    ::close(fd);
-    return look;
+    return readWav(fd, static_cast<qint64>(st.st_size));
 }
 
 std::optional<WavCoding> CodingOfCodec(const QString& codec) {

@@ -30,7 +30,8 @@ for path in ./usr/bin/lorvane ./usr/lib/lorvane/lorvane ./usr/lib/lorvane/HAND-M
     grep -q " $path\( \|$\)" <<<"$contents" || fail "the package lacks $path"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in ffmpeg fonts-liberation qt6-qpa-plugins qt6-wayland libqt6widgets6 libc6; do
+for dep in ffmpeg fonts-liberation qt6-qpa-plugins qt6-wayland libqt6widgets6 libc6 \
+    libvorbisfile3 libopusfile0; do
     grep -Eq "(^|, )$dep( |,|$)" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
 

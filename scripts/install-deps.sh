@@ -4,14 +4,15 @@
 set -eu
 
 # qt6-wayland lets the program start on a Wayland-only session; fonts-liberation stands in
-# for Arial, the window's designed font; libvorbis-dev reads a Vorbis file's length. weston
-# (headless), xvfb and xdotool let the tests start the real program on Wayland and on X11;
+# for Arial, the window's designed font; libvorbis-dev and libopusfile-dev read a Vorbis or
+# Opus file's length and comments. weston (headless), xvfb and xdotool let the tests start
+# the real program on Wayland and on X11;
 # dpkg-dev, file, appstream and desktop-file-utils build and check the Debian package;
 # dbus-daemon gives the tests a private session bus for the desktop's services and, with
 # at-spi2-core and python3-pyatspi, lets a test read the window's real accessibility tree.
 # clang-format checks that the code keeps its format (CI).
 packages="cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayland ffmpeg \
-fonts-liberation libsndfile1-dev libvorbis-dev util-linux weston xvfb xdotool \
+fonts-liberation libsndfile1-dev libvorbis-dev libopusfile-dev util-linux weston xvfb xdotool \
 dpkg-dev file appstream desktop-file-utils dbus-daemon \
 at-spi2-core python3-pyatspi clang-format"
 

@@ -31,20 +31,31 @@ inline QString realFfmpeg() {
     return QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
 }
 
-// A sine (amplitude 1/8, FFmpeg's default) encoded with libvorbis.
+// A sine (amplitude 1/8, FFmpeg's default) encoded with libvorbis (or `codec`), with the
+// comments given as "KEY=value".
 inline bool makeOgg(const QString& path, int rate, int channels, double seconds = 1.0,
-                    int frequency = 440) {
+                    int frequency = 440, const QStringList& comments = {},
+                    const QString& codec = QStringLiteral("libvorbis")) {
+    QStringList args{QStringLiteral("-nostdin"),
+                     QStringLiteral("-v"),
+                     QStringLiteral("error"),
+                     QStringLiteral("-y"),
+                     QStringLiteral("-f"),
+                     QStringLiteral("lavfi"),
+                     QStringLiteral("-i"),
+                     QStringLiteral("sine=frequency=%1:sample_rate=%2:duration=%3")
+                         .arg(frequency)
+                         .arg(rate)
+                         .arg(seconds),
+                     QStringLiteral("-ac"),
+                     QString::number(channels)};
+    for (const QString& comment : comments) {
+        args << QStringLiteral("-metadata") << comment;
+    }
+    args << QStringLiteral("-c:a") << codec << QStringLiteral("file:") + path;
     QProcess p;
     p.setStandardInputFile(QProcess::nullDevice());
-    p.start(realFfmpeg(), {QStringLiteral("-nostdin"), QStringLiteral("-v"),
-                           QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-f"),
-                           QStringLiteral("lavfi"), QStringLiteral("-i"),
-                           QStringLiteral("sine=frequency=%1:sample_rate=%2:duration=%3")
-                               .arg(frequency)
-                               .arg(rate)
-                               .arg(seconds),
-                           QStringLiteral("-ac"), QString::number(channels), QStringLiteral("-c:a"),
-                           QStringLiteral("libvorbis"), QStringLiteral("file:") + path});
+    p.start(realFfmpeg(), args);
     return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 

@@ -170,10 +170,13 @@ void ConversionBatchTest::corruptSourceGivesOneWithReasons() {
     broken.replace(0, broken.size(), QByteArray(broken.size(), 'x'));
     QVERIFY(writeFile(root + "/broken.ogg", broken));
     QVERIFY(writeFile(root + "/out/broken.wav", "an earlier result"));
+    // Loop tags that cannot be read as a loop: converted without one, and said so.
+    QVERIFY(makeOgg(root + "/looped.ogg", 8000, 1, 0.2, 440, {"LOOPSTART=10", "LOOPEND=1.5"}));
 
-    const Run run = runProgram({"--convert", "--format", "0", "--output-folder", root + "/out",
-                                root + "/broken.ogg", root + "/good.ogg", root + "/missing.ogg"},
-                               m_home);
+    const Run run = runProgram(
+        {"--convert", "--format", "0", "--output-folder", root + "/out", root + "/broken.ogg",
+         root + "/good.ogg", root + "/missing.ogg", root + "/looped.ogg"},
+        m_home);
     QCOMPARE(run.exitCode, 1);
     // The report, after the progress lines (as many as converters were started).
     QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
@@ -181,11 +184,16 @@ void ConversionBatchTest::corruptSourceGivesOneWithReasons() {
                                [](const QString& line) { return line.contains("Processing: "); }),
                 lines.end());
     QCOMPARE(lines, (QStringList{
+                        "lorvane: note: " + root +
+                            "/looped.ogg: its loop tags were ignored: LOOPEND is not a "
+                            "whole number",
                         "lorvane: not converted: " + root + "/broken.ogg: " + reasons::notAudio(),
                         "lorvane: not converted: " + root + "/missing.ogg: " + reasons::notFound(),
-                        "lorvane: 1 of 3 files converted, 0 up to date, 2 not converted, in T",
+                        "lorvane: 2 of 4 files converted, 0 up to date, 2 not converted, "
+                        "in T",
                         "lorvane: 8-bit PCM WAV, results in " + root + "/out"}));
     QVERIFY(readFile(root + "/out/good.wav").startsWith("RIFF"));
+    QVERIFY(LookAtWav(root + "/out/looped.wav").wellFormed());
     // A failed conversion leaves the earlier file of its name as it was, and writes nothing.
     QCOMPARE(readFile(root + "/out/broken.wav"), QByteArray("an earlier result"));
     QVERIFY(!QFileInfo::exists(root + "/out/missing.wav"));

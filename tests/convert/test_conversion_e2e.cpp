@@ -1,4 +1,5 @@
-// From OGG to WAV with the real FFmpeg, for every output format, read back with libsndfile.
+// From OGG to WAV with the real FFmpeg, for every output format, read back with libsndfile;
+// and the loops that game music marks in its comments, in the results' sampler chunks.
 #include "convert/convertsupport.h"
 #include "convert/formattable.h"
 #include "filelist/filelistmodel.h"
@@ -75,6 +76,8 @@ class ConversionEndToEndTest : public QObject {
     void initTestCase();
     void everyFormat_data();
     void everyFormat();
+    void loopPointsReachTheResults_data();
+    void loopPointsReachTheResults();
 
   private:
     QTemporaryDir m_sources;
@@ -138,6 +141,67 @@ void ConversionEndToEndTest::everyFormat() {
         QVERIFY(stated->rms > 0.05 && stated->rms < 0.1);
         QVERIFY2(std::abs(facts->rms - stated->rms) <= stated->rms * tolerance,
                  qPrintable(QStringLiteral("%1 against %2").arg(facts->rms).arg(stated->rms)));
+    }
+}
+
+void ConversionEndToEndTest::loopPointsReachTheResults_data() {
+    QTest::addColumn<int>("index");
+    QTest::newRow("16-bit PCM") << 1;
+    QTest::newRow("64-bit PCM") << 5;
+}
+
+// Sources that mark loops as game music does, converted together (short files share one
+// converter): libsndfile's instrument data reads each loop back exactly, as its first frame
+// and the frame after it.
+void ConversionEndToEndTest::loopPointsReachTheResults() {
+    QFETCH(int, index);
+    const struct {
+        const char* name;
+        const char* codec;
+        int rate;
+        QStringList comments;
+        sf_count_t start;
+        sf_count_t after;  // -1: no loop
+    } sources[] = {
+        {"length", "libvorbis", 44100, {"LOOPSTART=22050", "LOOPLENGTH=44100"}, 22050, 66150},
+        {"end", "libvorbis", 8000, {"loopstart=100", "LoopEnd=7000"}, 100, 7000},
+        // Opus counts at 48 kHz, whatever rate it was made from, and decodes at 48 kHz.
+        {"opus", "libopus", 24000, {"LOOPSTART=4800", "LOOPLENGTH=48000"}, 4800, 52800},
+        {"broken", "libvorbis", 8000, {"LOOPSTART=-1", "LOOPLENGTH=10"}, -1, -1},
+        {"plain", "libvorbis", 8000, {}, -1, -1},
+    };
+    WindowFixture fx;
+    auto window = fx.loadedWindow();
+    const QString out = fx.dir.filePath("out");
+    QDir().mkpath(out);
+    window->findChild<QComboBox*>("Combo1")->setCurrentIndex(index);
+    window->findChild<QLineEdit*>("Text1")->setText(out);
+    for (const auto& source : sources) {
+        const QString path = m_sources.filePath(QStringLiteral("loop-%1.ogg").arg(source.name));
+        if (!QFileInfo::exists(path)) {
+            QVERIFY(makeOgg(path, source.rate, 2, 1.5, 440, source.comments, source.codec));
+        }
+        window->fileList().AddListEntry(path);
+    }
+    window->PushButton2_Click();
+    QCOMPARE(fx.dialogs.messages(), QStringList{"Done."});
+    for (const auto& source : sources) {
+        const QString path = out + "/loop-" + source.name + ".wav";
+        SF_INFO info{};
+        SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+        QVERIFY2(file != nullptr, source.name);
+        SF_INSTRUMENT instrument{};
+        const bool hasLoop =
+            sf_command(file, SFC_GET_INSTRUMENT, &instrument, sizeof instrument) == SF_TRUE &&
+            instrument.loop_count > 0;
+        sf_close(file);
+        QCOMPARE(hasLoop, source.after >= 0);
+        if (hasLoop) {
+            QCOMPARE(instrument.loop_count, 1);
+            QCOMPARE(instrument.loops[0].mode, int(SF_LOOP_FORWARD));
+            QCOMPARE(sf_count_t(instrument.loops[0].start), source.start);
+            QCOMPARE(sf_count_t(instrument.loops[0].end), source.after);
+        }
     }
 }
 

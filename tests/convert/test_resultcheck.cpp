@@ -1,6 +1,6 @@
 // Reading results back: WAV headers of every shape a result can take (and the broken ones a
 // cut-short or oversized run leaves), what FFmpeg's error output says went wrong, and real
-// FFmpeg runs on damaged, chained, short and failing sources.
+// FFmpeg runs on damaged, chained, short, Opus and failing sources.
 #include "convert/commandline.h"
 #include "convert/convertsupport.h"
 #include "convert/resultcheck.h"
@@ -146,13 +146,6 @@ QByteArray damageMiddlePage(QByteArray ogg, int bytes, bool fixCrc) {
         ogg.replace(p + 22, 4, le);
     }
     return ogg;
-}
-
-bool makeOpus(const QString& path) {
-    QProcess p;
-    p.start(realFfmpeg(), {"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i", "sine=duration=1",
-                           "-c:a", "libopus", "file:" + path});
-    return p.waitForFinished(60000) && p.exitCode() == 0;
 }
 
 // What the source declares: its streams' frames, rates and slack, or nothing (not Vorbis).
@@ -423,8 +416,11 @@ void ResultCheckTest::realRuns_data() {
                                         << "pcm_u8" << QString();
     QTest::newRow("chained, rates differ") << "chained rates"
                                            << "pcm_u8" << QString();
-    QTest::newRow("Opus: the structure alone") << "opus"
-                                               << "pcm_s24le" << QString();
+    // FFmpeg takes off an Opus stream's pre-skip and end trim exactly as libopusfile does.
+    QTest::newRow("Opus, whole") << "opus"
+                                 << "pcm_s24le" << QString();
+    QTest::newRow("Opus, a page lost to its checksum") << "opus lost page"
+                                                       << "pcm_s16le" << reasons::incomplete();
     QTest::newRow("reads failing part-way")
         << "read error"
         << "pcm_s16le" << reasons::readCut("Input/output error");
@@ -454,8 +450,11 @@ void ResultCheckTest::realRuns() {
         const QString second = m_dir.filePath(kind + "-2.ogg");
         QVERIFY(makeOgg(second, kind == "chained" ? 44100 : 22050, kind == "chained" ? 2 : 1, 1.3));
         QVERIFY(writeFile(source, readFile(whole) + readFile(second)));
-    } else if (kind == "opus") {
-        QVERIFY(makeOpus(source));
+    } else if (kind.startsWith("opus")) {
+        QVERIFY(makeOgg(source, 44100, 2, 20.0, 440, {}, "libopus"));
+        if (kind == "opus lost page") {
+            QVERIFY(writeFile(source, damageMiddlePage(readFile(source), 40, false)));
+        }
     }
     if (kind == "read error") {
         // The source's reads fail half-way through, as when a stick is pulled.
@@ -465,7 +464,8 @@ void ResultCheckTest::realRuns() {
     }
     const SourceLook look = LookAtSource(source);
     QVERIFY(look.isFile());
-    QCOMPARE(bool(look.vorbis), kind != "opus");
+    QCOMPARE(bool(look.vorbis), !kind.startsWith("opus"));
+    QVERIFY(look.declared());
     QByteArray errorTail;
     const int status = RunAndWait(realFfmpeg(), ToolArguments(source, codec, output), nullptr, {},
                                   0, 1, kWaitTickMs, &errorTail);
