@@ -6,6 +6,7 @@
 #include "app/storedchoices.h"
 #include "convert/conversionrun.h"
 #include "convert/formattable.h"
+#include "convert/reasons.h"
 #include "filelist/filedrop.h"
 #include "filelist/filelistmodel.h"
 #include "platform/apperror.h"
@@ -191,6 +192,11 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
     for (const FileFailure& entry : outcome.failures) {
         console.message(kPrefix + QStringLiteral("not converted: %1: %2")
                                       .arg(DisplayPath(entry.source), DisplayPath(entry.reason)));
+    }
+    for (const QString& source : outcome.endedEarly) {
+        console.message(
+            kPrefix +
+            QStringLiteral("note: %1: %2").arg(DisplayPath(source), reasons::endsEarly()));
     }
     const int total = list.count();
     QString summary = QStringLiteral("%1 of %2 %3 converted")

@@ -303,6 +303,9 @@ QString FileSteps::place(FileJob& file) {
 void CountFile(const FileJob& file, RunOutcome& outcome) {
     if (file.reason.isEmpty()) {
         ++outcome.converted;
+        if (file.look.endsEarly) {
+            outcome.endedEarly.append(file.source);
+        }
     } else {
         outcome.failures.append({file.source, file.reason});
     }

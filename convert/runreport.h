@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 namespace lorvane {
@@ -16,19 +17,23 @@ struct FileFailure {
 
 // The message that ends a run: "Done." when every file was converted. Otherwise "Done.", how
 // many files could not be converted, and under each reason (in the order first met) the
-// files it struck: the first ten, then how many more. The details hold every file.
+// files it struck: the first ten, then how many more. Converted files whose source was cut
+// short follow under their own heading, listed alike; they are not counted as failures. The
+// details hold every file.
 struct ClosingReport {
     QString text;
-    QString details;  // empty when every file was converted
+    QString details;  // empty when every file was converted from a whole source
 };
-ClosingReport ClosingMessage(const QVector<FileFailure>& failures);
+ClosingReport ClosingMessage(const QVector<FileFailure>& failures,
+                             const QStringList& endedEarly = {});
 
 // How a run ended: whether it got as far as converting, and which files it did not convert.
 struct RunOutcome {
     bool ran = false;  // false when refused: no files, no folder, or no usable converter
     int converted = 0;
     QVector<FileFailure> failures;
-    bool stopped = false;  // asked to end early: the files after the last one started wait
+    QStringList endedEarly;  // converted, from a source that was cut short
+    bool stopped = false;    // asked to end early: the files after the last one started wait
     int notStarted = 0;
 };
 

@@ -31,6 +31,11 @@ struct SourceLook {
     Kind kind = Missing;
     QString error;                       // the system's wording, for Unreadable
     std::optional<VorbisLength> vorbis;  // for an Ogg Vorbis file
+    // An Ogg file whose last whole page carries no end-of-stream mark: it was cut short (an
+    // interrupted download or copy). Both libvorbisfile and FFmpeg read such a file up to its
+    // last whole page without a word, so only this tells the user that the result holds
+    // less than the source was meant to.
+    bool endsEarly = false;
     bool isFile() const { return kind == RegularFile; }
 };
 SourceLook LookAtSource(const QString& path);

@@ -208,10 +208,15 @@ void ConversionBatchTest::corruptSourceGivesOneWithReasons() {
     broken.replace(0, broken.size(), QByteArray(broken.size(), 'x'));
     QVERIFY(writeFile(root + "/broken.ogg", broken));
     QVERIFY(writeFile(root + "/out/broken.wav", "an earlier result"));
+    // An interrupted download: converted as far as it goes, with a note that is no failure.
+    QVERIFY(makeOgg(root + "/whole.ogg", 8000, 1, 3.0));
+    const QByteArray whole = readFile(root + "/whole.ogg");
+    QVERIFY(writeFile(root + "/cut.ogg", whole.left(whole.size() * 3 / 4)));
 
-    const Run run = runProgram({"--convert", "--format", "0", "--output-folder", root + "/out",
-                                root + "/broken.ogg", root + "/good.ogg", root + "/missing.ogg"},
-                               m_home);
+    const Run run = runProgram(
+        {"--convert", "--format", "0", "--output-folder", root + "/out", root + "/broken.ogg",
+         root + "/good.ogg", root + "/missing.ogg", root + "/cut.ogg"},
+        m_home);
     QCOMPARE(run.exitCode, 1);
     // The report, after the progress lines (as many as converters were started).
     QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
@@ -221,11 +226,24 @@ void ConversionBatchTest::corruptSourceGivesOneWithReasons() {
     QCOMPARE(lines, (QStringList{
                         "lorvane: not converted: " + root + "/broken.ogg: " + reasons::notAudio(),
                         "lorvane: not converted: " + root + "/missing.ogg: " + reasons::notFound(),
-                        "lorvane: 1 of 3 files converted"}));
+                        "lorvane: note: " + root + "/cut.ogg: " + reasons::endsEarly(),
+                        "lorvane: 2 of 4 files converted"}));
+    const WavLook cut = LookAtWav(root + "/out/cut.wav");
+    QVERIFY(cut.wellFormed());
+    QVERIFY(cut.frames > 8000 && cut.frames < 3 * 8000);
     QVERIFY(readFile(root + "/out/good.wav").startsWith("RIFF"));
     // A failed conversion leaves the earlier file of its name as it was, and writes nothing.
     QCOMPARE(readFile(root + "/out/broken.wav"), QByteArray("an earlier result"));
     QVERIFY(!QFileInfo::exists(root + "/out/missing.wav"));
+
+    // Alone, the cut source is a success with its note.
+    const Run alone = runProgram(
+        {"--convert", "--format", "0", "--output-folder", root + "/out", root + "/cut.ogg"},
+        m_home);
+    QCOMPARE(alone.exitCode, 0);
+    QVERIFY2(alone.err.endsWith("lorvane: note: " + root + "/cut.ogg: " + reasons::endsEarly() +
+                                "\nlorvane: 1 of 1 file converted\n"),
+             qPrintable(alone.err));
 }
 
 // Names are bytes: an old archive unpacked on Linux holds Latin-1 names. Such a file, one named
