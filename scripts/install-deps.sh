@@ -9,10 +9,11 @@ set -eu
 # dpkg-dev, file, appstream and desktop-file-utils build and check the Debian package;
 # dbus-daemon gives the tests a private session bus for the desktop's services and, with
 # at-spi2-core and python3-pyatspi, lets a test read the window's real accessibility tree.
+# dosfstools and fusefat give the tests a case-insensitive FAT folder without the kernel's vfat.
 packages="cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayland ffmpeg \
 fonts-liberation libsndfile1-dev libvorbis-dev util-linux weston xvfb xdotool \
 dpkg-dev file appstream desktop-file-utils dbus-daemon \
-at-spi2-core python3-pyatspi"
+at-spi2-core python3-pyatspi dosfstools fusefat"
 
 missing=""
 for p in $packages; do
