@@ -201,8 +201,16 @@ QString PendingResult::putInPlace(const QByteArray& mark, bool replace) {
     if (rc != 0) {
         return errorText(errno);
     }
-    m_placed = true;
     m_tempName.clear();
+    // In a world-writable folder without the sticky bit another user may swap the temporary
+    // name between the look above and the rename: then what got the final name is theirs,
+    // and it must not pass for a result.
+    struct stat placed {};
+    if (::fstatat(m_dirFd, m_finalName.constData(), &placed, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !sameFile(ours, placed)) {
+        return errorText(EPERM);
+    }
+    m_placed = true;
     return {};
 }
 

@@ -372,7 +372,7 @@ void ConversionProcessTest::swapRaceByAnotherUser() {
             QVERIFY(S_ISREG(st.st_mode));
             QCOMPARE(st.st_mode & 022, mode_t(0));
             if (p.exitCode() == 0) {
-                QVERIFY(LookAtWav(QFile::decodeName(name)).wellFormed());
+                QVERIFY(lorvane::LookAtWav(QFile::decodeName(name)).wellFormed());
                 ++converted;
             }
         }

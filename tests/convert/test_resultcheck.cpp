@@ -394,8 +394,8 @@ void ResultCheckTest::failureReasons_data() {
     // FFmpeg without -y (a converter command of the user's own) names no system error.
     QTest::newRow("refuses to overwrite") << "File '" + out + "' already exists. Exiting.\n"
                                           << reasons::converterWouldNotReplace();
-    QTest::newRow("told not to overwrite") << "Not overwriting - exiting\n"
-                                           << reasons::converterWouldNotReplace();
+    QTest::newRow("told not to overwrite")
+        << QByteArray("Not overwriting - exiting\n") << reasons::converterWouldNotReplace();
     QTest::newRow("source unreadable") << src + ": Permission denied\n"
                                        << reasons::unreadable("Permission denied");
     QTest::newRow("output folder read-only") << out + ": Permission denied\n"
