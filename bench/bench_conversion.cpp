@@ -266,7 +266,7 @@ int main(int argc, char* argv[]) {
             }
             return true;
         });
-        // xargs reads the command lines' arguments, NUL-separated, one FFmpeg per 11.
+        // xargs reads the command lines' arguments, NUL-separated, one FFmpeg per command line.
         const QString argsFile = dir.filePath("xargs-input");
         f.xargs = best(out, [&] {
             QFile file(argsFile);
@@ -280,8 +280,10 @@ int main(int argc, char* argv[]) {
                 }
             }
             file.close();
+            const QByteArray perRun = QByteArray::number(
+                lorvane::ToolArguments(sources[0], codec, resultOf(out, sources[0])).size());
             return spawnAndWait("xargs",
-                                {"-0", "-n", "11", "-P", QByteArray::number(cores), program},
+                                {"-0", "-n", perRun, "-P", QByteArray::number(cores), program},
                                 QFile::encodeName(argsFile).constData()) == 0;
         });
         f.floor = best(out, [&] {
