@@ -8,6 +8,7 @@
 #include "app/storedchoices.h"
 #include "convert/conversionrun.h"
 #include "convert/formattable.h"
+#include "convert/reasons.h"
 #include "filelist/filedrop.h"
 #include "filelist/filelistmodel.h"
 #include "platform/apperror.h"
@@ -226,6 +227,11 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
         console.message(
             kPrefix +
             QStringLiteral("note: %1: %2").arg(DisplayPath(note.source), DisplayPath(note.text)));
+    }
+    for (const QString& source : outcome.endedEarly) {
+        console.message(
+            kPrefix +
+            QStringLiteral("note: %1: %2").arg(DisplayPath(source), reasons::endsEarly()));
     }
     bool allDone = true;
     QVector<bool> byPlan(plan.records.size(), true);

@@ -103,7 +103,9 @@ RunOutcome ConversionRun::run() {
     guard.step(154, [&] { m_events.busyChanged(false); });
     guard.step(156, [&] { progress.setValue(0); });
     guard.step(158, [&] { progress.setText(QStringLiteral("Progress Bar")); });
-    guard.step(160, [&] { m_events.finished(outcome, ClosingMessage(outcome.failures)); });
+    guard.step(160, [&] {
+        m_events.finished(outcome, ClosingMessage(outcome.failures, outcome.endedEarly));
+    });
     return outcome;
 }
 

@@ -320,6 +320,9 @@ void CountFile(const FileJob& file, RunOutcome& outcome) {
         if (!file.note.isEmpty()) {
             outcome.notes.append({file.source, file.note});
         }
+        if (file.look.endsEarly) {
+            outcome.endedEarly.append(file.source);
+        }
     } else {
         outcome.failures.append({file.source, file.reason});
     }

@@ -173,6 +173,17 @@ QString PendingResult::putInPlace(const QByteArray& mark, bool replace) {
     if (!mark.isEmpty()) {
         ::fsetxattr(m_fd, kMarkAttribute, mark.constData(), static_cast<size_t>(mark.size()), 0);
     }
+    // Closed for writing while it still has its temporary name: a watcher that takes a close
+    // after writing for "the file is finished" hears it there, never under the final name.
+    // The lock passes to a read-only descriptor of the same file, shared for the moment both
+    // hold it, so a later run never takes the file for one left behind.
+    const int readOnly = ::open(PathToBytes(readBackPath()).constData(), O_RDONLY | O_CLOEXEC);
+    if (readOnly >= 0) {
+        ::flock(m_fd, LOCK_SH);
+        ::flock(readOnly, LOCK_SH | LOCK_NB);
+        ::close(m_fd);
+        m_fd = readOnly;
+    }
     // The temporary name must still be ours.
     struct stat ours {};
     struct stat named {};
@@ -201,8 +212,16 @@ QString PendingResult::putInPlace(const QByteArray& mark, bool replace) {
     if (rc != 0) {
         return errorText(errno);
     }
-    m_placed = true;
     m_tempName.clear();
+    // In a world-writable folder without the sticky bit another user may swap the temporary
+    // name between the look above and the rename: then what got the final name is theirs,
+    // and it must not pass for a result.
+    struct stat placed {};
+    if (::fstatat(m_dirFd, m_finalName.constData(), &placed, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !sameFile(ours, placed)) {
+        return errorText(EPERM);
+    }
+    m_placed = true;
     return {};
 }
 

@@ -53,6 +53,12 @@ QString oldResultStays(const QString& error) {
     return QStringLiteral("an older file of its result's name could not be moved to the trash (%1)")
         .arg(error);
 }
+QString converterWouldNotReplace() {
+    return QStringLiteral("the converter refused to replace a file of its result's name");
+}
+QString endsEarly() {
+    return QStringLiteral("the source ends early (incomplete file); its result holds what it had");
+}
 }  // namespace reasons
 
 }  // namespace lorvane

@@ -22,6 +22,9 @@ QString converterStopped();
 QString converterNotStarted();
 QString noOutputPath();
 QString oldResultStays(const QString& error);
+QString converterWouldNotReplace();
+// Not a failure: the note on a result made from a source that was cut short.
+QString endsEarly();
 }  // namespace reasons
 
 }  // namespace lorvane

@@ -55,6 +55,13 @@ std::optional<QString> sourceReadError(const QString& sourcePath, const QByteArr
     return std::nullopt;
 }
 
+// FFmpeg's refusal to overwrite ("File '...' already exists. Exiting." with no answer to
+// give, "Not overwriting - exiting" when told no) names no system error: without this it
+// would pass for a source it cannot read.
+bool refusedToOverwrite(const QByteArray& tail) {
+    return tail.contains("already exists. Exiting") || tail.contains("Not overwriting - exiting");
+}
+
 bool isWriteError(int number) {
     return number == ENOSPC || number == EDQUOT || number == EFBIG || number == EROFS;
 }
@@ -92,6 +99,12 @@ QString CheckResult(const SourceLook& source, const QString& sourcePath, const Q
     if (wav.frames < expected - slack) {
         return readError ? reasons::readCut(*readError) : reasons::incomplete();
     }
+    // Without an end mark nothing trims the last block's padding: a cut source's result may
+    // run past its last granule position by up to one more long block.
+    if (source.endsEarly && !source.vorbis->links.isEmpty()) {
+        const VorbisLength::Link& last = source.vorbis->links.last();
+        slack += last.slack * wav.sampleRate / last.rate;
+    }
     if (wav.frames > expected + slack) {
         return reasons::wrongLength();
     }
@@ -100,6 +113,9 @@ QString CheckResult(const SourceLook& source, const QString& sourcePath, const Q
 
 QString ReasonForFailure(const QString& sourcePath, const QString& output,
                          const QByteArray& errorTail) {
+    if (refusedToOverwrite(errorTail)) {
+        return reasons::converterWouldNotReplace();
+    }
     const QByteArray target = PathToBytes(output);
     const QByteArray source = PathToBytes(sourcePath);
     std::optional<QString> sourceError;

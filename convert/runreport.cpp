@@ -1,5 +1,6 @@
 #include "convert/runreport.h"
 
+#include "convert/reasons.h"
 #include "platform/pathbytes.h"
 
 #include <QHash>
@@ -11,11 +12,34 @@ namespace {
 
 constexpr int kNamesListed = 10;
 
+// A heading (a reason or a note) and the files under it: the first ten in the text, all of
+// them in the details.
+void appendSection(ClosingReport& report, const QString& reason, const QStringList& files) {
+    // A reason may name another source ("... made from ..."), shown as the list shows it.
+    const QString shown = DisplayPath(reason);
+    const QString heading =
+        QStringLiteral("\n\n") + shown.left(1).toUpper() + shown.mid(1) + QLatin1Char(':');
+    report.text += heading;
+    report.details += (report.details.isEmpty() ? heading.mid(2) : heading);
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        if (i < kNamesListed) {
+            report.text += QLatin1Char('\n') + DisplayPath(files[i]);
+        }
+        report.details += QLatin1Char('\n') + DisplayPath(files[i]);
+    }
+    if (files.size() > kNamesListed) {
+        report.text += QStringLiteral("\nand %1 more").arg(files.size() - kNamesListed);
+    }
+}
+
 }  // namespace
 
-ClosingReport ClosingMessage(const QVector<FileFailure>& failures) {
+ClosingReport ClosingMessage(const QVector<FileFailure>& failures, const QStringList& endedEarly) {
     ClosingReport report{QStringLiteral("Done."), QString()};
     if (failures.isEmpty()) {
+        if (!endedEarly.isEmpty()) {
+            appendSection(report, reasons::endsEarly(), endedEarly);
+        }
         return report;
     }
     QStringList reasonOrder;
@@ -30,22 +54,10 @@ ClosingReport ClosingMessage(const QVector<FileFailure>& failures) {
     report.text += count == 1 ? QStringLiteral("\n\n1 file could not be converted.")
                               : QStringLiteral("\n\n%1 files could not be converted.").arg(count);
     for (const QString& reason : reasonOrder) {
-        // A reason may name another source ("... made from ..."), shown as the list shows it.
-        const QString shown = DisplayPath(reason);
-        const QString heading =
-            QStringLiteral("\n\n") + shown.left(1).toUpper() + shown.mid(1) + QLatin1Char(':');
-        const QStringList& files = sources[reason];
-        report.text += heading;
-        report.details += (report.details.isEmpty() ? heading.mid(2) : heading);
-        for (qsizetype i = 0; i < files.size(); ++i) {
-            if (i < kNamesListed) {
-                report.text += QLatin1Char('\n') + DisplayPath(files[i]);
-            }
-            report.details += QLatin1Char('\n') + DisplayPath(files[i]);
-        }
-        if (files.size() > kNamesListed) {
-            report.text += QStringLiteral("\nand %1 more").arg(files.size() - kNamesListed);
-        }
+        appendSection(report, reason, sources[reason]);
+    }
+    if (!endedEarly.isEmpty()) {
+        appendSection(report, reasons::endsEarly(), endedEarly);
     }
     return report;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 namespace lorvane {
@@ -16,12 +17,15 @@ struct FileFailure {
 
 // The message that ends a run: "Done." when every file was converted. Otherwise "Done.", how
 // many files could not be converted, and under each reason (in the order first met) the
-// files it struck: the first ten, then how many more. The details hold every file.
+// files it struck: the first ten, then how many more. Converted files whose source was cut
+// short follow under their own heading, listed alike; they are not counted as failures. The
+// details hold every file.
 struct ClosingReport {
     QString text;
-    QString details;  // empty when every file was converted
+    QString details;  // empty when every file was converted from a whole source
 };
-ClosingReport ClosingMessage(const QVector<FileFailure>& failures);
+ClosingReport ClosingMessage(const QVector<FileFailure>& failures,
+                             const QStringList& endedEarly = {});
 
 // A converted file with something to tell about its result, such as loop tags that had to be
 // ignored.
@@ -39,6 +43,7 @@ struct RunOutcome {
     int converted = 0;
     QVector<FileFailure> failures;
     QVector<FileNote> notes;  // in list order
+    QStringList endedEarly;   // converted, from a source that was cut short
     bool stopped = false;     // asked to end early: the files after the last one started wait
     int notStarted = 0;
 };

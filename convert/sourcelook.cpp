@@ -3,12 +3,14 @@
 #include "convert/opuslength.h"
 #include "platform/pathbytes.h"
 
+#include <ogg/ogg.h>
 #include <vorbis/vorbisfile.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -78,6 +80,62 @@ SourceLoop loopOf(const QList<QByteArray>& comments, const VorbisLength& length)
     return ReadLoop(comments, rate, frames);
 }
 
+// The largest page Ogg allows: a 27-byte header, 255 lacing values and 255 segments of 255.
+constexpr off_t kLargestPage = 27 + 255 + 255 * 255;
+
+// Whether the last whole page of an Ogg file lacks its end-of-stream mark. Two of the largest
+// pages from the end always hold the start of a whole page unless the file ends in garbage;
+// libogg checks each page's CRC, so bytes of audio that happen to read "OggS" are skipped.
+// A chained file ends its last link like any other, so a cut page after a marked one (a copy
+// that stopped at the start of the next link) is a cut too; other bytes after a marked last
+// page (a tag some tool appended) do not make a file cut.
+bool oggEndsEarly(int fd) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || st.st_size < 27) {
+        return false;
+    }
+    char magic[4] = {};
+    if (::pread(fd, magic, sizeof magic, 0) != 4 || std::memcmp(magic, "OggS", 4) != 0) {
+        return false;  // not Ogg at all: nothing to say about its pages
+    }
+    const off_t start = std::max<off_t>(0, st.st_size - 2 * kLargestPage);
+    ogg_sync_state sync;
+    ogg_sync_init(&sync);
+    bool sawPage = false;
+    bool lastMarked = false;
+    off_t at = start;
+    off_t consumed = start;
+    off_t afterLastPage = start;
+    for (;;) {
+        char* buffer = ogg_sync_buffer(&sync, 65536);
+        const ssize_t got = buffer == nullptr ? -1 : ::pread(fd, buffer, 65536, at);
+        if (got <= 0) {
+            break;
+        }
+        at += got;
+        ogg_sync_wrote(&sync, static_cast<long>(got));
+        ogg_page page;
+        long step = 0;
+        while ((step = ogg_sync_pageseek(&sync, &page)) != 0) {
+            consumed += step > 0 ? step : -step;
+            if (step > 0) {
+                sawPage = true;
+                lastMarked = ogg_page_eos(&page) != 0;
+                afterLastPage = consumed;
+            }
+        }
+    }
+    ogg_sync_clear(&sync);
+    char next[4] = {};
+    if (sawPage && lastMarked && ::pread(fd, next, sizeof next, afterLastPage) == 4 &&
+        std::memcmp(next, "OggS", 4) == 0) {
+        return true;  // a page begins after the marked one and never became whole
+    }
+    // No whole page in the tail: the last page was cut after more than a page of garbage,
+    // or the file is nothing but a cut first page; either way the stream did not end.
+    return !sawPage || !lastMarked;
+}
+
 }  // namespace
 
 qint64 VorbisLength::frames() const {
@@ -124,6 +182,7 @@ SourceLook LookAtSource(const QString& path) {
         if (look.declared()) {
             look.loop = loopOf(comments, *look.declared());
         }
+        look.endsEarly = oggEndsEarly(fd);
     }
     ::close(fd);
     return look;

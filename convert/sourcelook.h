@@ -35,6 +35,11 @@ struct SourceLook {
     std::optional<VorbisLength> vorbis;  // for an Ogg Vorbis file
     std::optional<VorbisLength> opus;    // for an Ogg Opus file, at 48 kHz
     SourceLoop loop;                     // the loop its comments mark, either codec
+    // An Ogg file whose last whole page carries no end-of-stream mark: it was cut short (an
+    // interrupted download or copy). Both libvorbisfile and FFmpeg read such a file up to its
+    // last whole page without a word, so only this tells the user that the result holds
+    // less than the source was meant to.
+    bool endsEarly = false;
     bool isFile() const { return kind == RegularFile; }
     // The length it declares, whichever its codec.
     const std::optional<VorbisLength>& declared() const { return vorbis ? vorbis : opus; }

@@ -30,6 +30,35 @@ bool makeFolder(const QByteArray& path) {
     return ::mkdir(path.constData(), 0700) == 0 || (errno == EEXIST && isFolder(path));
 }
 
+// The device of the nearest existing folder at or above the path: where a folder made
+// there would lie.
+bool deviceOfNearest(QByteArray path, dev_t* device) {
+    for (;;) {
+        struct stat st {};
+        if (::stat(path.constData(), &st) == 0) {
+            *device = st.st_dev;
+            return true;
+        }
+        const qsizetype slash = path.lastIndexOf('/');
+        if (slash <= 0) {
+            return false;
+        }
+        path.truncate(slash);
+    }
+}
+
+// Makes the folder and any folders above it that are missing.
+bool makeFolders(const QByteArray& path) {
+    if (isFolder(path)) {
+        return true;
+    }
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash > 0 && !makeFolders(path.left(slash))) {
+        return false;
+    }
+    return makeFolder(path);
+}
+
 // The top folder of the file system the path lies on: the highest folder above it on the
 // same device.
 QByteArray topFolderOf(const QByteArray& folder, dev_t device) {
@@ -93,13 +122,17 @@ QString MoveToTrash(const QString& path) {
     const QByteArray folder = slash <= 0 ? QByteArray("/") : file.left(slash);
     const QByteArray name = file.mid(slash + 1);
 
+    // The home trash takes every file of its own file system, and is made (with the folders
+    // above it, as in a new account without ~/.local/share) when it is first needed: a file
+    // sent to the top of the system's disk instead would be out of the file manager's sight.
     QByteArray trash = PathToBytes(HomeTrashFolder());
-    struct stat trashSt {};
+    dev_t homeDevice = 0;
     QByteArray top;  // the volume's top, for a volume trash (relative paths in .trashinfo)
-    const QByteArray homeTrashParent = trash.left(trash.lastIndexOf('/'));
-    if (::stat(homeTrashParent.constData(), &trashSt) != 0 || trashSt.st_dev != st.st_dev) {
+    if (!deviceOfNearest(trash, &homeDevice) || homeDevice != st.st_dev) {
         top = topFolderOf(folder, st.st_dev);
         trash = volumeTrash(top);
+    } else if (!makeFolders(trash)) {
+        return errorText(errno);
     }
     const QByteArray files = trash + "/files";
     const QByteArray info = trash + "/info";

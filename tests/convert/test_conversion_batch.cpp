@@ -2,6 +2,7 @@
 // and exit status, with no display, on real FFmpeg; the same results as the window.
 #include "convert/batchsupport.h"
 #include "convert/convertsupport.h"
+#include "convert/sourcekeeper.h"
 #include "convert/wavheader.h"
 #include "filelist/filelistmodel.h"
 #include "support/windowfixture.h"
@@ -19,6 +20,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 using namespace lorvane;
 using namespace lorvane::test;
@@ -56,6 +59,8 @@ class ConversionBatchTest : public QObject {
     void corruptSourceGivesOneWithReasons();
     void namesThatAreNotUtf8_data();
     void namesThatAreNotUtf8();
+    void foreignFileBesideSourceGoesToTheTrash();
+    void caseFoldingCollisionOnFat();
 
   private:
     QTemporaryDir m_dir;
@@ -172,10 +177,14 @@ void ConversionBatchTest::corruptSourceGivesOneWithReasons() {
     QVERIFY(writeFile(root + "/out/broken.wav", "an earlier result"));
     // Loop tags that cannot be read as a loop: converted without one, and said so.
     QVERIFY(makeOgg(root + "/looped.ogg", 8000, 1, 0.2, 440, {"LOOPSTART=10", "LOOPEND=1.5"}));
+    // An interrupted download: converted as far as it goes, with a note that is no failure.
+    QVERIFY(makeOgg(root + "/whole.ogg", 8000, 1, 3.0));
+    const QByteArray whole = readFile(root + "/whole.ogg");
+    QVERIFY(writeFile(root + "/cut.ogg", whole.left(whole.size() * 3 / 4)));
 
     const Run run = runProgram(
         {"--convert", "--format", "0", "--output-folder", root + "/out", root + "/broken.ogg",
-         root + "/good.ogg", root + "/missing.ogg", root + "/looped.ogg"},
+         root + "/good.ogg", root + "/missing.ogg", root + "/looped.ogg", root + "/cut.ogg"},
         m_home);
     QCOMPARE(run.exitCode, 1);
     // The report, after the progress lines (as many as converters were started).
@@ -187,16 +196,30 @@ void ConversionBatchTest::corruptSourceGivesOneWithReasons() {
                         "lorvane: note: " + root +
                             "/looped.ogg: its loop tags were ignored: LOOPEND is not a "
                             "whole number",
+                        "lorvane: note: " + root + "/cut.ogg: " + reasons::endsEarly(),
                         "lorvane: not converted: " + root + "/broken.ogg: " + reasons::notAudio(),
                         "lorvane: not converted: " + root + "/missing.ogg: " + reasons::notFound(),
-                        "lorvane: 2 of 4 files converted, 0 up to date, 2 not converted, "
+                        "lorvane: 3 of 5 files converted, 0 up to date, 2 not converted, "
                         "in T",
                         "lorvane: 8-bit PCM WAV, results in " + root + "/out"}));
+    const WavLook cut = LookAtWav(root + "/out/cut.wav");
+    QVERIFY(cut.wellFormed());
+    QVERIFY(cut.frames > 4000 && cut.frames < 3 * 8000);
     QVERIFY(readFile(root + "/out/good.wav").startsWith("RIFF"));
     QVERIFY(LookAtWav(root + "/out/looped.wav").wellFormed());
     // A failed conversion leaves the earlier file of its name as it was, and writes nothing.
     QCOMPARE(readFile(root + "/out/broken.wav"), QByteArray("an earlier result"));
     QVERIFY(!QFileInfo::exists(root + "/out/missing.wav"));
+
+    // Alone, the cut source is a success with its note.
+    const Run alone = runProgram(
+        {"--convert", "--format", "0", "--output-folder", root + "/out", root + "/cut.ogg"},
+        m_home);
+    QCOMPARE(alone.exitCode, 0);
+    QVERIFY2(alone.err.contains("lorvane: note: " + root + "/cut.ogg: " + reasons::endsEarly() +
+                                "\nlorvane: 1 of 1 file converted, 0 up to date, 0 not "
+                                "converted, in "),
+             qPrintable(alone.err));
 }
 
 // Names are bytes: an old archive unpacked on Linux holds Latin-1 names. Such a file, one named
@@ -290,6 +313,115 @@ void ConversionBatchTest::namesThatAreNotUtf8() {
                    "1.wav"})}
             .join(" | ");
     QCOMPARE(converted, expected);
+}
+
+// With results saved beside their sources, a WAV the user made (a 24-bit master) has the
+// result's name. It goes to the user's trash, where the file manager can restore it: its
+// .trashinfo names where it was, and moving it back gives its bytes. A result of this program
+// from the same source is then replaced without a trip to the trash. Where the trash cannot
+// take the file, the new result stays out and the file is listed with the reason.
+void ConversionBatchTest::foreignFileBesideSourceGoesToTheTrash() {
+    const QString root = m_dir.filePath("trash");
+    const QString home = root + "/home";
+    QVERIFY(QDir().mkpath(home));
+    QVERIFY(QDir().mkpath(root + "/music"));
+    QVERIFY(makeOgg(root + "/music/intro.ogg", 8000, 1, 0.2));
+    const QByteArray master = "RIFF the user's own 24-bit master";
+    QVERIFY(writeFile(root + "/music/intro.wav", master));
+
+    const QStringList args = {"--convert", "--format", "0", "--beside-source",
+                              root + "/music/intro.ogg"};
+    const Run first = runProgram(args, home);
+    QCOMPARE(first.exitCode, 0);
+    QVERIFY(LookAtWav(root + "/music/intro.wav").wellFormed());
+    const QString trash = home + "/.local/share/Trash";
+    QCOMPARE(readFile(trash + "/files/intro.wav"), master);
+    const QByteArray info = readFile(trash + "/info/intro.wav.trashinfo");
+    QVERIFY2(info.startsWith("[Trash Info]\nPath=" +
+                             PathToBytes(root + "/music/intro.wav").toPercentEncoding("/") +
+                             "\nDeletionDate="),
+             info.constData());
+
+    // Its own result is replaced in place: the trash still holds the master alone.
+    const Run again = runProgram(args, home);
+    QCOMPARE(again.exitCode, 0);
+    QCOMPARE(QDir(trash + "/files").entryList(QDir::Files | QDir::Hidden),
+             QStringList{"intro.wav"});
+
+    // Restored as a file manager does: moved back to where the .trashinfo says it was.
+    QVERIFY(QFile::rename(root + "/music/intro.wav", root + "/converted.wav"));
+    QVERIFY(QFile::rename(trash + "/files/intro.wav", root + "/music/intro.wav"));
+    QCOMPARE(readFile(root + "/music/intro.wav"), master);
+
+    // A trash that cannot be made (its place taken by a file): the master stays, the result
+    // is not put in place, and nothing is left behind.
+    const QString blocked = root + "/blocked";
+    QVERIFY(QDir().mkpath(blocked + "/.local/share"));
+    QVERIFY(writeFile(blocked + "/.local/share/Trash", "not a folder"));
+    const Run refused = runProgram(args, blocked);
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(refused.err.contains(
+                 "lorvane: not converted: " + root + "/music/intro.ogg: " +
+                 reasons::oldResultStays(QString::fromLocal8Bit(std::strerror(EEXIST))) + "\n"),
+             qPrintable(refused.err));
+    QCOMPARE(readFile(root + "/music/intro.wav"), master);
+    QCOMPARE(QDir(root + "/music").entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"intro.ogg", "intro.wav"}));
+}
+
+// A FAT stick (here a FAT image mounted with FUSE, as the kernel may have no vfat) takes
+// SONG.wav and Song.wav for one file: of SONG.ogg and Song.ogg, one is converted and the
+// other is listed with the reason that names the first, never put over it.
+void ConversionBatchTest::caseFoldingCollisionOnFat() {
+    const QString root = m_dir.filePath("fat");
+    const QString fat = root + "/stick";
+    QVERIFY(QDir().mkpath(fat));
+    QVERIFY(QDir().mkpath(root + "/in"));
+    const QString upper = root + "/in/SONG.ogg";
+    const QString lower = root + "/in/Song.ogg";
+    QVERIFY(makeOgg(upper, 8000, 1, 0.3, 440));
+    QVERIFY(makeOgg(lower, 8000, 1, 0.6, 880));
+
+    // The refusal itself, on a file system that keeps the two names apart: what the run
+    // is told for a folder that folds case.
+    QVERIFY(writeFile(root + "/in/SONG.wav", "first") && writeFile(root + "/in/Song.wav", "x"));
+    SourceKeeper keeper;
+    keeper.protect(upper);
+    keeper.protect(lower);
+    keeper.recordResult(upper, root + "/in/SONG.wav");
+    QCOMPARE(keeper.refusal(lower, root + "/in/Song.wav", false), QString());
+    QCOMPARE(keeper.refusal(lower, root + "/in/Song.wav", true), reasons::replacesResult(upper));
+
+    const QString image = root + "/fat.img";
+    QProcess make;
+    make.start("sh", {"-c", "truncate -s 8M \"$0\" && mkfs.fat \"$0\" >/dev/null", image});
+    const bool made = make.waitForFinished(60000) && make.exitCode() == 0;
+    QProcess mount;
+    mount.start("fusefat", {"-o", "rw+", image, fat});
+    if (!made || !mount.waitForFinished(60000) || mount.exitCode() != 0) {
+        QSKIP(qPrintable(
+            "no FAT file system could be mounted with FUSE (dosfstools and "
+            "fusefat, /dev/fuse): " +
+            QString::fromLocal8Bit(make.readAllStandardError() + mount.readAllStandardError())));
+    }
+    struct Unmount {
+        QString at;
+        ~Unmount() { QProcess::execute("fusermount", {"-u", at}); }
+    } unmount{fat};
+
+    const Run run =
+        runProgram({"--convert", "--format", "0", "--output-folder", fat, upper, lower}, m_home);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(
+                 "lorvane: not converted: " + lower + ": " + reasons::replacesResult(upper) +
+                 "\nlorvane: 1 of 2 files converted, 0 up to date, 1 not converted, in "),
+             qPrintable(run.err));
+    QCOMPARE(QDir(fat).entryList({"*.wav", "*.WAV", ".lorvane-*"}, QDir::Files | QDir::Hidden),
+             QStringList{"SONG.wav"});
+    // The first source's result: 0.3 s, not the second one's 0.6 s.
+    const WavLook wav = LookAtWav(fat + "/SONG.wav");
+    QVERIFY(wav.wellFormed());
+    QVERIFY2(wav.frames < 3600, qPrintable(QString::number(wav.frames)));
 }
 
 QTEST_MAIN(ConversionBatchTest)

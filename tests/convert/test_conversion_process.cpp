@@ -3,12 +3,17 @@
 #include "convert/convertsupport.h"
 #include "convert/wavheader.h"
 
+#include <QMap>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/inotify.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
 #include <csignal>
+#include <utility>
 
 using namespace lorvane::test;
 
@@ -82,6 +87,9 @@ class ConversionProcessTest : public QObject {
     void secondSignalEndsTheConvertersNow();
     void killedRunLeavesOnlyTemporaryFiles();
     void batchModeStoppedBySigterm();
+    void swapRaceByAnotherUser_data();
+    void swapRaceByAnotherUser();
+    void resultsAppearOnlyByRename();
 };
 
 void ConversionProcessTest::readOnlyOutputFolder() {
@@ -300,6 +308,171 @@ void ConversionProcessTest::batchModeStoppedBySigterm() {
                  .toUtf8());
     QCOMPARE(fake.calls(), 1);
     QCOMPARE(namesIn(root + "out"), QStringList{"a.wav"});
+}
+
+// Another local user shares the output folder and loops swapping a symbolic link and a hard
+// link in at every result's name and at every temporary name it sees: to its own file and to
+// a file of root's outside the folder. Root converts into the folder all the while. No file
+// outside the folder may change, and no file of the other user's may become a result (audio
+// written into it, or left writable by it). With the sticky bit the other user cannot take
+// root's files away, so there every run that says it converted leaves root's own results.
+void ConversionProcessTest::swapRaceByAnotherUser_data() {
+    QTest::addColumn<int>("mode");
+    QTest::newRow("1777") << 01777;
+    QTest::newRow("0777, not sticky") << 0777;
+}
+
+void ConversionProcessTest::swapRaceByAnotherUser() {
+    QFETCH(int, mode);
+    QTemporaryDir dir;
+    QFile::setPermissions(dir.path(), kOpenFolder);
+    const QString root = dir.path() + "/";
+    for (const char* folder : {"in", "shared", "home", "other"}) {
+        QDir().mkpath(root + folder);
+    }
+    QCOMPARE(::chmod(QFile::encodeName(root + "shared").constData(), mode_t(mode)), 0);
+    QCOMPARE(::chown(QFile::encodeName(root + "other").constData(), 65534, 65534), 0);
+    const QByteArray precious = "root's own file, outside the folder";
+    QVERIFY(writeFile(root + "precious", precious));
+    const QByteArray theirs = "the other user's file";
+    QVERIFY(writeFile(root + "other/own", theirs));
+    QCOMPARE(::chown(QFile::encodeName(root + "other/own").constData(), 65534, 65534), 0);
+    constexpr int kSources = 8;
+    constexpr int kRuns = 12;  // 96 conversions, about 20 s on two shared cores
+    QStringList sources;
+    QString names;
+    for (int i = 0; i < kSources; ++i) {
+        sources << root + QStringLiteral("in/s%1.ogg").arg(i);
+        names += QStringLiteral(" s%1.wav").arg(i);
+        QVERIFY(i == 0 ? makeOgg(sources[0], 8000, 1, 0.1) : QFile::copy(sources[0], sources[i]));
+    }
+    const QByteArray source = readFile(sources[0]);
+
+    const QString script =
+        QStringLiteral(
+            "cd %1shared || exit 1\n"
+            "while :; do\n"
+            "  for n in%2 .lorvane-*.part; do\n"
+            "    ln -sfn %1precious \"$n\"; ln -fn %1other/own \"$n\"; ln -fn %1precious \"$n\"\n"
+            "  done\n"
+            "done 2>/dev/null\n")
+            .arg(root, names);
+    QProcess other;
+    other.setChildProcessModifier([] { ::setpgid(0, 0); });
+    other.start("setpriv",
+                {"--reuid=65534", "--regid=65534", "--clear-groups", "/bin/sh", "-c", script});
+    QVERIFY(other.waitForStarted());
+
+    QProcessEnvironment env = helperEnvironment(root + "home");
+    int converted = 0;
+    for (int run = 0; run < kRuns; ++run) {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.setStandardInputFile(QProcess::nullDevice());
+        p.start(qEnvironmentVariable("LORVANE_PROGRAM"),
+                QStringList{"--convert", "--format", "0", "--output-folder", root + "shared"} +
+                    sources);
+        QVERIFY(p.waitForFinished(60000));
+        // The other user is held while the folder is looked at.
+        ::kill(-static_cast<pid_t>(other.processId()), SIGSTOP);
+        for (int i = 0; i < kSources; ++i) {
+            const QByteArray name =
+                QFile::encodeName(root + QStringLiteral("shared/s%1.wav").arg(i));
+            struct stat st {};
+            if (::lstat(name.constData(), &st) != 0 || st.st_uid != 0) {
+                QVERIFY2(mode != 01777 || p.exitCode() != 0, name.constData());
+                continue;
+            }
+            QVERIFY(S_ISREG(st.st_mode));
+            QCOMPARE(st.st_mode & 022, mode_t(0));
+            if (p.exitCode() == 0) {
+                QVERIFY(lorvane::LookAtWav(QFile::decodeName(name)).wellFormed());
+                ++converted;
+            }
+        }
+        ::kill(-static_cast<pid_t>(other.processId()), SIGCONT);
+    }
+    ::kill(-static_cast<pid_t>(other.processId()), SIGKILL);
+    other.waitForFinished();
+
+    QCOMPARE(readFile(root + "precious"), precious);
+    QCOMPARE(readFile(root + "other/own"), theirs);
+    QCOMPARE(readFile(sources[0]), source);
+    QCOMPARE(QDir(root).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             (QStringList{"home", "in", "other", "precious", "shared"}));
+    QCOMPARE(QDir(root + "other").entryList(QDir::Files | QDir::Hidden), QStringList{"own"});
+    // Whatever the other user holds in the folder is never audio of root's.
+    for (const QString& name : namesIn(root + "shared")) {
+        const QByteArray path = QFile::encodeName(root + "shared/" + name);
+        struct stat st {};
+        QCOMPARE(::lstat(path.constData(), &st), 0);
+        if (st.st_uid != 0) {
+            QVERIFY2(S_ISLNK(st.st_mode) || !readFile(root + "shared/" + name).startsWith("RIFF"),
+                     path.constData());
+        }
+    }
+    QVERIFY2(mode != 01777 || converted > 0, "no run got through");
+    qInfo("%d of %d results checked in place", converted, kRuns * kSources);
+}
+
+// What another program watching the output folder sees (an asset watcher, a sync client):
+// each result's name appears only by a rename of a file already complete, never by a create
+// or a write under that name, a replaced earlier result included.
+void ConversionProcessTest::resultsAppearOnlyByRename() {
+    QTemporaryDir dir;
+    const QString root = dir.path() + "/";
+    QDir().mkpath(root + "out");
+    QDir().mkpath(root + "home");
+    QStringList sources;
+    for (const char* name : {"a", "b", "c"}) {
+        sources << root + name + ".ogg";
+        QVERIFY(makeOgg(sources.last(), 8000, 1, 0.5));
+    }
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    QVERIFY(watch >= 0);
+    QVERIFY(::inotify_add_watch(watch, QFile::encodeName(root + "out").constData(),
+                                IN_CREATE | IN_MODIFY | IN_CLOSE_WRITE | IN_MOVED_TO |
+                                    IN_MOVED_FROM | IN_DELETE) >= 0);
+    // Twice: the second run replaces the first one's results.
+    for (int run = 0; run < 2; ++run) {
+        QProcess p;
+        p.setProcessEnvironment(helperEnvironment(root + "home"));
+        p.setStandardInputFile(QProcess::nullDevice());
+        p.start(
+            qEnvironmentVariable("LORVANE_PROGRAM"),
+            QStringList{"--convert", "--format", "0", "--output-folder", root + "out"} + sources);
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 0);
+    }
+    QMap<QString, QStringList> seen;  // each name and what happened to it, in order
+    alignas(inotify_event) char buffer[65536];
+    ssize_t got = 0;
+    while ((got = ::read(watch, buffer, sizeof buffer)) > 0) {
+        for (char* at = buffer; at < buffer + got;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(at);
+            QVERIFY(!(event->mask & IN_Q_OVERFLOW));
+            const QString name = event->len > 0 ? QFile::decodeName(event->name) : QString();
+            for (const auto& [bit, word] : {std::pair{IN_CREATE, "create"},
+                                            {IN_MODIFY, "write"},
+                                            {IN_CLOSE_WRITE, "close"},
+                                            {IN_MOVED_FROM, "from"},
+                                            {IN_MOVED_TO, "to"},
+                                            {IN_DELETE, "delete"}}) {
+                if (event->mask & bit) {
+                    seen[name.endsWith(".part") ? QStringLiteral("temporary") : name] << word;
+                }
+            }
+            at += sizeof(inotify_event) + event->len;
+        }
+    }
+    ::close(watch);
+    for (const char* name : {"a.wav", "b.wav", "c.wav"}) {
+        QVERIFY2(seen.value(name) == (QStringList{"to", "to"}),
+                 qPrintable(name + QStringLiteral(": ") + seen.value(name).join(' ')));
+    }
+    QCOMPARE(seen.size(), 4);  // and the temporary files, which are created and written
+    QVERIFY(seen["temporary"].contains("create") && seen["temporary"].contains("write"));
+    QCOMPARE(seen["temporary"].count("from"), 6);
 }
 
 QTEST_GUILESS_MAIN(ConversionProcessTest)

@@ -176,6 +176,16 @@ void ConvertTextTest::closingMessage_data() {
         << "Could not be read as audio:\n/m/caf\\xE9.ogg\n\n"
            "Its result would have replaced the result of /m/caf\\xE9.ogg (same name):\n"
            "/n\\xFC/caf\\xE9.ogg";
+    // An entry without a reason was converted from a cut source: a note, never a failure.
+    const QString cut =
+        QStringLiteral("The source ends early (incomplete file); its result holds what it had:");
+    QTest::newRow("a cut source alone is no failure")
+        << QStringList{"/m/a.ogg|"} << "Done.\n\n" + cut + "\n/m/a.ogg" << cut + "\n/m/a.ogg";
+    QTest::newRow("cut sources after the failures")
+        << QStringList{"/m/a.ogg|", "/m/b.ogg|is not a file", latin + "|"}
+        << "Done.\n\n1 file could not be converted.\n\nIs not a file:\n/m/b.ogg\n\n" + cut +
+               "\n/m/a.ogg\n/m/caf\\xE9.ogg"
+        << "Is not a file:\n/m/b.ogg\n\n" + cut + "\n/m/a.ogg\n/m/caf\\xE9.ogg";
     QStringList ten;
     QStringList twelve;
     for (int i = 1; i <= 12; ++i) {
@@ -209,10 +219,16 @@ void ConvertTextTest::closingMessage() {
     QFETCH(QString, expected);
     QFETCH(QString, details);
     QVector<FileFailure> failures;
+    QStringList endedEarly;
     for (const QString& f : failed) {
-        failures.append({f.section('|', 0, 0), f.section('|', 1)});
+        const QString source = f.section('|', 0, 0);
+        if (f.section('|', 1).isEmpty()) {
+            endedEarly.append(source);
+        } else {
+            failures.append({source, f.section('|', 1)});
+        }
     }
-    const ClosingReport report = ClosingMessage(failures);
+    const ClosingReport report = ClosingMessage(failures, endedEarly);
     QCOMPARE(report.text, expected);
     QCOMPARE(report.details, details);
 }

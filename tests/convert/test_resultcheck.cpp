@@ -148,6 +148,40 @@ QByteArray damageMiddlePage(QByteArray ogg, int bytes, bool fixCrc) {
     return ogg;
 }
 
+// Where each page of an Ogg file begins, walked by the pages' own lengths.
+QList<qsizetype> pageStarts(const QByteArray& ogg) {
+    QList<qsizetype> starts;
+    for (qsizetype at = 0; at + 27 <= ogg.size() && ogg.mid(at, 4) == "OggS";) {
+        starts.append(at);
+        const int segments = quint8(ogg.at(at + 26));
+        qsizetype length = 27 + segments;
+        for (int i = 0; i < segments; ++i) {
+            length += quint8(ogg.at(at + 27 + i));
+        }
+        at += length;
+    }
+    return starts;
+}
+
+// An Ogg file cut as an interrupted download or copy leaves it: part-way through its last
+// page, after a whole page, or whole but with the last page's end-of-stream mark cleared.
+QByteArray cutOgg(QByteArray ogg, const QString& how) {
+    const QList<qsizetype> pages = pageStarts(ogg);
+    const qsizetype last = pages.last();
+    if (how == "mid-page") {
+        return ogg.left(last + (ogg.size() - last) / 2);
+    }
+    if (how == "whole page") {
+        return ogg.left(pages.at(pages.size() - 2));
+    }
+    ogg[last + 5] = char(ogg.at(last + 5) & ~0x04);
+    ogg.replace(last + 22, 4, QByteArray(4, '\0'));
+    QByteArray le;
+    put32(le, oggCrc(ogg.mid(last)));
+    ogg.replace(last + 22, 4, le);
+    return ogg;
+}
+
 // What the source declares: its streams' frames, rates and slack, or nothing (not Vorbis).
 using Declared = std::optional<VorbisLength>;
 Declared declares(std::initializer_list<VorbisLength::Link> links) {
@@ -350,6 +384,11 @@ void ResultCheckTest::failureReasons_data() {
                                << reasons::notAudio();
     QTest::newRow("empty or junk") << src + ": End of file\n" << reasons::notAudio();
     QTest::newRow("nothing said") << QByteArray() << reasons::notAudio();
+    // FFmpeg without -y (a converter command of the user's own) names no system error.
+    QTest::newRow("refuses to overwrite") << "File '" + out + "' already exists. Exiting.\n"
+                                          << reasons::converterWouldNotReplace();
+    QTest::newRow("told not to overwrite")
+        << QByteArray("Not overwriting - exiting\n") << reasons::converterWouldNotReplace();
     QTest::newRow("source unreadable") << src + ": Permission denied\n"
                                        << reasons::unreadable("Permission denied");
     QTest::newRow("output folder read-only") << out + ": Permission denied\n"
@@ -424,6 +463,18 @@ void ResultCheckTest::realRuns_data() {
     QTest::newRow("reads failing part-way")
         << "read error"
         << "pcm_s16le" << reasons::readCut("Input/output error");
+    // A cut source: FFmpeg and libvorbisfile both stop at its last whole page without a
+    // word, so the result is whole for what there is, and only the look tells it was cut.
+    QTest::newRow("cut part-way through its last page") << "cut mid-page"
+                                                        << "pcm_s16le" << QString();
+    QTest::newRow("cut after a whole page") << "cut whole page"
+                                            << "pcm_s24le" << QString();
+    QTest::newRow("cut: the last page unmarked") << "cut unmarked"
+                                                 << "pcm_s16le" << QString();
+    QTest::newRow("cut at the start of the next link") << "cut chained"
+                                                       << "pcm_s16le" << QString();
+    QTest::newRow("bytes after the end mark are no cut") << "trailing bytes"
+                                                         << "pcm_s16le" << QString();
 }
 
 void ResultCheckTest::realRuns() {
@@ -455,6 +506,14 @@ void ResultCheckTest::realRuns() {
         if (kind == "opus lost page") {
             QVERIFY(writeFile(source, damageMiddlePage(readFile(source), 40, false)));
         }
+    } else if (kind == "cut chained") {
+        const QString second = m_dir.filePath(kind + "-2.ogg");
+        QVERIFY(makeOgg(second, 44100, 2, 1.0));
+        QVERIFY(writeFile(source, readFile(whole) + readFile(second).left(40)));
+    } else if (kind.startsWith("cut ")) {
+        QVERIFY(writeFile(source, cutOgg(readFile(whole), kind.mid(4))));
+    } else if (kind == "trailing bytes") {
+        QVERIFY(writeFile(source, readFile(whole) + "TAG" + QByteArray(125, 'x')));
     }
     if (kind == "read error") {
         // The source's reads fail half-way through, as when a stick is pulled.
@@ -466,6 +525,7 @@ void ResultCheckTest::realRuns() {
     QVERIFY(look.isFile());
     QCOMPARE(bool(look.vorbis), !kind.startsWith("opus"));
     QVERIFY(look.declared());
+    QCOMPARE(look.endsEarly, kind.startsWith("cut"));
     QByteArray errorTail;
     const int status = RunAndWait(realFfmpeg(), ToolArguments(source, codec, output), nullptr, {},
                                   0, 1, kWaitTickMs, &errorTail);
