@@ -151,15 +151,19 @@ class FakeTool {
                 "  *) printf '%s\\0' \"$a\" ;;\n"
                 "esac; done > \"$dir/resolved-$n\"\n"
                 ": > \"$dir/started-$n\"\n"
-                "if [ -e \"$dir/fail-groups\" ]; then\n"
-                "  c=0; for a in \"$@\"; do [ \"$a\" = -i ] && c=$((c + 1)); done\n"
-                "  if [ $c -gt 1 ]; then : > \"$dir/finished-$n\"; exit 1; fi\n"
+                "c=0; for a in \"$@\"; do [ \"$a\" = -i ] && c=$((c + 1)); done\n"
+                "if [ -e \"$dir/fail-groups\" ] && [ $c -gt 1 ]; then\n"
+                "  : > \"$dir/finished-$n\"; exit 1\n"
                 "fi\n"
                 "if [ -e \"$dir/hold\" ]; then\n"
                 "  while [ ! -e \"$dir/release-$n\" ]; do sleep 0.005; done\n"
                 "fi\n"
                 "'%2' \"$@\"\n"
                 "rc=$?\n"
+                "if [ -e \"$dir/damage-groups\" ] && [ $c -gt 1 ]; then\n"
+                "  for a in \"$@\"; do out=$a; done\n"
+                "  printf RIFF > \"${out#file:}\"\n"
+                "fi\n"
                 ": > \"$dir/finished-$n\"\n"
                 "exit $rc\n")
                 .arg(folder, realFfmpeg());
@@ -174,6 +178,8 @@ class FakeTool {
     QString file(const QString& name) const { return m_dir + QLatin1Char('/') + name; }
     void hold() { writeFile(file(QStringLiteral("hold")), {}); }
     void failGroups() { writeFile(file(QStringLiteral("fail-groups")), {}); }
+    // A converter run for several files succeeds but cuts its last result short.
+    void damageGroups() { writeFile(file(QStringLiteral("damage-groups")), {}); }
     void release(int n) { writeFile(file(QStringLiteral("release-%1").arg(n)), {}); }
     bool started(int n) const {
         return QFileInfo::exists(file(QStringLiteral("started-%1").arg(n)));

@@ -9,6 +9,7 @@
 #include "filelist/filelistmodel.h"
 #include "support/recordingreporter.h"
 
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -68,6 +69,7 @@ class ConversionEngineTest : public QObject {
     void everyFileIsAnnouncedOnceInListOrder();
     void failuresAreReportedInListOrder_data();
     void failuresAreReportedInListOrder();
+    void aFailedGroupIsConvertedFileByFile_data();
     void aFailedGroupIsConvertedFileByFile();
     void aGroupHoldsAtMostItsAudio();
     void choicesAreReadWhenFilesStart_data();
@@ -224,25 +226,41 @@ void ConversionEngineTest::failuresAreReportedInListOrder() {
              (QStringList{"a.wav", "b.wav", "c.wav", "long.wav"}));
 }
 
-// A converter run that fails for a group does not fail its files: each is converted again on
-// its own.
+void ConversionEngineTest::aFailedGroupIsConvertedFileByFile_data() {
+    QTest::addColumn<bool>("converterFails");
+    QTest::addColumn<int>("calls");
+    QTest::newRow("the converter fails") << true << 4;
+    QTest::newRow("one result fails its check") << false << 2;
+}
+
+// A group's converter run that fails, or gives one result that fails its check, does not fail
+// its files: each such file is converted again on its own.
 void ConversionEngineTest::aFailedGroupIsConvertedFileByFile() {
-    m_fake->failGroups();
+    QFETCH(bool, converterFails);
+    QFETCH(int, calls);
+    converterFails ? m_fake->failGroups() : m_fake->damageGroups();
     for (const char* name : {"a.ogg", "b.ogg", "c.ogg"}) {
         m_list.AddListEntry(source(name));
     }
     const RunOutcome outcome = run(2);
     QCOMPARE(outcome.converted, 3);
     QVERIFY(outcome.failures.isEmpty());
-    QCOMPARE(m_fake->calls(), 4);
+    QCOMPARE(m_fake->calls(), calls);
     QCOMPARE(m_fake->arguments(1).count("-i"), 3);
-    for (int n = 2; n <= 4; ++n) {
+    for (int n = 2; n <= calls; ++n) {
         QCOMPARE(m_fake->arguments(n).count("-i"), 1);
+    }
+    if (!converterFails) {
+        QVERIFY(m_fake->resolvedArguments(2).filter(QRegularExpression("/c\\.ogg$")).size() == 1);
     }
     // The files are announced once: the second tries do not move the bar back.
     QCOMPARE(m_events.events.filter("started ").size(), 3);
     QCOMPARE(QDir(m_choices.folderText).entryList(QDir::Files | QDir::Hidden),
              (QStringList{"a.wav", "b.wav", "c.wav"}));
+    for (const char* name : {"a.wav", "b.wav", "c.wav"}) {
+        const WavLook look = LookAtWav(m_choices.folderText + name);
+        QVERIFY(look.wellFormed() && look.frames > 0);
+    }
 }
 
 // Two files of more than half a group's audio each never share a converter.
@@ -306,11 +324,12 @@ void ConversionEngineTest::aStopFinishesWhatRuns_data() {
 }
 
 // Asked to stop while the first converter runs, the run starts nothing more, puts what ran
-// in place and says how many files it did not start.
+// in place and says how many files it did not start: neither those done nor those failed.
 void ConversionEngineTest::aStopFinishesWhatRuns() {
     QFETCH(int, jobs);
     const double seconds = kGroupSeconds / 2.0 + 1;
-    m_list.addEntries({source("a.ogg", seconds), source("b.ogg", seconds), source("c.ogg", seconds),
+    m_list.addEntries({m_fake->file("../gone.ogg"), source("a.ogg", seconds),
+                       source("b.ogg", seconds), source("c.ogg", seconds),
                        source("d.ogg", seconds)});
     m_fake->hold();
     ConversionRun engine(m_list, [this] { return m_choices; }, m_events, m_reporter,
@@ -328,6 +347,7 @@ void ConversionEngineTest::aStopFinishesWhatRuns() {
     const RunOutcome outcome = engine.run();
     QVERIFY(outcome.stopped);
     QCOMPARE(outcome.converted, jobs);
+    QCOMPARE(outcome.failures.size(), 1);
     QCOMPARE(outcome.notStarted, 4 - jobs);
     QCOMPARE(m_fake->calls(), jobs);
     QCOMPARE(QDir(m_choices.folderText).entryList(QDir::Files | QDir::Hidden).size(), jobs);
