@@ -3,6 +3,7 @@
 // again, and a record per file for scripts. The real program on real FFmpeg.
 #include "convert/batchsupport.h"
 #include "convert/convertsupport.h"
+#include "convert/reasons.h"
 #include "convert/wavheader.h"
 
 #include <QDateTime>
@@ -23,6 +24,8 @@ class BatchBuildStepTest : public QObject {
     void keepTreeMirrorsEveryFolder();
     void updateConvertsOnlyWhatChanged_data();
     void updateConvertsOnlyWhatChanged();
+    void everyFailureSetsTheExitStatus_data();
+    void everyFailureSetsTheExitStatus();
 
   private:
     QTemporaryDir m_dir;
@@ -264,6 +267,50 @@ void BatchBuildStepTest::updateConvertsOnlyWhatChanged() {
     }
     QCOMPARE(readFile(result("d")), d);
     QCOMPARE(filesBelow(root + "/out").size(), 5);
+}
+
+// A script learns of every failure from the exit status, also of those no file's conversion
+// reports: a refused run, a report that could not be written, a file refused before the run.
+void BatchBuildStepTest::everyFailureSetsTheExitStatus_data() {
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("no usable converter")
+        << "converter"
+        << "lorvane: The converter /nonexistent/ffmpeg was not found.";
+    QTest::newRow("report not written")
+        << "report"
+        << "lorvane: the report /proc/report.jsonl was not written: ";
+    QTest::newRow("refused before the run")
+        << "planned"
+        << "lorvane: not converted: %1/in/b/x.ogg: " + reasons::replacesResult("%1/in/a/x.ogg");
+}
+
+void BatchBuildStepTest::everyFailureSetsTheExitStatus() {
+    QFETCH(QString, situation);
+    QFETCH(QString, said);
+    const QString root = m_dir.filePath("exit-" + situation);
+    for (const char* folder : {"/in/a", "/in/b", "/out"}) {
+        QDir().mkpath(root + folder);
+    }
+    QVERIFY(QFile::copy(m_ogg, root + "/in/a/x.ogg"));
+    QStringList args = {"--convert", "--quiet", "--output-folder", root + "/out", root + "/in/a"};
+    QString script;
+    if (situation == "converter") {
+        script = "LORVANE_FFMPEG=/nonexistent/ffmpeg exec \"$0\" \"$@\"";
+    } else if (situation == "report") {
+        // A folder that exists but takes no files: the report fails only once the run ends.
+        args.insert(1, "--report=/proc/report.jsonl");
+    } else {
+        // b's result would replace a's, which is up to date: the run would convert the two
+        // in turn for ever.
+        QVERIFY(QFile::copy(m_ogg, root + "/in/b/x.ogg"));
+        QCOMPARE(runProgram(args, m_home).exitCode, 0);
+        args.insert(1, "--update");
+        args.append(root + "/in/b");
+    }
+    const Run run = runProgram(args, m_home, script);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QString(said).replace("%1", root)), qPrintable(run.err));
 }
 
 QTEST_GUILESS_MAIN(BatchBuildStepTest)
