@@ -1,5 +1,7 @@
 #include "convert/commandline.h"
 
+#include <algorithm>
+
 namespace lorvane {
 
 namespace {
@@ -37,6 +39,8 @@ QStringList ToolArguments(const QString& source, const QString& codec, const QSt
             QStringLiteral("-v"),
             QStringLiteral("error"),
             QStringLiteral("-y"),
+            QStringLiteral("-filter_threads"),
+            QStringLiteral("1"),
             QStringLiteral("-i"),
             fileAddress(source),
             QStringLiteral("-map_metadata"),
@@ -53,11 +57,16 @@ QStringList ToolArguments(const QString& source, const QString& codec, const QSt
 }
 
 QStringList GroupToolArguments(const QVector<QPair<QString, QString>>& sourcesAndOutputs,
-                               const QString& codec) {
+                               const QString& codec, const QVector<int>& queuePackets) {
     QStringList args{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
-                     QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y")};
-    for (const auto& pair : sourcesAndOutputs) {
-        args << QStringLiteral("-i") << fileAddress(pair.first);
+                     QStringLiteral("-v"),       QStringLiteral("error"),
+                     QStringLiteral("-y"),       QStringLiteral("-filter_threads"),
+                     QStringLiteral("1")};
+    for (qsizetype k = 0; k < sourcesAndOutputs.size(); ++k) {
+        if (k < queuePackets.size()) {
+            args << QStringLiteral("-thread_queue_size") << QString::number(queuePackets[k]);
+        }
+        args << QStringLiteral("-i") << fileAddress(sourcesAndOutputs[k].first);
     }
     for (qsizetype k = 0; k < sourcesAndOutputs.size(); ++k) {
         const QString input = QString::number(k);
@@ -69,6 +78,12 @@ QStringList GroupToolArguments(const QVector<QPair<QString, QString>>& sourcesAn
              << fileAddress(sourcesAndOutputs[k].second);
     }
     return args;
+}
+
+int InputQueuePackets(qint64 frames) {
+    constexpr qint64 kFewest = 8;  // FFmpeg's own default
+    constexpr qint64 kMost = 16384;
+    return static_cast<int>(std::clamp(frames / 512 + 16, kFewest, kMost));
 }
 
 ToolCall ComposeToolCall(const QString& toolPath, const QString& source, const QString& codec,

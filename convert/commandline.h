@@ -28,15 +28,26 @@ QString ComposeCommandLine(const QString& toolPath, const QString& source, const
 // RF64 whenever a result grows past the 4 GiB a plain WAV file can describe. The run hands
 // over descriptors it opened itself (/dev/fd/N): the output already exists as the run's own
 // temporary file, so -y lets FFmpeg write it, and -f wav says what the name no longer does.
+// -filter_threads 1: the audio filters FFmpeg puts between decoder and encoder never use
+// more than one thread, and asking for one spares starting a thread per core for nothing.
 // The tags go along: the file's own and, where Ogg keeps them, those of its audio stream,
 // which the WAV file carries in its LIST INFO chunk.
 QStringList ToolArguments(const QString& source, const QString& codec, const QString& output);
 
 // One converter run for several files of one format: every source an input, and every
 // result an output of its own with its own stream, tags and chapters, so each result is
-// byte for byte what the file alone would give.
+// byte for byte what the file alone would give. With several inputs FFmpeg reads each in a
+// thread of its own and hands its packets over through a queue, by default of 8: the
+// threads then wake each other every few packets. `queuePackets` (parallel to the files,
+// may be empty) sizes each input's queue to hold the whole file; it changes no byte of the
+// results.
 QStringList GroupToolArguments(const QVector<QPair<QString, QString>>& sourcesAndOutputs,
-                               const QString& codec);
+                               const QString& codec, const QVector<int>& queuePackets = {});
+
+// The queue that holds every packet of a Vorbis input of `frames` samples per channel, with
+// room to spare: about 44 packets a second at 44.1 kHz (long blocks carry 1,024 samples),
+// short blocks a little more. Bounded, as each slot is memory FFmpeg sets aside up front.
+int InputQueuePackets(qint64 frames);
 
 // One start of the tool: the command line as text, and what is actually started.
 struct ToolCall {

@@ -1,10 +1,10 @@
 #include "convert/convertertool.h"
 
+#include "convert/checkcache.h"
 #include "convert/formattable.h"
 #include "convert/toolprocess.h"
 #include "platform/eventwait.h"
 
-#include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
 #include <QProcess>
@@ -85,6 +85,25 @@ QVector<std::optional<QString>> askTool(const QString& program, const QStringLis
     return answers;
 }
 
+// The questions, in the order the check reads their answers.
+const QStringList kQuestions = {QStringLiteral("-version"), QStringLiteral("-encoders"),
+                                QStringLiteral("-decoders"), QStringLiteral("-muxers")};
+
+// What a kept verdict was reached by: the questions, everything MissingCapabilities looks
+// for (it names all of it when the listings are empty) and a revision to raise whenever the
+// answers are judged in another way. A later version that asks more of the tool does not
+// trust a verdict reached by an earlier one.
+constexpr int kCheckRevision = 1;
+QString checkAsking() {
+    return QStringLiteral("revision %1\n").arg(kCheckRevision) + kQuestions.join(QLatin1Char(' ')) +
+           QLatin1Char('\n') + MissingCapabilities({}, {}, {}).join(QLatin1Char('\n'));
+}
+
+QHash<QString, QString>& rememberedChecks() {
+    static QHash<QString, QString> remembered;
+    return remembered;
+}
+
 QString describeMissing(const QString& program, const QStringList& missing) {
     return QStringLiteral("The program %1 cannot do the conversion: it lacks %2.\n\n")
                .arg(program, missing.join(QStringLiteral(", "))) +
@@ -92,6 +111,10 @@ QString describeMissing(const QString& program, const QStringList& missing) {
 }
 
 }  // namespace
+
+void ForgetConverterChecks() {
+    rememberedChecks().clear();
+}
 
 QString ProgramName(const QString& versionAnswer) {
     const QString first = versionAnswer.section(QLatin1Char('\n'), 0, 0).trimmed();
@@ -193,20 +216,23 @@ ToolCheck CheckConverterTool(const QString& program) {
         return check;
     }
 
-    // Remembered per file and version of it, a failed verdict too, for this run of the
-    // program: asking takes four runs of the tool.
-    static QHash<QString, QString> remembered;
-    const QString key = program + QLatin1Char('\n') +
-                        QString::number(info.lastModified().toMSecsSinceEpoch()) +
-                        QLatin1Char('\n') + QString::number(info.size());
-    const auto known = remembered.constFind(key);
-    if (known != remembered.constEnd()) {
+    // Remembered for this run per file and version of it, a failed verdict too; a usable one
+    // is kept on disk for later runs as well: asking takes four runs of the tool.
+    const QByteArray stamp = ProgramFileStamp(program);
+    const QString memoKey = program + QLatin1Char('\n') + QString::fromLatin1(stamp);
+    QHash<QString, QString>& memo = rememberedChecks();
+    const auto known = memo.constFind(memoKey);
+    if (!stamp.isEmpty() && known != memo.constEnd()) {
         check.problem = *known;
         return check;
     }
+    const QString asking = checkAsking();
+    if (CacheSaysUsable(program, stamp, asking)) {
+        memo.insert(memoKey, QString());
+        return check;
+    }
 
-    const auto answers = askTool(program, {QStringLiteral("-version"), QStringLiteral("-encoders"),
-                                           QStringLiteral("-decoders"), QStringLiteral("-muxers")});
+    const auto answers = askTool(program, kQuestions);
     const QString name = answers[0] ? ProgramName(*answers[0]) : QString();
     if (!answers[0] || !answers[1] || !answers[2] || !answers[3] || name.isEmpty()) {
         check.problem =
@@ -224,7 +250,12 @@ ToolCheck CheckConverterTool(const QString& program) {
             check.problem = describeMissing(program, missing);
         }
     }
-    remembered.insert(key, check.problem);
+    if (!stamp.isEmpty()) {
+        memo.insert(memoKey, check.problem);
+        if (check.usable()) {
+            CacheUsable(program, stamp, asking);
+        }
+    }
     return check;
 }
 

@@ -47,9 +47,15 @@ QString ProgramName(const QString& versionAnswer);
 // Checks the chosen tool (the result of ChooseConverterTool): it must be an executable file
 // that calls itself "ffmpeg" and offers what MissingCapabilities asks. The tool is asked in
 // a local event loop (the window stays responsive), within a time limit and reading a
-// bounded amount of its answers. The verdict, a failed one too, is remembered per program
-// file (path, modification time, size) for the rest of the program's run; the existence
-// test is made every time.
+// bounded amount of its answers. Verdicts are remembered per program file (its path and its
+// stamp: device, inode, size, modification time): any verdict, a failed one too, for the rest
+// of the program's run, and a usable one across runs in the user's cache folder (see
+// checkcache.h), so that a later start asks the tool again only when the file was replaced
+// or changed, or the check now asks something else. The existence test is made every time.
 ToolCheck CheckConverterTool(const QString& program);
+
+// For tests: forgets the verdicts remembered in this run, as a new start of the program
+// would; the ones kept on disk stay.
+void ForgetConverterChecks();
 
 }  // namespace lorvane

@@ -2,10 +2,13 @@
 
 #include "convert/runprogress.h"
 #include "convert/toolprocess.h"
+#include "platform/eventwait.h"
 #include "platform/paths.h"
 #include "platform/stepguard.h"
 
 #include <QDir>
+
+#include <sys/resource.h>
 
 #include <algorithm>
 
@@ -29,6 +32,23 @@ double GroupableSeconds(const SourceLook& look) {
     return seconds <= kGroupSeconds ? seconds : -1;
 }
 
+int GroupTarget(int files, int jobs, int filesInFlight) {
+    jobs = std::max(1, jobs);
+    const int share = (files + jobs - 1) / jobs;
+    return std::max(1, std::min({share, kGroupFiles, filesInFlight / jobs}));
+}
+
+int FilesInFlightLimit() {
+    constexpr int kOwnDescriptors = 64;  // the program's own: libraries, the display, pipes
+    constexpr int kPerFile = 3;
+    struct rlimit limit {};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) {
+        return kGroupFiles;
+    }
+    const auto open = static_cast<long long>(limit.rlim_cur);
+    return static_cast<int>(std::max(1LL, (open - kOwnDescriptors) / kPerFile));
+}
+
 struct ParallelRun::Job {
     std::unique_ptr<ToolProcess> process;
     QVector<FileJob> files;
@@ -37,7 +57,11 @@ struct ParallelRun::Job {
 };
 
 ParallelRun::ParallelRun(FileSteps& steps, int n, int jobs, int tickMs, RunOutcome& outcome)
-    : m_steps(steps), m_n(n), m_jobs(jobs), m_outcome(outcome) {
+    : m_steps(steps),
+      m_n(n),
+      m_jobs(jobs),
+      m_groupFiles(GroupTarget(n, jobs, FilesInFlightLimit())),
+      m_outcome(outcome) {
     m_ticker.setTimerType(Qt::PreciseTimer);
     m_ticker.setInterval(tickMs);
     QObject::connect(&m_ticker, &QTimer::timeout, [this] {
@@ -96,7 +120,10 @@ void ParallelRun::startWhatMayStart() {
         }
         QVector<FileJob> group{*first};
         if (GroupableSeconds(first->look) >= 0) {
-            while (group.size() < kGroupFiles && m_next <= m_n && !m_listEnded) {
+            while (group.size() < m_groupFiles && m_next <= m_n && !m_listEnded) {
+                // Opening a file's temporary result takes a moment; a window goes on
+                // answering while a group of many is made ready.
+                YieldToEvents();
                 std::optional<FileJob> more = takeNext(&group);
                 if (!more) {
                     break;
@@ -176,10 +203,13 @@ void ParallelRun::start(const QVector<FileJob>& files, bool inListOrder) {
                                   FileSteps::outputAddress(last));
     } else {
         QVector<QPair<QString, QString>> pairs;
+        QVector<int> queues;
         for (const FileJob& file : files) {
             pairs.append({FileSteps::sourceAddress(file), FileSteps::outputAddress(file)});
+            const auto& vorbis = file.look.vorbis;
+            queues.append(InputQueuePackets(vorbis ? vorbis->links.front().frames : 0));
         }
-        arguments = GroupToolArguments(pairs, last.codec);
+        arguments = GroupToolArguments(pairs, last.codec, queues);
     }
     for (const FileJob& file : files) {
         m_reserved.insert(samePathKey(file.output));

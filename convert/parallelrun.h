@@ -16,13 +16,22 @@ namespace lorvane {
 
 class ToolProcess;
 
-// Consecutive Vorbis files share one converter run: FFmpeg's start-up (about 0.1 s, mostly
-// loading its libraries) costs more than decoding a minute of audio. A group holds at most
-// kGroupFiles files and kGroupSeconds of audio, so the files still spread over every core and
-// the bar keeps moving; a longer file runs alone.
-constexpr int kGroupFiles = 10;
-constexpr int kGroupSeconds = 300;
-// The declared length of a file that may join a group, or -1.
+// Consecutive Vorbis files share one converter run: FFmpeg's start-up (some 60 ms, mostly
+// its dynamic loader resolving two hundred libraries) costs more than decoding a minute of
+// audio. The list's groupable files are shared out so that every job gets a group of about
+// the same size (GroupTarget); a group holds at most kGroupFiles files, past which FFmpeg's
+// cost per file grows with the number of its inputs, and kGroupSeconds of audio, so a group
+// that fails and is converted again file by file does not cost much; a longer file runs
+// alone.
+constexpr int kGroupFiles = 100;
+constexpr int kGroupSeconds = 600;
+// How many files a group takes: ceil(files / jobs), at most kGroupFiles, and at most what
+// the descriptors allow `jobs` groups at once to hold (`filesInFlight` files in all).
+int GroupTarget(int files, int jobs, int filesInFlight);
+// How many files may be open for converters at once: each holds three descriptors (its
+// source, its temporary result and that result's folder), and the program keeps some for
+// itself, all within the process's limit on open files.
+int FilesInFlightLimit();
 double GroupableSeconds(const SourceLook& look);
 
 // Files in list order, up to `jobs` converters at once; consecutive short Vorbis files of one
@@ -59,6 +68,7 @@ class ParallelRun {
     FileSteps& m_steps;
     const int m_n;
     const int m_jobs;
+    const int m_groupFiles;
     RunOutcome& m_outcome;
     int m_next = 1;
     bool m_listEnded = false;

@@ -7,6 +7,7 @@
 #include "convert/convertsupport.h"
 #include "convert/parallelrun.h"
 #include "convert/runandwait.h"
+#include "convert/sourcelook.h"
 #include "convert/wavheader.h"
 #include "filelist/filelistmodel.h"
 #include "support/windowfixture.h"
@@ -105,22 +106,31 @@ void ConversionParallelTest::initTestCase() {
 
 void ConversionParallelTest::groupedResultsMatchOneFileRuns_data() {
     QTest::addColumn<QString>("codec");
+    QTest::addColumn<bool>("wholeFileQueues");
     for (const char* codec :
          {"pcm_u8", "pcm_s16le", "pcm_mulaw", "pcm_s24le", "pcm_f32le", "pcm_f64le"}) {
-        QTest::newRow(codec) << codec;
+        QTest::addRow("%s", codec) << codec << true;
+        QTest::addRow("%s, FFmpeg's own queues", codec) << codec << false;
     }
 }
 
 void ConversionParallelTest::groupedResultsMatchOneFileRuns() {
     QFETCH(QString, codec);
+    QFETCH(bool, wholeFileQueues);
     QVector<QPair<QString, QString>> pairs;
+    QVector<int> queues;
     for (const QString& source : m_tagged) {
+        if (wholeFileQueues) {
+            const SourceLook look = LookAtSource(source);
+            queues.append(InputQueuePackets(look.declared()->links.front().frames));
+        }
         const QString alone = source.chopped(4) + "-" + codec + "-alone.wav";
         QCOMPARE(RunAndWait(realFfmpeg(), ToolArguments(source, codec, alone), nullptr, {}, 0, 1),
                  0);
         pairs.append({source, source.chopped(4) + "-" + codec + "-grouped.wav"});
     }
-    QCOMPARE(RunAndWait(realFfmpeg(), GroupToolArguments(pairs, codec), nullptr, {}, 0, 1), 0);
+    QCOMPARE(RunAndWait(realFfmpeg(), GroupToolArguments(pairs, codec, queues), nullptr, {}, 0, 1),
+             0);
     for (const auto& pair : pairs) {
         const QByteArray grouped = readFile(pair.second);
         QVERIFY(grouped.size() > 100);

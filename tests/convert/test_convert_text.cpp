@@ -87,10 +87,26 @@ void ConvertTextTest::argumentsKeepEveryName_data() {
 void ConvertTextTest::argumentsKeepEveryName() {
     QFETCH(QString, name);
     const QStringList args = ToolArguments(name, QStringLiteral("pcm_u8"), name + ".wav");
-    QCOMPARE(args,
-             (QStringList{"-nostdin", "-hide_banner", "-v", "error", "-y", "-i", "file:" + name,
-                          "-map_metadata", "0", "-map_metadata", "0:s:a:0", "-acodec", "pcm_u8",
-                          "-rf64", "auto", "-f", "wav", "file:" + name + ".wav"}));
+    QCOMPARE(args, (QStringList{"-nostdin",
+                                "-hide_banner",
+                                "-v",
+                                "error",
+                                "-y",
+                                "-filter_threads",
+                                "1",
+                                "-i",
+                                "file:" + name,
+                                "-map_metadata",
+                                "0",
+                                "-map_metadata",
+                                "0:s:a:0",
+                                "-acodec",
+                                "pcm_u8",
+                                "-rf64",
+                                "auto",
+                                "-f",
+                                "wav",
+                                "file:" + name + ".wav"}));
 }
 
 void ConvertTextTest::outputPath_data() {

@@ -1,4 +1,5 @@
 // Finding the converter and checking that it can do the work.
+#include "convert/checkcache.h"
 #include "convert/convertertool.h"
 #include "convert/convertsupport.h"
 
@@ -8,6 +9,10 @@
 #include <QTimer>
 
 #include <limits>
+#include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 using namespace lorvane;
 using namespace lorvane::test;
@@ -23,6 +28,8 @@ class ConverterToolTest : public QObject {
     void floodingToolIsRefusedInBoundedTime();
     void incompleteToolIsRefusedByName();
     void answerIsRemembered();
+    void verdictOutlivesTheRun_data();
+    void verdictOutlivesTheRun();
 };
 
 void ConverterToolTest::addressWidth() {
@@ -168,6 +175,93 @@ void ConverterToolTest::answerIsRemembered() {
     // The existence test is made every time.
     QFile::remove(wrapper);
     QVERIFY(!CheckConverterTool(wrapper).usable());
+}
+
+// A usable verdict is kept on disk for the next start of the program (the verdicts of this
+// run forgotten before each check, as a new start would). It holds while the program file is
+// the same file, unchanged, and the check asks the same questions; a cache file that is not
+// what we wrote is passed over and written anew, and one that cannot be kept costs only the
+// questions.
+void ConverterToolTest::verdictOutlivesTheRun_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("askedAfter");  // questions at the start after the change
+    QTest::addColumn<int>("askedLater");  // and at the start after that one
+    QTest::newRow("nothing") << "nothing" << 0 << 0;
+    QTest::newRow("size, same time") << "size" << 4 << 0;
+    QTest::newRow("time, one nanosecond") << "time" << 4 << 0;
+    QTest::newRow("a copy in its place, same size and time") << "inode" << 4 << 0;
+    QTest::newRow("other questions") << "questions" << 4 << 0;
+    QTest::newRow("garbage") << "garbage" << 4 << 0;
+    QTest::newRow("cut short") << "truncated" << 4 << 0;
+    QTest::newRow("another layout") << "layout" << 4 << 0;
+    QTest::newRow("a folder in its place") << "folder" << 4 << 4;
+    QTest::newRow("no cache folder can be made") << "unwritable" << 4 << 4;
+}
+
+void ConverterToolTest::verdictOutlivesTheRun() {
+    QFETCH(QString, change);
+    QFETCH(int, askedAfter);
+    QFETCH(int, askedLater);
+    QTemporaryDir dir;
+    EnvChange cacheHome("XDG_CACHE_HOME", dir.filePath("cache").toUtf8());
+    std::optional<EnvChange> otherCacheHome;
+    FakeTool fake(dir.filePath("tool"));
+    const QString tool = dir.filePath("counting");
+    QVERIFY(writeFile(tool, QStringLiteral("#!/bin/sh\necho x >> '%1'\nexec '%2' \"$@\"\n")
+                                .arg(dir.filePath("asked"), fake.path())
+                                .toUtf8()));
+    QFile::setPermissions(tool,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const auto asked = [&] {
+        const auto before = readFile(dir.filePath("asked")).count('\n');
+        ForgetConverterChecks();
+        const bool usable = CheckConverterTool(tool).usable();
+        return usable ? int(readFile(dir.filePath("asked")).count('\n') - before) : -1;
+    };
+    QCOMPARE(asked(), 4);
+    const QString cache = CheckCacheFile();
+    QVERIFY(QFileInfo(cache).isFile());
+
+    struct stat st {};
+    QCOMPARE(::stat(QFile::encodeName(tool).constData(), &st), 0);
+    const auto setTime = [&](const QString& file, decltype(st.st_mtim) mtime) {
+        const decltype(st.st_mtim) times[2] = {st.st_atim, mtime};
+        return ::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), times, 0) == 0;
+    };
+    if (change == "size") {
+        QFile grown(tool);
+        QVERIFY(grown.open(QIODevice::Append) && grown.write("# grown\n") == 8);
+        grown.close();
+        QVERIFY(setTime(tool, st.st_mtim));
+    } else if (change == "time") {
+        auto later = st.st_mtim;
+        later.tv_nsec = (later.tv_nsec + 1) % 1000000000;
+        QVERIFY(setTime(tool, later));
+    } else if (change == "inode") {
+        const QString copy = tool + ".new";
+        QVERIFY(QFile::copy(tool, copy));
+        QVERIFY(setTime(copy, st.st_mtim));
+        QVERIFY(::rename(QFile::encodeName(copy).constData(),
+                         QFile::encodeName(tool).constData()) == 0);
+    } else if (change == "questions") {
+        CacheUsable(tool, ProgramFileStamp(tool), "what an earlier version asked");
+    } else if (change == "garbage") {
+        QVERIFY(writeFile(cache, QByteArray("\x00\xff\x13 \n\n%%\xfe", 9).repeated(50)));
+    } else if (change == "truncated") {
+        QVERIFY(QFile::resize(cache, QFileInfo(cache).size() / 2));
+    } else if (change == "layout") {
+        QByteArray text = readFile(cache);
+        QVERIFY(text.startsWith("lorvane converter-check 1\n"));
+        text[24] = '2';
+        QVERIFY(writeFile(cache, text));
+    } else if (change == "folder") {
+        QVERIFY(QFile::remove(cache) && QDir().mkpath(cache));
+    } else if (change == "unwritable") {
+        QVERIFY(writeFile(dir.filePath("plain"), "a file, not a folder"));
+        otherCacheHome.emplace("XDG_CACHE_HOME", dir.filePath("plain").toUtf8());
+    }
+    QCOMPARE(asked(), askedAfter);
+    QCOMPARE(asked(), askedLater);
 }
 
 QTEST_GUILESS_MAIN(ConverterToolTest)
