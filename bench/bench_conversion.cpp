@@ -1,185 +1,145 @@
-// Conversion runs of two sets, 100 two-second and 8 two-minute stereo OGG files, each
-// converted to 8-bit WAV by:
-//   the window with its defaults (one converter per core, short files grouped),
-//   the window with LORVANE_JOBS=1 (one file after another),
-//   `lorvane --convert` (the batch mode, a process of its own, start and converter check
-//   included; the short set only),
-//   FFmpeg started directly one file at a time,
-//   `xargs -P <cores>` starting the same FFmpeg command lines,
-//   one FFmpeg process for every file of the set (the floor).
-// Every figure is the best of two rounds, measured in the same run, and compared as ratios.
-// It runs on whatever platform Qt is given: `make bench` runs it offscreen and under Xvfb.
-// Targets on a 2-core machine: short files in at most 2x the floor; long files at least 1.7x
-// faster than one at a time; LORVANE_JOBS=1 at most 1.05x the direct loop.
+// How long converting OGG files to 8-bit WAV takes through the program's own ways, the window
+// and `lorvane --convert` (the batch mode, a process of its own: start, converter check and
+// all), against FFmpeg started directly. Whatever the conversion engine does (how it groups
+// files, which options it gives FFmpeg, what it keeps between starts) is measured as it is.
+//
+// Every figure is the minimum (and median) of 5 interleaved rounds: round 1 of every variant,
+// then round 2 of every variant, and so on, so that the load of whatever else runs on the
+// machine weighs on all variants alike; variants are compared as ratios within one run.
+//
+// Short set, 100 two-second stereo 44.1 kHz files, and long set, 8 two-minute files, each
+// converted by: the window with its defaults; the window with LORVANE_JOBS=1; `lorvane
+// --convert`; FFmpeg one file at a time; `xargs -P <cores>` starting the same command lines;
+// and the floor, the fastest byte-identical FFmpeg setup: <cores> FFmpeg processes at once,
+// each converting an equal share of the files with the program's group argument list, a
+// read-ahead queue of 128 packets before every input and one filter thread.
+// Targets: short set, window / floor and lorvane --convert / floor at most 1.15; long set,
+// window / xargs and lorvane --convert / xargs at most 0.95. After the rounds the window's
+// results of the short set must be byte for byte the floor's.
+// One file: the batch mode's second start (the converter check's cache warm) against FFmpeg
+// alone converting the same file: at most 1.2.
+// Many files: 10,000 copies of a few two-second files under names of their own through
+// `lorvane --convert`, interleaved with the batch mode on the 100 short files: the time per
+// file within 20 % of the short set's, in 3 rounds (each takes minutes).
+// Once per set, after the rounds: reading one result back, the comments and a loop chunk,
+// and the temporary file's cost per result.
+//
+// LORVANE_BENCH_ROUNDS=N sets the rounds (a quick look with fewer is noisier);
+// LORVANE_BENCH_BIG=N converts N copies instead of 10,000, and 0 leaves that part out.
+// The batch mode runs without DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM, as from a console,
+// with the user's cache folder as it is. The window runs on whatever platform Qt is given:
+// `make bench` runs it offscreen and under Xvfb.
 #include "app/mainwindow.h"
 #include "app/settingsstore.h"
+#include "benchsupport.h"
 #include "convert/commandline.h"
 #include "convert/convertertool.h"
 #include "convert/formattable.h"
-#include "convert/pendingresult.h"
 #include "convert/resultcheck.h"
 #include "convert/samplerchunk.h"
+#include "convert/sourcelook.h"
 #include "filelist/filelistmodel.h"
 #include "support/scripteddialogs.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
-extern char** environ;
+using namespace lorvane::bench;
 
 namespace {
 
-constexpr int kRounds = 2;
+constexpr int kBigRounds = 3;
+constexpr int kBigPatterns = 8;  // distinct files behind the copies
 
-bool makeOgg(const QString& ffmpeg, const QString& path, int seconds, int frequency) {
-    QProcess p;
-    p.setStandardInputFile(QProcess::nullDevice());
-    p.start(ffmpeg, {"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i",
-                     QStringLiteral("sine=frequency=%1:sample_rate=44100:duration=%2")
-                         .arg(frequency)
-                         .arg(seconds),
-                     "-ac", "2", "-c:a", "libvorbis", "file:" + path});
-    return p.waitForFinished(-1) && p.exitCode() == 0;
+bool fail(const char* what) {
+    std::fprintf(stderr, "bench_conversion: %s\n", what);
+    return false;
 }
 
-// Starts the program and waits for it, nothing else: the floor any runner has to pay.
-int spawnAndWait(const QByteArray& program, const QList<QByteArray>& args,
-                 const char* input = "/dev/null") {
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(program.constData()));
-    for (const QByteArray& a : args) {
-        argv.push_back(const_cast<char*>(a.constData()));
-    }
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, input, O_RDONLY, 0);
-    for (int fd = 1; fd <= 2; ++fd) {
-        posix_spawn_file_actions_addopen(&actions, fd, "/dev/null", O_WRONLY, 0);
-    }
-    pid_t pid = 0;
-    const int rc = posix_spawnp(&pid, program.constData(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0) {
-        return -1;
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+int stop(const char* what) {
+    fail(what);
+    return 1;
 }
 
-QList<QByteArray> encoded(const QStringList& args) {
-    QList<QByteArray> out;
-    for (const QString& a : args) {
-        out.append(QFile::encodeName(a));
-    }
-    return out;
-}
-
-void emptyFolder(const QString& path) {
-    QDir(path).removeRecursively();
-    QDir().mkpath(path);
-}
-
-QString resultOf(const QString& folder, const QString& source) {
-    return folder + "/" + lorvane::StripExtension(lorvane::FileNameOfPath(source)) + ".wav";
-}
-
-// The best of the rounds, in milliseconds; the folder is emptied before each.
-double best(const QString& folder, const std::function<bool()>& run) {
-    double fastest = -1;
-    for (int round = 0; round < kRounds; ++round) {
-        emptyFolder(folder);
-        QElapsedTimer t;
-        t.start();
-        if (!run()) {
-            return -1;
+bool makeSources(const QString& ffmpeg, const QString& folder, int files, int seconds,
+                 QStringList* sources) {
+    QDir().mkpath(folder);
+    for (int i = 0; i < files; ++i) {
+        sources->append(QStringLiteral("%1/track %2.ogg").arg(folder).arg(i, 3, 10, QChar('0')));
+        if (!MakeOgg(ffmpeg, sources->back(), seconds, 200 + 7 * i)) {
+            return fail("could not make a source file");
         }
-        const double ms = t.nsecsElapsed() / 1e6;
-        fastest = fastest < 0 ? ms : std::min(fastest, ms);
     }
-    return fastest;
+    return true;
 }
 
-struct Figures {
-    double window = -1;
-    double windowOneAtATime = -1;
-    double batch = -1;
-    double loop = -1;
-    double xargs = -1;
-    double floor = -1;
-};
+// A few generated files copied under names of their own: making each with FFmpeg would take
+// longer than the runs.
+bool makeCopies(const QString& ffmpeg, const QString& folder, int files, QStringList* sources) {
+    QDir().mkpath(folder + "/patterns");
+    QStringList patterns;
+    if (!makeSources(ffmpeg, folder + "/patterns", kBigPatterns, 2, &patterns)) {
+        return false;
+    }
+    for (int i = 0; i < files; ++i) {
+        sources->append(QStringLiteral("%1/track %2.ogg").arg(folder).arg(i, 5, 10, QChar('0')));
+        if (!QFile::copy(patterns[i % kBigPatterns], sources->back())) {
+            return fail("could not copy a source file");
+        }
+    }
+    return true;
+}
 
-// What writing through a temporary file adds to each result, the bytes aside (FFmpeg writes
-// them either way): creating it exclusively and locked, reading it back through its
-// descriptor, the mark, the look at the final name and the rename. A second round replaces
-// the first round's results, as a re-run does. Prints a line of figures and returns the
-// whole cost in ms per file, or -1 when a result could not be put in place.
-double placementCost(const QStringList& sources, const QString& converted, const QString& folder,
-                     const QString& codec) {
-    emptyFolder(folder);
-    QVector<QByteArray> wavs;
-    QVector<lorvane::SourceLook> looks;
+// What each result costs after its conversion, measured once on the window's last results:
+// reading it back, carrying comments and a loop over, and the temporary file it goes through.
+bool perFileFigures(const QStringList& sources, const QString& results, const QString& scratch,
+                    const QString& codec, double windowMs) {
+    QElapsedTimer check;
+    check.start();
     for (const QString& source : sources) {
-        QFile wav(resultOf(converted, source));
-        wavs.append(wav.open(QIODevice::ReadOnly) ? wav.readAll() : QByteArray());
-        looks.append(lorvane::LookAtSource(source));
-    }
-    double create = 0;
-    double readBack = 0;
-    double place = 0;
-    for (int round = 0; round < 2; ++round) {
-        for (qsizetype i = 0; i < sources.size(); ++i) {
-            QElapsedTimer t;
-            t.start();
-            QString error;
-            auto pending = lorvane::PendingResult::create(resultOf(folder, sources[i]), &error);
-            create += t.nsecsElapsed() / 1e6;
-            if (!pending || ::pwrite(pending->descriptor(), wavs[i].constData(),
-                                     size_t(wavs[i].size()), 0) != wavs[i].size()) {
-                return -1;
-            }
-            t.restart();
-            const bool whole =
-                lorvane::CheckResult(looks[i], sources[i], pending->readBackPath(), codec, {})
-                    .isEmpty();
-            readBack += t.nsecsElapsed() / 1e6;
-            t.restart();
-            const QByteArray mark = lorvane::ResultMarkFor(sources[i]);
-            const auto existing = pending->existingAtFinalName(mark);
-            error =
-                pending->putInPlace(mark, existing == lorvane::PendingResult::Existing::OwnResult);
-            pending.reset();
-            place += t.nsecsElapsed() / 1e6;
-            const auto expected = round == 0 ? lorvane::PendingResult::Existing::Nothing
-                                             : lorvane::PendingResult::Existing::OwnResult;
-            if (!whole || !error.isEmpty() || existing != expected) {
-                return -1;
-            }
+        if (!lorvane::CheckResult(lorvane::LookAtSource(source), source, ResultOf(results, source),
+                                  codec, {})
+                 .isEmpty()) {
+            return fail("a result did not pass its check");
         }
     }
-    const double n = 2.0 * sources.size();
+    std::printf("  reading one result back:         %8.3f ms per file (target under 2 ms)\n",
+                check.nsecsElapsed() / 1e6 / sources.size());
+    QElapsedTimer loops;
+    loops.start();
+    for (const QString& source : sources) {
+        const lorvane::SourceLook look = lorvane::LookAtSource(source);
+        const int fd = ::open(QFile::encodeName(ResultOf(results, source)).constData(), O_RDWR);
+        const bool written =
+            look.isFile() && fd >= 0 && lorvane::AddSamplerLoop(fd, {0, 999, 44100}).isEmpty();
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        if (!written) {
+            return fail("no loop written into a result");
+        }
+    }
+    const double loopMs = loops.nsecsElapsed() / 1e6 / sources.size();
     std::printf(
-        "  temporary file per result: %8.3f ms (create %.3f, read back %.3f, mark and "
-        "rename %.3f; target under 1 ms)\n",
-        (create + readBack + place) / n, create / n, readBack / n, place / n);
-    return (create + readBack + place) / n;
+        "  comments and loop chunk:         %8.3f ms per file, %.4f of a file's conversion\n",
+        loopMs, loopMs / (windowMs / sources.size()));
+    if (PlacementCost(sources, results, scratch, codec) < 0) {
+        return fail("a result could not be put in place");
+    }
+    return true;
 }
 
 }  // namespace
@@ -188,10 +148,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QString ffmpeg = lorvane::ChooseConverterTool(lorvane::GetAddressWidth());
     if (ffmpeg.isEmpty()) {
-        std::fprintf(stderr, "bench_conversion: FFmpeg not found\n");
-        return 1;
+        return stop("FFmpeg not found");
     }
     const int cores = std::max(1, QThread::idealThreadCount());
+    const int rounds = std::max(1, EnvironmentCount("LORVANE_BENCH_ROUNDS", 5));
+    const int bigFiles = EnvironmentCount("LORVANE_BENCH_BIG", 10000);
     const QString codec = lorvane::OutputFormats()[0].codec;  // the drop-down's first choice
     const QByteArray program = QFile::encodeName(ffmpeg);
     const QString lorvaneProgram = QCoreApplication::applicationDirPath() + "/../bin/lorvane";
@@ -202,162 +163,193 @@ int main(int argc, char* argv[]) {
     lorvane::MainWindow window(lorvane::WindowServices::forProgram(dialogs, settings));
     window.start();
     auto* text1 = window.findChild<QLineEdit*>("Text1");
-    const QString out = dir.filePath("out");
+    const auto windowRun = [&](const QString& folder, const QByteArray& jobs) {
+        text1->setText(folder + "/");
+        if (jobs.isEmpty()) {
+            qunsetenv("LORVANE_JOBS");
+        } else {
+            qputenv("LORVANE_JOBS", jobs);
+        }
+        window.PushButton2_Click();
+        qunsetenv("LORVANE_JOBS");
+        return dialogs.messages().value(dialogs.messages().size() - 1) == "Done.";
+    };
+    const auto out = [&](const char* variant) { return dir.filePath(QString("out/") + variant); };
+    const auto batchArguments = [](const QString& folder, const QStringList& sources) {
+        return QStringList{"--format", "0", "--output-folder", folder} + sources;
+    };
 
-    std::printf("bench_conversion on the %s platform, %d cores, 8-bit PCM WAV, best of %d\n",
-                qPrintable(QGuiApplication::platformName()), cores, kRounds);
+    std::printf(
+        "bench_conversion on the %s platform, %d cores, 8-bit PCM WAV, min (median) of %d "
+        "interleaved rounds\n",
+        qPrintable(QGuiApplication::platformName()), cores, rounds);
     struct Set {
         const char* name;
         int files;
         int seconds;
-        bool batch;
     };
-    for (const Set& set : {Set{"short", 100, 2, true}, Set{"long", 8, 120, false}}) {
-        const QString in = dir.filePath(set.name);
-        QDir().mkpath(in);
+    QStringList shortSources;
+    for (const Set& set : {Set{"short", 100, 2}, Set{"long", 8, 120}}) {
+        const bool isShort = set.files == 100;
         QStringList sources;
-        for (int i = 0; i < set.files; ++i) {
-            sources.append(QStringLiteral("%1/track %2.ogg").arg(in).arg(i, 3, 10, QChar('0')));
-            if (!makeOgg(ffmpeg, sources.back(), set.seconds, 200 + 7 * i)) {
-                std::fprintf(stderr, "bench_conversion: could not make %s\n",
-                             qPrintable(sources.back()));
-                return 1;
-            }
+        if (!makeSources(ffmpeg, dir.filePath(set.name), set.files, set.seconds, &sources)) {
+            return 1;
+        }
+        if (isShort) {
+            shortSources = sources;
         }
         window.PushButton4_Click();
         window.fileList().addEntries(sources);
-        text1->setText(out + "/");
-        const auto windowRun = [&](const QByteArray& jobs) {
-            if (jobs.isEmpty()) {
-                qunsetenv("LORVANE_JOBS");
-            } else {
-                qputenv("LORVANE_JOBS", jobs);
-            }
-            window.PushButton2_Click();
-            qunsetenv("LORVANE_JOBS");
-            return dialogs.messages().value(dialogs.messages().size() - 1) == "Done.";
-        };
-        windowRun("1");  // the converter check, once per program run, stays out of the figures
-
-        Figures f;
-        f.window = best(out, [&] { return windowRun({}); });
-        f.windowOneAtATime = best(out, [&] { return windowRun("1"); });
-        if (set.batch) {
-            f.batch = best(out, [&] {
-                QProcess batch;
-                QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-                for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-                    env.remove(name);
-                }
-                batch.setProcessEnvironment(env);
-                batch.setStandardInputFile(QProcess::nullDevice());
-                batch.setStandardErrorFile(QProcess::nullDevice());
-                batch.start(
-                    lorvaneProgram,
-                    QStringList{"--convert", "--format", "0", "--output-folder", out} + sources);
-                return batch.waitForFinished(-1) && batch.exitCode() == 0;
-            });
+        // The window checks its converter once per program run: that stays out of the figures.
+        EmptyFolder(out("window"));
+        if (!windowRun(out("window"), "1")) {
+            return stop("the window's first run failed");
         }
-        f.loop = best(out, [&] {
-            for (const QString& source : sources) {
-                if (spawnAndWait(program, encoded(lorvane::ToolArguments(
-                                              source, codec, resultOf(out, source)))) != 0) {
-                    return false;
-                }
-            }
-            return true;
-        });
-        // xargs reads the command lines' arguments, NUL-separated, one FFmpeg per command line.
         const QString argsFile = dir.filePath("xargs-input");
-        f.xargs = best(out, [&] {
-            QFile file(argsFile);
-            if (!file.open(QIODevice::WriteOnly)) {
-                return false;
-            }
-            for (const QString& source : sources) {
-                for (const QByteArray& a :
-                     encoded(lorvane::ToolArguments(source, codec, resultOf(out, source)))) {
-                    file.write(a + '\0');
-                }
-            }
-            file.close();
-            const QByteArray perRun = QByteArray::number(
-                lorvane::ToolArguments(sources[0], codec, resultOf(out, sources[0])).size());
-            return spawnAndWait("xargs",
-                                {"-0", "-n", perRun, "-P", QByteArray::number(cores), program},
-                                QFile::encodeName(argsFile).constData()) == 0;
-        });
-        f.floor = best(out, [&] {
-            QVector<QPair<QString, QString>> pairs;
-            for (const QString& source : sources) {
-                pairs.append({source, resultOf(out, source)});
-            }
-            return spawnAndWait(program, encoded(lorvane::GroupToolArguments(pairs, codec))) == 0;
-        });
-        if (f.window < 0 || f.windowOneAtATime < 0 || f.loop < 0 || f.xargs < 0 || f.floor < 0 ||
-            (set.batch && f.batch < 0)) {
-            std::fprintf(stderr, "bench_conversion: a run of the %s set failed\n", set.name);
+        std::vector<Variant> v{
+            {"window, defaults", out("window"), [&] { return windowRun(out("window"), {}); }, {}},
+            {"window, LORVANE_JOBS=1",
+             out("window1"),
+             [&] { return windowRun(out("window1"), "1"); },
+             {}},
+            {"lorvane --convert",
+             out("batch"),
+             [&] { return RunBatch(lorvaneProgram, batchArguments(out("batch"), sources)); },
+             {}},
+            {"FFmpeg one at a time",
+             out("loop"),
+             [&] {
+                 for (const QString& source : sources) {
+                     const QStringList args =
+                         lorvane::ToolArguments(source, codec, ResultOf(out("loop"), source));
+                     if (SpawnAndWait(program, Encoded(args)) != 0) {
+                         return false;
+                     }
+                 }
+                 return true;
+             },
+             {}},
+            // xargs reads the command lines' arguments, NUL-separated, one FFmpeg per line.
+            {QStringLiteral("xargs -P %1").arg(cores),
+             out("xargs"),
+             [&] {
+                 QFile file(argsFile);
+                 if (!file.open(QIODevice::WriteOnly)) {
+                     return false;
+                 }
+                 qsizetype perRun = 0;
+                 for (const QString& source : sources) {
+                     const QStringList args =
+                         lorvane::ToolArguments(source, codec, ResultOf(out("xargs"), source));
+                     perRun = args.size();
+                     for (const QByteArray& a : Encoded(args)) {
+                         file.write(a + '\0');
+                     }
+                 }
+                 file.close();
+                 return SpawnAndWait("xargs",
+                                     {"-0", "-n", QByteArray::number(perRun), "-P",
+                                      QByteArray::number(cores), program},
+                                     QFile::encodeName(argsFile).constData()) == 0;
+             },
+             {}},
+            {QStringLiteral("floor, %1 grouped FFmpeg").arg(cores),
+             out("floor"),
+             [&] {
+                 QVector<QList<QByteArray>> lists;
+                 for (const QStringList& args :
+                      FloorArgumentLists(sources, out("floor"), codec, cores)) {
+                     lists.append(Encoded(args));
+                 }
+                 return SpawnAllAndWait(program, lists);
+             },
+             {}},
+        };
+        if (!RunInterleaved(v, rounds)) {
             return 1;
         }
-
+        const Variant& windowDefaults = v[0];
+        const Variant& batch = v[2];
         std::printf("\n%d %d-second files (%s):\n", set.files, set.seconds, set.name);
-        std::printf("  window, defaults:          %8.0f ms\n", f.window);
-        std::printf("  window, LORVANE_JOBS=1:    %8.0f ms\n", f.windowOneAtATime);
-        if (set.batch) {
-            std::printf("  lorvane --convert:         %8.0f ms\n", f.batch);
+        PrintTable(v);
+        if (isShort) {
+            PrintRatio("window / floor", windowDefaults, v[5], 1.15);
+            PrintRatio("lorvane --convert / floor", batch, v[5], 1.15);
+        } else {
+            PrintRatio("window / xargs", windowDefaults, v[4], 0.95);
+            PrintRatio("lorvane --convert / xargs", batch, v[4], 0.95);
         }
-        std::printf("  FFmpeg one at a time:      %8.0f ms\n", f.loop);
-        std::printf("  xargs -P %d:                %8.0f ms\n", cores, f.xargs);
-        std::printf("  one FFmpeg for all (floor):%8.0f ms\n", f.floor);
-        std::printf("  defaults / floor:          %8.2f (short files: target at most 2)\n",
-                    f.window / f.floor);
-        std::printf("  one at a time / defaults:  %8.2f (long files: target at least 1.7)\n",
-                    f.loop / f.window);
-        std::printf("  LORVANE_JOBS=1 / loop:     %8.3f (target at most 1.05)\n",
-                    f.windowOneAtATime / f.loop);
-        if (set.batch) {
-            std::printf("  lorvane --convert / window:%8.2f\n", f.batch / f.window);
-        }
-
-        // What reading each result back costs on its own: the source's declared length and
-        // the result's header (in the page cache, as they are right after a run).
-        windowRun({});
-        QElapsedTimer check;
-        check.start();
-        for (const QString& source : sources) {
-            if (!lorvane::CheckResult(lorvane::LookAtSource(source), source, resultOf(out, source),
-                                      codec, {})
-                     .isEmpty()) {
-                std::fprintf(stderr, "bench_conversion: a result did not pass its check\n");
+        PrintRatio("LORVANE_JOBS=1 / one at a time", v[1], v[3], 1.05);
+        if (isShort) {
+            const QString differing = FirstDifference(out("window"), out("floor"), sources);
+            if (!differing.isEmpty()) {
+                std::fprintf(stderr,
+                             "bench_conversion: the window's result of %s is not the floor's\n",
+                             qPrintable(differing));
                 return 1;
             }
+            std::printf("  results identical (window and floor, %d files)\n", set.files);
         }
-        std::printf("  reading one result back:   %8.3f ms per file (target under 2 ms)\n",
-                    check.nsecsElapsed() / 1e6 / set.files);
-        // What carrying a loop over adds to each file: the look at the source that reads its
-        // comments, and a sampler chunk written into its result, against what converting a
-        // file costs in this run.
-        QElapsedTimer loops;
-        loops.start();
-        for (const QString& source : sources) {
-            const lorvane::SourceLook look = lorvane::LookAtSource(source);
-            const int fd = ::open(QFile::encodeName(resultOf(out, source)).constData(), O_RDWR);
-            if (!look.isFile() || fd < 0 ||
-                !lorvane::AddSamplerLoop(fd, {0, 999, 44100}).isEmpty()) {
-                std::fprintf(stderr, "bench_conversion: no loop written into a result\n");
-                return 1;
-            }
-            ::close(fd);
-        }
-        const double loopMs = loops.nsecsElapsed() / 1e6 / set.files;
-        std::printf("  comments and loop chunk:   %8.3f ms per file, %.4f of a file's conversion\n",
-                    loopMs, loopMs / (f.window / set.files));
-        const double perFile = placementCost(sources, out, dir.filePath("placed"), codec);
-        if (perFile < 0) {
-            std::fprintf(stderr, "bench_conversion: a result could not be put in place\n");
+        if (!perFileFigures(sources, out("window"), dir.filePath("placed"), codec,
+                            windowDefaults.min())) {
             return 1;
         }
         std::fflush(stdout);
+    }
+
+    // One file: what starting the batch mode adds to the single FFmpeg run it makes.
+    const QString one = shortSources[0];
+    EmptyFolder(out("one-batch"));
+    if (!RunBatch(lorvaneProgram, batchArguments(out("one-batch"), {one}))) {
+        return stop("the batch mode's first start failed");
+    }
+    std::vector<Variant> single{
+        {"lorvane --convert, second start",
+         out("one-batch"),
+         [&] { return RunBatch(lorvaneProgram, batchArguments(out("one-batch"), {one})); },
+         {}},
+        {"FFmpeg alone",
+         out("one-ffmpeg"),
+         [&] {
+             const QStringList args =
+                 lorvane::ToolArguments(one, codec, ResultOf(out("one-ffmpeg"), one));
+             return SpawnAndWait(program, Encoded(args)) == 0;
+         },
+         {}},
+    };
+    if (!RunInterleaved(single, rounds)) {
+        return 1;
+    }
+    std::printf("\n1 two-second file, batch mode start:\n");
+    PrintTable(single);
+    PrintRatio("lorvane --convert / FFmpeg", single[0], single[1], 1.2);
+    std::fflush(stdout);
+
+    if (bigFiles > 0) {
+        QStringList bigSources;
+        if (!makeCopies(ffmpeg, dir.filePath("big"), bigFiles, &bigSources)) {
+            return 1;
+        }
+        const int bigRounds = std::min(kBigRounds, rounds);
+        std::vector<Variant> big{
+            {QStringLiteral("lorvane --convert, %1 files").arg(bigFiles),
+             out("big"),
+             [&] { return RunBatch(lorvaneProgram, batchArguments(out("big"), bigSources)); },
+             {}},
+            {"lorvane --convert, 100 files",
+             out("batch"),
+             [&] { return RunBatch(lorvaneProgram, batchArguments(out("batch"), shortSources)); },
+             {}},
+        };
+        if (!RunInterleaved(big, bigRounds)) {
+            return 1;
+        }
+        std::printf("\n%d two-second files through the batch mode, %d rounds:\n", bigFiles,
+                    bigRounds);
+        PrintTable({big[0]}, bigFiles);
+        PrintTable({big[1]}, int(shortSources.size()));
+        PrintRatio("per file, many / 100", big[0], big[1], 1.2, bigFiles, shortSources.size());
+        EmptyFolder(out("big"));
     }
     // The window's own exit would end the process without cleaning the temporary folder.
     return 0;
