@@ -13,8 +13,10 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QTest>
+
 #include <QTimer>
 #include <QTreeView>
+#include <algorithm>
 
 using namespace lorvane;
 using namespace lorvane::test;
@@ -60,6 +62,32 @@ class ConversionRunTest : public QObject {
     void run(const std::function<bool(int)>& release);
     QString makeSource(const QString& relative);
     QStringList inputsOf(int start) const;
+    // How many files the run has handed to converters, from the bar's share: what is changed
+    // now reaches only the files after them (one at a time, the first; with several jobs,
+    // the whole first wave).
+    int announcedSoFar() {
+        return qRound(bar()->preciseValue() * m_window->fileList().count() / 100.0);
+    }
+    // The converter starts ordered by where their first input stands in `order`: converters
+    // started together count their starts in whichever order they got going.
+    QList<int> startsInOrder(const QStringList& order) const {
+        QList<int> starts;
+        for (int n = 1; n <= m_fake->calls(); ++n) {
+            starts.append(n);
+        }
+        std::sort(starts.begin(), starts.end(), [&](int x, int y) {
+            return order.indexOf(inputsOf(x).value(0)) < order.indexOf(inputsOf(y).value(0));
+        });
+        return starts;
+    }
+    // Every input over all converter starts, in that order.
+    QStringList allInputs(const QStringList& order) const {
+        QStringList inputs;
+        for (int n : startsInOrder(order)) {
+            inputs += inputsOf(n);
+        }
+        return inputs;
+    }
     template <typename T>
     T* control(const char* name) {
         return m_window->findChild<T*>(QLatin1String(name));
@@ -268,11 +296,13 @@ void ConversionRunTest::progressPerFile() {
 
     QCOMPARE(seen.size(), m_fake->calls());
     QStringList converted;
-    for (int n = 1; n <= m_fake->calls(); ++n) {
+    for (int n : startsInOrder(sources)) {
         converted += inputsOf(n);
+        // Converters started together leave the bar at the last file of the last of them.
         const int last = sources.indexOf(converted.back()) + 1;
-        QCOMPARE(seen[n - 1].value, 25.0 * last);
-        QCOMPARE(seen[n - 1].caption, QStringLiteral("Processing: %1.ogg").arg(last));
+        QVERIFY(seen[n - 1].value >= 25.0 * last);
+        QCOMPARE(seen[n - 1].caption,
+                 QStringLiteral("Processing: %1.ogg").arg(int(seen[n - 1].value / 25.0)));
         QVERIFY(seen[n - 1].busy);
         QVERIFY(seen[n - 1].converting);
     }
@@ -344,8 +374,10 @@ void ConversionRunTest::whileWaiting() {
     bool quietSecondStart = false;
     bool busy = false;
     int countAfterClear = -1;
+    int announcedBefore = 0;
     run([&](int n) {
         if (n == 1) {
+            announcedBefore = announcedSoFar();
             // A second start is ignored, silently.
             m_window->PushButton2_Click();
             quietSecondStart = m_fx->dialogs.calls.isEmpty() && m_window->isConverting();
@@ -371,10 +403,11 @@ void ConversionRunTest::whileWaiting() {
         return args.at(args.indexOf("-acodec") + 1);
     };
     QStringList converted;
-    for (int n = 1; n <= m_fake->calls(); ++n) {
+    for (int n : startsInOrder({a, b})) {
         converted += inputsOf(n);
-        QCOMPARE(codecOf(m_fake->arguments(n)),
-                 n == 1 ? QStringLiteral("pcm_u8") : QStringLiteral("pcm_f64le"));
+        QCOMPARE(codecOf(m_fake->arguments(n)), converted.size() <= announcedBefore
+                                                    ? QStringLiteral("pcm_u8")
+                                                    : QStringLiteral("pcm_f64le"));
     }
     QCOMPARE(converted, (QStringList{a, b}));
     QCOMPARE(m_fx->dialogs.messages(), QStringList{"Done."});
@@ -386,15 +419,17 @@ void ConversionRunTest::entriesRemovedWhileWaitingEndTheRun() {
         m_window->fileList().AddListEntry(makeSource(QStringLiteral("in/%1.ogg").arg(i)));
     }
     control<QRadioButton>("Option2")->setChecked(true);
+    int announcedBefore = 0;
     run([&](int n) {
         if (n == 1) {
+            announcedBefore = announcedSoFar();
             // Possible when something else has set the pointer back meanwhile.
             m_window->fileList().removeEntry(3);
             m_window->fileList().removeEntry(2);
         }
         return true;
     });
-    QCOMPARE(m_fake->calls(), 1);
+    QCOMPARE(allInputs({}).size(), announcedBefore);
     QCOMPARE(m_fx->dialogs.messages(), QStringList{"Done."});
 }
 
@@ -426,11 +461,8 @@ void ConversionRunTest::reorderedListConvertsInItsNewOrder() {
     QCOMPARE(m_window->fileList().entries(), QStringList({sources[1], sources[2], sources[0]}));
 
     run([](int) { return true; });
-    QStringList converted;
-    for (int n = 1; n <= m_fake->calls(); ++n) {
-        converted += inputsOf(n);
-    }
-    QCOMPARE(converted, QStringList({sources[1], sources[2], sources[0]}));
+    const QStringList reordered = {sources[1], sources[2], sources[0]};
+    QCOMPARE(allInputs(reordered), reordered);
     QCOMPARE(m_fx->dialogs.messages(), QStringList{"Done."});
 }
 
@@ -445,8 +477,10 @@ void ConversionRunTest::entriesAddedWhileWaitingAreSourcesToo() {
     QVERIFY(writeFile(lateWav, "RIFF queued and moved up"));
     m_window->fileList().addEntries(sources);
     control<QRadioButton>("Option2")->setChecked(true);
+    int announcedBefore = 0;
     run([&](int n) {
         if (n == 1) {
+            announcedBefore = announcedSoFar();
             FileListModel& list = m_window->fileList();
             list.addEntries({bWav, lateWav});
             // Dragged up: the texts of the third and fifth entries exchange places.
@@ -457,7 +491,7 @@ void ConversionRunTest::entriesAddedWhileWaitingAreSourcesToo() {
     });
     QCOMPARE(readFile(bWav), QByteArray("RIFF queued while the run waited"));
     QCOMPARE(readFile(lateWav), QByteArray("RIFF queued and moved up"));
-    QCOMPARE(m_fake->calls(), 1);
+    QCOMPARE(allInputs(sources), sources.mid(0, announcedBefore));
     // One file at a time reads the third entry after the exchange, so late.wav is refused
     // too; with several at once it was read (as c.ogg) before.
     const QString bRefused = notConverted({{sources[1], reasons::replacesSource()}});
