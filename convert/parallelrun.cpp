@@ -17,8 +17,11 @@ namespace lorvane {
 namespace {
 
 // A path as the file system will resolve it, for telling two spellings of one path apart.
+// Letter case is folded too: where the output folder's file system folds it (FAT, exFAT),
+// SONG.wav and Song.wav are one file, and the second must wait for the first and be refused
+// in list order, not race it. Elsewhere such a pair only waits for each other.
 QString samePathKey(const QString& path) {
-    return QDir::cleanPath(path);
+    return QDir::cleanPath(path).toCaseFolded();
 }
 
 }  // namespace
