@@ -24,7 +24,8 @@ control=$(dpkg-deb -f "$deb")
 ! grep -qi "example\.com" <<<"$control" || fail "a placeholder address in the package: $control"
 
 contents=$(dpkg-deb -c "$deb")
-for path in ./usr/bin/lorvane ./usr/lib/lorvane/lorvane ./usr/lib/lorvane/HAND-M.CUR \
+for path in ./usr/bin/lorvane ./usr/lib/lorvane/lorvane ./usr/lib/lorvane/lorvane-window \
+    ./usr/lib/lorvane/HAND-M.CUR \
     ./usr/share/applications/lorvane.desktop "./usr/share/metainfo/$appstream_id.metainfo.xml" \
     ./usr/share/man/man1/lorvane.1.gz ./usr/share/icons/hicolor/48x48/apps/lorvane.png; do
     grep -q " $path\( \|$\)" <<<"$contents" || fail "the package lacks $path"

@@ -23,6 +23,7 @@ function(expect_file path)
 endfunction()
 
 expect_file(lib/lorvane/lorvane)
+expect_file(lib/lorvane/lorvane-window)
 expect_file(lib/lorvane/HAND-M.CUR)
 expect_file(lib/lorvane/drag.ico)
 expect_file(share/applications/lorvane.desktop)
