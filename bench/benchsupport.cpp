@@ -123,13 +123,17 @@ bool SpawnAllAndWait(const QByteArray& program, const QVector<QList<QByteArray>>
     return allDone;
 }
 
-bool RunBatch(const QString& lorvaneProgram, const QStringList& arguments) {
-    QProcess batch;
+QProcessEnvironment ConsoleEnvironment() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         env.remove(name);
     }
-    batch.setProcessEnvironment(env);
+    return env;
+}
+
+bool RunBatch(const QString& lorvaneProgram, const QStringList& arguments) {
+    QProcess batch;
+    batch.setProcessEnvironment(ConsoleEnvironment());
     batch.setStandardInputFile(QProcess::nullDevice());
     batch.setStandardOutputFile(QProcess::nullDevice());
     batch.setStandardErrorFile(QProcess::nullDevice());

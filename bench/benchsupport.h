@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -33,6 +34,9 @@ bool SpawnAllAndWait(const QByteArray& program, const QVector<QList<QByteArray>>
 // `lorvane --convert` with the given arguments, as a user starts it from a console without a
 // desktop: no display in its environment, everything else (the cache folder among it) kept.
 bool RunBatch(const QString& lorvaneProgram, const QStringList& arguments);
+// This process's environment without a display of any kind, as a console or a build
+// server starts the batch mode.
+QProcessEnvironment ConsoleEnvironment();
 
 void EmptyFolder(const QString& path);
 

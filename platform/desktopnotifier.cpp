@@ -69,3 +69,7 @@ void DesktopNotifier::onClosed(uint id, uint reason) {
 }
 
 }  // namespace lorvane
+
+// Compiled here rather than with the layer's other meta-object code, so that a program
+// that never talks to the desktop (the batch mode) does not link D-Bus.
+#include "moc_desktopnotifier.cpp"

@@ -46,3 +46,7 @@ void SleepInhibitor::release() {
 }
 
 }  // namespace lorvane
+
+// Compiled here rather than with the layer's other meta-object code, so that a program
+// that never talks to the desktop (the batch mode) does not link D-Bus.
+#include "moc_sleepinhibitor.cpp"
