@@ -65,6 +65,19 @@ Outcome finish(QProcess& p) {
 
 // Starts the helper in the folder's "home" with the stand-in converter, its own process
 // group (as a shell's foreground job has), saving into the folder's "out".
+// A folder for a run of the real program (out/ for results, home/ for its settings) and the
+// stand-in converter, holding each converter it starts until it is released.
+struct HeldRun {
+    QTemporaryDir dir;
+    QString root = dir.path() + "/";
+    FakeTool fake{root + "tool"};
+    HeldRun() {
+        QDir().mkpath(root + "out");
+        QDir().mkpath(root + "home");
+        fake.hold();
+    }
+};
+
 void startWithStandIn(QProcess& p, const QString& root, const FakeTool& fake,
                       const QStringList& arguments) {
     QProcessEnvironment env = helperEnvironment(root + "home");
@@ -148,15 +161,12 @@ void ConversionProcessTest::endingMidRunFinishesWhatRuns_data() {
 
 void ConversionProcessTest::endingMidRunFinishesWhatRuns() {
     QFETCH(int, signal);
-    QTemporaryDir dir;
-    const QString root = dir.path() + "/";
-    QDir().mkpath(root + "out");
-    QDir().mkpath(root + "home");
+    HeldRun held;
+    const QString& root = held.root;
+    FakeTool& fake = held.fake;
     QVERIFY(makeOgg(root + "a.ogg", 8000, 1, 0.2));
     QVERIFY(makeOgg(root + "b.ogg", 8000, 1, 0.2));
     QVERIFY(makeOgg(root + "c.ogg", 8000, 1, 40));  // never grouped with the others
-    FakeTool fake(root + "tool");
-    fake.hold();
 
     QProcess p;
     QStringList args = {root + "a.ogg", root + "b.ogg", root + "c.ogg"};
@@ -211,14 +221,11 @@ void ConversionProcessTest::endingMidRunFinishesWhatRuns() {
 // A second signal while the run finishes ends its converters now: nothing is put in place
 // and no temporary file stays.
 void ConversionProcessTest::secondSignalEndsTheConvertersNow() {
-    QTemporaryDir dir;
-    const QString root = dir.path() + "/";
-    QDir().mkpath(root + "out");
-    QDir().mkpath(root + "home");
+    HeldRun held;
+    const QString& root = held.root;
+    FakeTool& fake = held.fake;
     QVERIFY(makeOgg(root + "a.ogg", 8000, 1, 0.2));
     QVERIFY(writeFile(root + "out/a.wav", "the user's own file"));
-    FakeTool fake(root + "tool");
-    fake.hold();
     QProcess p;
     startWithStandIn(p, root, fake, {root + "a.ogg"});
     QTRY_VERIFY_WITH_TIMEOUT(fake.started(1), 60000);
@@ -235,15 +242,12 @@ void ConversionProcessTest::secondSignalEndsTheConvertersNow() {
 // SIGKILL leaves the converter writing its temporary file and nothing under a result's name;
 // the next run that writes into the folder removes what the dead run left, and nothing else.
 void ConversionProcessTest::killedRunLeavesOnlyTemporaryFiles() {
-    QTemporaryDir dir;
-    const QString root = dir.path() + "/";
-    QDir().mkpath(root + "out");
-    QDir().mkpath(root + "home");
+    HeldRun held;
+    const QString& root = held.root;
+    FakeTool& fake = held.fake;
     QVERIFY(makeOgg(root + "a.ogg", 8000, 1, 0.2));
     QVERIFY(makeOgg(root + "b.ogg", 8000, 1, 0.2));
     QVERIFY(writeFile(root + "out/.lorvane-notours.part", "named like ours, but not ours"));
-    FakeTool fake(root + "tool");
-    fake.hold();
     QProcess p;
     startWithStandIn(p, root, fake, {root + "a.ogg"});
     QTRY_VERIFY_WITH_TIMEOUT(fake.started(1), 60000);
@@ -268,14 +272,11 @@ void ConversionProcessTest::killedRunLeavesOnlyTemporaryFiles() {
 // The batch mode stopped by SIGTERM (as `timeout` sends) finishes and checks the running
 // file, starts no other, says so and exits as a signalled program does.
 void ConversionProcessTest::batchModeStoppedBySigterm() {
-    QTemporaryDir dir;
-    const QString root = dir.path() + "/";
-    QDir().mkpath(root + "out");
-    QDir().mkpath(root + "home");
+    HeldRun held;
+    const QString& root = held.root;
+    FakeTool& fake = held.fake;
     QVERIFY(makeOgg(root + "a.ogg", 8000, 1, 40));
     QVERIFY(makeOgg(root + "b.ogg", 8000, 1, 40));
-    FakeTool fake(root + "tool");
-    fake.hold();
     QProcess p;
     QProcessEnvironment env = helperEnvironment(root + "home");
     env.insert("LORVANE_FFMPEG", fake.path());
