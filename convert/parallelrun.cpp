@@ -123,10 +123,14 @@ void ParallelRun::startWhatMayStart() {
         }
         QVector<FileJob> group{*first};
         if (GroupableSeconds(first->look) >= 0) {
+            // Opening a file's temporary result takes a moment; a window goes on answering
+            // while a group of many is made ready, and a stop asked for meanwhile keeps the
+            // files not yet taken from starting.
             while (group.size() < m_groupFiles && m_next <= m_n && !m_listEnded) {
-                // Opening a file's temporary result takes a moment; a window goes on
-                // answering while a group of many is made ready.
                 YieldToEvents();
+                if (m_steps.stop().requested) {
+                    break;
+                }
                 std::optional<FileJob> more = takeNext(&group);
                 if (!more) {
                     break;

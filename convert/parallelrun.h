@@ -32,6 +32,7 @@ int GroupTarget(int files, int jobs, int filesInFlight);
 // source, its temporary result and that result's folder), and the program keeps some for
 // itself, all within the process's limit on open files.
 int FilesInFlightLimit();
+// The declared length of a file that may join a group, or -1.
 double GroupableSeconds(const SourceLook& look);
 
 // Files in list order, up to `jobs` converters at once; consecutive short Vorbis files of one

@@ -77,6 +77,7 @@ class ConversionEngineTest : public QObject {
     void choicesAreReadWhenFilesStart();
     void aStopFinishesWhatRuns_data();
     void aStopFinishesWhatRuns();
+    void aStopWhileAGroupFormsStartsNoMore();
 
   private:
     void addJobRows();
@@ -383,6 +384,27 @@ void ConversionEngineTest::aStopFinishesWhatRuns() {
     QCOMPARE(outcome.notStarted, 4 - jobs);
     QCOMPARE(m_fake->calls(), jobs);
     QCOMPARE(QDir(m_choices.folderText).entryList(QDir::Files | QDir::Hidden).size(), jobs);
+}
+
+// A group of many is made up while events run: a stop asked for then keeps the files not yet
+// taken from starting, as it does between converters.
+void ConversionEngineTest::aStopWhileAGroupFormsStartsNoMore() {
+    for (const char* name : {"a.ogg", "b.ogg", "c.ogg", "d.ogg", "e.ogg", "f.ogg"}) {
+        m_list.AddListEntry(source(name));
+    }
+    ConversionRun engine(m_list, [this] { return m_choices; }, m_events, m_reporter,
+                         {2, kWaitTickMs});
+    m_events.onStart = [&](int position) {
+        if (position == 2) {
+            engine.requestStop();
+        }
+    };
+    const RunOutcome outcome = engine.run();
+    QVERIFY(outcome.stopped);
+    QCOMPARE(outcome.converted, 2);
+    QCOMPARE(outcome.notStarted, 4);
+    QCOMPARE(m_fake->calls(), 1);
+    QCOMPARE(m_fake->arguments(1).count("-i"), 2);
 }
 
 QTEST_GUILESS_MAIN(ConversionEngineTest)
