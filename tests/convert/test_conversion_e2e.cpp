@@ -80,6 +80,16 @@ class ConversionEndToEndTest : public QObject {
     void loopPointsReachTheResults();
 
   private:
+    // Chooses the format at `index` in the drop-down and a new folder "out" for the results,
+    // and gives that folder.
+    static QString chooseFormatAndFolder(WindowFixture& fx, MainWindow& window, int index) {
+        const QString out = fx.dir.filePath("out");
+        QDir().mkpath(out);
+        window.findChild<QComboBox*>("Combo1")->setCurrentIndex(index);
+        window.findChild<QLineEdit*>("Text1")->setText(out);
+        return out;
+    }
+
     QTemporaryDir m_sources;
     std::unique_ptr<EnvChange> m_tool;
 };
@@ -111,10 +121,7 @@ void ConversionEndToEndTest::everyFormat() {
     QFETCH(double, tolerance);
     WindowFixture fx;
     auto window = fx.loadedWindow();
-    const QString out = fx.dir.filePath("out");
-    QDir().mkpath(out);
-    window->findChild<QComboBox*>("Combo1")->setCurrentIndex(index);
-    window->findChild<QLineEdit*>("Text1")->setText(out);
+    const QString out = chooseFormatAndFolder(fx, *window, index);
     for (const Source& s : kSources) {
         window->fileList().AddListEntry(m_sources.filePath(QString(s.name) + ".ogg"));
     }
@@ -172,10 +179,7 @@ void ConversionEndToEndTest::loopPointsReachTheResults() {
     };
     WindowFixture fx;
     auto window = fx.loadedWindow();
-    const QString out = fx.dir.filePath("out");
-    QDir().mkpath(out);
-    window->findChild<QComboBox*>("Combo1")->setCurrentIndex(index);
-    window->findChild<QLineEdit*>("Text1")->setText(out);
+    const QString out = chooseFormatAndFolder(fx, *window, index);
     for (const auto& source : sources) {
         const QString path = m_sources.filePath(QStringLiteral("loop-%1.ogg").arg(source.name));
         if (!QFileInfo::exists(path)) {
