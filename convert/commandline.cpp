@@ -33,38 +33,106 @@ QString ComposeCommandLine(const QString& toolPath, const QString& source, const
            ComposeArguments(source, codec, output);
 }
 
-QStringList ToolArguments(const QString& source, const QString& codec, const QString& output) {
-    return {QStringLiteral("-nostdin"),
-            QStringLiteral("-hide_banner"),
-            QStringLiteral("-v"),
-            QStringLiteral("error"),
-            QStringLiteral("-y"),
-            QStringLiteral("-filter_threads"),
-            QStringLiteral("1"),
-            QStringLiteral("-i"),
-            fileAddress(source),
-            QStringLiteral("-map_metadata"),
-            QStringLiteral("0"),
-            QStringLiteral("-map_metadata"),
-            QStringLiteral("0:s:a:0"),
-            QStringLiteral("-acodec"),
-            codec,
-            QStringLiteral("-rf64"),
-            QStringLiteral("auto"),
-            QStringLiteral("-f"),
-            QStringLiteral("wav"),
+namespace {
+
+QStringList commonStart() {
+    return {QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
+            QStringLiteral("-v"),       QStringLiteral("error"),
+            QStringLiteral("-y"),       QStringLiteral("-filter_threads"),
+            QStringLiteral("1")};
+}
+
+QStringList resultOptions(const QString& codec, const QString& output) {
+    return {QStringLiteral("-acodec"), codec,
+            QStringLiteral("-rf64"),   QStringLiteral("auto"),
+            QStringLiteral("-f"),      QStringLiteral("wav"),
             fileAddress(output)};
 }
 
+QStringList untrimmedInput() {
+    return {QStringLiteral("-flags2"), QStringLiteral("+skip_manual")};
+}
+
+// The samples libvorbisfile gives of one link, counted from FFmpeg's untrimmed output.
+QString trimmed(const ExactLink& link) {
+    QString filter = QStringLiteral("atrim=");
+    if (link.startTrim > 0) {
+        filter += QStringLiteral("start_sample=%1:").arg(link.startTrim);
+    }
+    return filter + QStringLiteral("end_sample=%1").arg(link.startTrim + link.frames);
+}
+
+QString layoutOf(int channels) {
+    return channels == 1 ? QStringLiteral("mono") : QStringLiteral("stereo");
+}
+
+// Each link read on its own from its bytes of the file, trimmed, brought to the first link's
+// rate and layout, and the links joined again.
+QStringList chainedArguments(const QString& source, const QString& codec, const QString& output,
+                             const ExactLinks& links) {
+    QStringList args = commonStart();
+    QString graph;
+    QString joined;
+    const ExactLink& first = links.front();
+    for (qsizetype k = 0; k < links.size(); ++k) {
+        const ExactLink& link = links[k];
+        args << untrimmedInput() << QStringLiteral("-i")
+             << QStringLiteral("subfile,,start,%1,end,%2,,:").arg(link.begin).arg(link.end) +
+                    fileAddress(source);
+        QString chain = QStringLiteral("[%1:a]").arg(k) + trimmed(link);
+        if (link.rate != first.rate) {
+            chain += QStringLiteral(",aresample=%1").arg(first.rate);
+        }
+        if (link.channels != first.channels) {
+            chain += QStringLiteral(",aformat=channel_layouts=") + layoutOf(first.channels);
+        }
+        graph += chain + QStringLiteral("[l%1];").arg(k);
+        joined += QStringLiteral("[l%1]").arg(k);
+    }
+    graph += joined + QStringLiteral("concat=n=%1:v=0:a=1[joined]").arg(links.size());
+    args << QStringLiteral("-filter_complex") << graph << QStringLiteral("-map")
+         << QStringLiteral("[joined]") << QStringLiteral("-map_metadata") << QStringLiteral("0")
+         << QStringLiteral("-map_metadata") << QStringLiteral("0:s:a:0");
+    return args + resultOptions(codec, output);
+}
+
+}  // namespace
+
+bool CanJoinExactly(const ExactLinks& links) {
+    return std::all_of(links.begin(), links.end(), [&](const ExactLink& link) {
+        return link.channels == links.front().channels ||
+               (link.channels <= 2 && links.front().channels <= 2);
+    });
+}
+
+QStringList ToolArguments(const QString& source, const QString& codec, const QString& output,
+                          const ExactLinks& exact) {
+    if (exact.size() > 1) {
+        return chainedArguments(source, codec, output, exact);
+    }
+    QStringList args = commonStart();
+    if (!exact.isEmpty()) {
+        args << untrimmedInput();
+    }
+    args << QStringLiteral("-i") << fileAddress(source) << QStringLiteral("-map_metadata")
+         << QStringLiteral("0") << QStringLiteral("-map_metadata") << QStringLiteral("0:s:a:0");
+    if (!exact.isEmpty()) {
+        args << QStringLiteral("-af") << trimmed(exact.front());
+    }
+    return args + resultOptions(codec, output);
+}
+
 QStringList GroupToolArguments(const QVector<QPair<QString, QString>>& sourcesAndOutputs,
-                               const QString& codec, const QVector<int>& queuePackets) {
-    QStringList args{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
-                     QStringLiteral("-v"),       QStringLiteral("error"),
-                     QStringLiteral("-y"),       QStringLiteral("-filter_threads"),
-                     QStringLiteral("1")};
+                               const QString& codec, const QVector<int>& queuePackets,
+                               const ExactLinks& exact) {
+    QStringList args = commonStart();
+    const auto isExact = [&](qsizetype k) { return k < exact.size() && exact[k].frames > 0; };
     for (qsizetype k = 0; k < sourcesAndOutputs.size(); ++k) {
         if (k < queuePackets.size()) {
             args << QStringLiteral("-thread_queue_size") << QString::number(queuePackets[k]);
+        }
+        if (isExact(k)) {
+            args << untrimmedInput();
         }
         args << QStringLiteral("-i") << fileAddress(sourcesAndOutputs[k].first);
     }
@@ -72,10 +140,11 @@ QStringList GroupToolArguments(const QVector<QPair<QString, QString>>& sourcesAn
         const QString input = QString::number(k);
         args << QStringLiteral("-map") << input + QStringLiteral(":a:0")
              << QStringLiteral("-map_metadata") << input << QStringLiteral("-map_metadata")
-             << input + QStringLiteral(":s:a:0") << QStringLiteral("-map_chapters") << input
-             << QStringLiteral("-acodec") << codec << QStringLiteral("-rf64")
-             << QStringLiteral("auto") << QStringLiteral("-f") << QStringLiteral("wav")
-             << fileAddress(sourcesAndOutputs[k].second);
+             << input + QStringLiteral(":s:a:0") << QStringLiteral("-map_chapters") << input;
+        if (isExact(k)) {
+            args << QStringLiteral("-af") << trimmed(exact[k]);
+        }
+        args << resultOptions(codec, sourcesAndOutputs[k].second);
     }
     return args;
 }

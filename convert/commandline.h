@@ -32,7 +32,27 @@ QString ComposeCommandLine(const QString& toolPath, const QString& source, const
 // more than one thread, and asking for one spares starting a thread per core for nothing.
 // The tags go along: the file's own and, where Ogg keeps them, those of its audio stream,
 // which the WAV file carries in its LIST INFO chunk.
-QStringList ToolArguments(const QString& source, const QString& codec, const QString& output);
+//
+// With `exact` (one entry per chained stream of a whole Ogg Vorbis source) the result holds
+// exactly the samples libvorbisfile decodes: FFmpeg 5.1's Ogg reader trims the end of a stream
+// that fits in one or two pages wrongly (up to a block too many or too few), so FFmpeg is told
+// to trim nothing itself (-flags2 +skip_manual) and atrim keeps the stream's own samples. A
+// chained file is read link by link (FFmpeg joins links with a misaligned seam) and the links
+// are joined again at the first link's rate.
+struct ExactLink {
+    qint64 begin = 0;  // the link's bytes in the file
+    qint64 end = 0;
+    qint64 startTrim = 0;  // samples the stream's first page says to drop from its start
+    qint64 frames = 0;     // samples libvorbisfile gives
+    long rate = 0;
+    int channels = 0;
+};
+using ExactLinks = QVector<ExactLink>;
+QStringList ToolArguments(const QString& source, const QString& codec, const QString& output,
+                          const ExactLinks& exact = {});
+// Whether a chained file's links can be joined exactly: each at most stereo, or all of one
+// channel count, so no layout has to be guessed.
+bool CanJoinExactly(const ExactLinks& links);
 
 // One converter run for several files of one format: every source an input, and every
 // result an output of its own with its own stream, tags and chapters, so each result is
@@ -40,9 +60,11 @@ QStringList ToolArguments(const QString& source, const QString& codec, const QSt
 // thread of its own and hands its packets over through a queue, by default of 8: the
 // threads then wake each other every few packets. `queuePackets` (parallel to the files,
 // may be empty) sizes each input's queue to hold the whole file; it changes no byte of the
-// results.
+// results. `exact` (parallel to the files, may be empty) trims each single-link Vorbis input
+// as ToolArguments does; an entry with no frames is taken as FFmpeg gives it.
 QStringList GroupToolArguments(const QVector<QPair<QString, QString>>& sourcesAndOutputs,
-                               const QString& codec, const QVector<int>& queuePackets = {});
+                               const QString& codec, const QVector<int>& queuePackets = {},
+                               const ExactLinks& exact = {});
 
 // The queue that holds every packet of a Vorbis input of `frames` samples per channel, with
 // room to spare: about 44 packets a second at 44.1 kHz (long blocks carry 1,024 samples),

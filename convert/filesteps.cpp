@@ -155,6 +155,12 @@ void FileSteps::clearTheWay(FileJob& file) {
         if (!file.reason.isEmpty()) {
             return;
         }
+        // A damaged source is never converted: its result would hold less than it should,
+        // however well the converter hid the gap.
+        if (!file.look.damage.isEmpty()) {
+            file.reason = reasons::damaged(file.look.damage);
+            return;
+        }
         if (FileIdOf(file.output, false)) {
             protectQueuedSources();
         }
@@ -227,7 +233,8 @@ ToolCall FileSteps::compose(FileJob& file) {
         call.commandLine = m_toolCommand + QLatin1Char(' ') +
                            ComposeArguments(file.source, file.codec, file.output);
         call.program = m_program;
-        call.arguments = ToolArguments(sourceAddress(file), file.codec, outputAddress(file));
+        call.arguments = ToolArguments(sourceAddress(file), file.codec, outputAddress(file),
+                                       file.look.exact());
     });
     return call;
 }

@@ -207,16 +207,19 @@ void ParallelRun::start(const QVector<FileJob>& files, bool inListOrder) {
     QStringList arguments;
     if (files.size() == 1) {
         arguments = ToolArguments(FileSteps::sourceAddress(last), last.codec,
-                                  FileSteps::outputAddress(last));
+                                  FileSteps::outputAddress(last), last.look.exact());
     } else {
         QVector<QPair<QString, QString>> pairs;
         QVector<int> queues;
+        ExactLinks exact;
         for (const FileJob& file : files) {
             pairs.append({FileSteps::sourceAddress(file), FileSteps::outputAddress(file)});
             const auto& vorbis = file.look.vorbis;
             queues.append(InputQueuePackets(vorbis ? vorbis->links.front().frames : 0));
+            const ExactLinks links = file.look.exact();
+            exact.append(links.size() == 1 ? links.front() : ExactLink());
         }
-        arguments = GroupToolArguments(pairs, last.codec, queues);
+        arguments = GroupToolArguments(pairs, last.codec, queues, exact);
     }
     for (const FileJob& file : files) {
         m_reserved.insert(samePathKey(file.output));

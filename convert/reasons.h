@@ -15,6 +15,9 @@ QString replacesResult(const QString& otherSource);
 QString incomplete();
 QString readCut(const QString& error);
 QString wrongLength();
+// `detail` says how far its audio goes, or what the converter said of it.
+QString damaged(const QString& detail);
+QString lengthUnknown();
 QString wrongCoding();
 QString notWritten(const QString& error);
 QString noResult();

@@ -70,6 +70,9 @@ bool isWriteError(int number) {
 
 QString CheckResult(const SourceLook& source, const QString& sourcePath, const QString& output,
                     const QString& codec, const QByteArray& errorTail) {
+    if (!source.damage.isEmpty()) {
+        return reasons::damaged(source.damage);
+    }
     const WavLook wav = LookAtWav(output);
     if (wav.problem == QLatin1String("missing") || wav.problem == QLatin1String("not a file")) {
         return reasons::noResult();
@@ -85,28 +88,50 @@ QString CheckResult(const SourceLook& source, const QString& sourcePath, const Q
     const auto readError = sourceReadError(sourcePath, errorTail);
     const std::optional<VorbisLength>& declared = source.declared();
     if (!declared) {
-        // Without a declared length, a read error FFmpeg took for the end is the only sign.
-        return readError ? reasons::readCut(*readError) : QString();
+        if (readError) {
+            return reasons::readCut(*readError);
+        }
+        // Nothing to measure the result against: an Ogg Vorbis or Opus stream of no known
+        // length is not trusted, and any other source only while the converter found nothing
+        // wrong with it.
+        if (source.lengthUnknown) {
+            return reasons::lengthUnknown();
+        }
+        const QString complaint = ConverterComplaint(errorTail);
+        return complaint.isEmpty() ? QString() : reasons::damaged(complaint);
     }
-    // Each stream at the result's rate (FFmpeg joins a chained file's streams at the first
-    // one's rate), give or take its slack.
+    // Each stream at the result's rate (the links of a chained file are joined at the first
+    // one's rate), exactly: the converter is told to keep libvorbisfile's samples.
     qint64 expected = 0;
-    qint64 slack = 0;
     for (const VorbisLength::Link& link : declared->links) {
-        expected += link.frames * wav.sampleRate / link.rate;
-        slack += link.slack * wav.sampleRate / link.rate;
+        expected += (link.frames * wav.sampleRate + link.rate / 2) / link.rate;
     }
-    if (wav.frames < expected - slack) {
+    if (wav.frames < expected) {
         return readError ? reasons::readCut(*readError) : reasons::incomplete();
     }
     // Without an end mark nothing trims the last block's padding: a cut source's result may
-    // run past its last granule position by up to one more long block.
-    if (source.endsEarly && !source.vorbis->links.isEmpty()) {
-        const VorbisLength::Link& last = source.vorbis->links.last();
-        slack += last.slack * wav.sampleRate / last.rate;
+    // run past its last granule position by up to one long block.
+    qint64 slack = 0;
+    if (source.endsEarly && !declared->links.isEmpty()) {
+        const VorbisLength::Link& last = declared->links.last();
+        slack = last.slack * wav.sampleRate / last.rate;
     }
     if (wav.frames > expected + slack) {
         return reasons::wrongLength();
+    }
+    return {};
+}
+
+QString ConverterComplaint(const QByteArray& errorTail) {
+    for (QByteArray line : lines(errorTail)) {
+        // "[ogg @ 0x55...] CRC mismatch!": the part of FFmpeg that spoke, then what it said.
+        if (line.startsWith('[')) {
+            const qsizetype close = line.indexOf("] ");
+            line = close < 0 ? line : line.mid(close + 2);
+        }
+        if (!line.isEmpty() && !line.startsWith("Last message repeated")) {
+            return QStringLiteral("the converter reported: ") + QString::fromUtf8(line);
+        }
     }
     return {};
 }

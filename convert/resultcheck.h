@@ -18,6 +18,10 @@ namespace lorvane {
 QString CheckResult(const SourceLook& source, const QString& sourcePath, const QString& output,
                     const QString& codec, const QByteArray& errorTail);
 
+// What the converter said went wrong with a source, from the end of its error output, in a
+// form for a reason's detail; empty when it said nothing.
+QString ConverterComplaint(const QByteArray& errorTail);
+
 // Why a conversion the converter reported as failed did not work, told from the end of its
 // error output: the result could not be written, the source could not be read, or (most
 // often) the source is no audio it can read.

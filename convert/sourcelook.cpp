@@ -1,5 +1,6 @@
 #include "convert/sourcelook.h"
 
+#include "convert/oggpages.h"
 #include "convert/opuslength.h"
 #include "platform/pathbytes.h"
 
@@ -36,7 +37,46 @@ long tellFd(void* source) {
     return static_cast<long>(::lseek(*static_cast<int*>(source), 0, SEEK_CUR));
 }
 
-std::optional<VorbisLength> vorbisLength(int fd, QList<QByteArray>* comments) {
+// Samples a Vorbis stream's first audio page decodes to beyond what its granule position
+// says: libvorbis drops that many from the stream's start (a stream that begins mid-way
+// through an encoder's first block), and FFmpeg, told to trim nothing, gives them.
+qint64 startTrimOf(const QByteArray& bytes, vorbis_info* info) {
+    if (bytes.size() < 27 || info == nullptr) {
+        return 0;
+    }
+    ogg_page page;
+    page.header = reinterpret_cast<unsigned char*>(const_cast<char*>(bytes.constData()));
+    page.header_len = 27 + page.header[26];
+    page.body = page.header + page.header_len;
+    page.body_len = static_cast<long>(bytes.size()) - page.header_len;
+    const ogg_int64_t granule = ogg_page_granulepos(&page);
+    // A stream whose first audio page is also its last is trimmed at its end instead; a page
+    // that continues a packet is no stream's first.
+    if (page.body_len < 0 || granule < 0 || ogg_page_eos(&page) || ogg_page_continued(&page)) {
+        return 0;
+    }
+    ogg_stream_state stream;
+    ogg_stream_init(&stream, ogg_page_serialno(&page));
+    ogg_stream_pagein(&stream, &page);
+    ogg_packet packet;
+    long previous = -1;
+    qint64 decoded = 0;
+    while (ogg_stream_packetout(&stream, &packet) == 1) {
+        const long block = vorbis_packet_blocksize(info, &packet);
+        if (block <= 0) {
+            continue;
+        }
+        if (previous > 0) {
+            decoded += previous / 4 + block / 4;
+        }
+        previous = block;
+    }
+    ogg_stream_clear(&stream);
+    return std::max<qint64>(0, decoded - granule);
+}
+
+std::optional<VorbisLength> vorbisLength(int fd, const OggPages& pages,
+                                         QList<QByteArray>* comments) {
     const ov_callbacks callbacks{readFd, seekFd, nullptr, tellFd};
     OggVorbis_File file;
     int handle = fd;
@@ -54,8 +94,18 @@ std::optional<VorbisLength> vorbisLength(int fd, QList<QByteArray>* comments) {
                 known = false;
                 break;
             }
-            found.links.append({static_cast<qint64>(frames), info->rate,
-                                static_cast<qint64>(vorbis_info_blocksize(info, 1))});
+            VorbisLength::Link entry;
+            entry.frames = static_cast<qint64>(frames);
+            entry.rate = info->rate;
+            entry.slack = static_cast<qint64>(vorbis_info_blocksize(info, 1));
+            entry.channels = info->channels;
+            if (pages.links.size() == ov_streams(&file)) {
+                const OggPages::Link& walked = pages.links[link];
+                entry.begin = walked.begin;
+                entry.end = walked.end;
+                entry.startTrim = startTrimOf(walked.firstAudioPage, info);
+            }
+            found.links.append(entry);
         }
         if (known && !found.links.isEmpty()) {
             length = found;
@@ -80,60 +130,49 @@ SourceLoop loopOf(const QList<QByteArray>& comments, const VorbisLength& length)
     return ReadLoop(comments, rate, frames);
 }
 
-// The largest page Ogg allows: a 27-byte header, 255 lacing values and 255 segments of 255.
-constexpr off_t kLargestPage = 27 + 255 + 255 * 255;
+// m:ss.cc, or h:mm:ss.cc from an hour on.
+QString clockText(double seconds) {
+    const auto centis = static_cast<qint64>(seconds * 100 + 0.5);
+    const qint64 hours = centis / 360000;
+    const qint64 minutes = centis / 6000 % 60;
+    const QString rest = QStringLiteral("%1.%2")
+                             .arg(centis / 100 % 60, 2, 10, QLatin1Char('0'))
+                             .arg(centis % 100, 2, 10, QLatin1Char('0'));
+    return hours > 0 ? QStringLiteral("%1:%2:%3")
+                           .arg(hours)
+                           .arg(minutes, 2, 10, QLatin1Char('0'))
+                           .arg(rest)
+                     : QStringLiteral("%1:%2").arg(minutes).arg(rest);
+}
 
-// Whether the last whole page of an Ogg file lacks its end-of-stream mark. Two of the largest
-// pages from the end always hold the start of a whole page unless the file ends in garbage;
-// libogg checks each page's CRC, so bytes of audio that happen to read "OggS" are skipped.
-// A chained file ends its last link like any other, so a cut page after a marked one (a copy
-// that stopped at the start of the next link) is a cut too; other bytes after a marked last
-// page (a tag some tool appended) do not make a file cut.
-bool oggEndsEarly(int fd) {
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || st.st_size < 27) {
-        return false;
+// How far the audio of a damaged source goes, in the words the reason gives it. The granule
+// positions count from the stream's start (after Opus's pre-skip); libvorbisfile's length is
+// no help here, as it may start counting after the damage.
+QString damageText(const OggPages& pages) {
+    const OggPages::Damage& damage = *pages.damage;
+    if (damage.link == 0 && damage.inHeaders) {
+        return QStringLiteral("its headers are damaged");
     }
-    char magic[4] = {};
-    if (::pread(fd, magic, sizeof magic, 0) != 4 || std::memcmp(magic, "OggS", 4) != 0) {
-        return false;  // not Ogg at all: nothing to say about its pages
-    }
-    const off_t start = std::max<off_t>(0, st.st_size - 2 * kLargestPage);
-    ogg_sync_state sync;
-    ogg_sync_init(&sync);
-    bool sawPage = false;
-    bool lastMarked = false;
-    off_t at = start;
-    off_t consumed = start;
-    off_t afterLastPage = start;
-    for (;;) {
-        char* buffer = ogg_sync_buffer(&sync, 65536);
-        const ssize_t got = buffer == nullptr ? -1 : ::pread(fd, buffer, 65536, at);
-        if (got <= 0) {
-            break;
+    double before = 0;
+    double at = 0;
+    for (int k = 0; k < pages.links.size(); ++k) {
+        const OggPages::Link& link = pages.links[k];
+        if (link.rate <= 0) {
+            continue;
         }
-        at += got;
-        ogg_sync_wrote(&sync, static_cast<long>(got));
-        ogg_page page;
-        long step = 0;
-        while ((step = ogg_sync_pageseek(&sync, &page)) != 0) {
-            consumed += step > 0 ? step : -step;
-            if (step > 0) {
-                sawPage = true;
-                lastMarked = ogg_page_eos(&page) != 0;
-                afterLastPage = consumed;
-            }
+        const auto seconds = [&](qint64 granule) {
+            return static_cast<double>(std::max<qint64>(0, granule - link.preSkip)) / link.rate;
+        };
+        if (k == damage.link) {
+            at = before + (damage.inHeaders ? 0 : seconds(damage.goodGranule));
         }
+        before += seconds(link.lastGranule);
     }
-    ogg_sync_clear(&sync);
-    char next[4] = {};
-    if (sawPage && lastMarked && ::pread(fd, next, sizeof next, afterLastPage) == 4 &&
-        std::memcmp(next, "OggS", 4) == 0) {
-        return true;  // a page begins after the marked one and never became whole
+    QString text = QStringLiteral("its audio breaks off at ") + clockText(at);
+    if (before > at + 0.005) {
+        text += QStringLiteral(" of ") + clockText(before);
     }
-    // No whole page in the tail: the last page was cut after more than a page of garbage,
-    // or the file is nothing but a cut first page; either way the stream did not end.
-    return !sawPage || !lastMarked;
+    return text;
 }
 
 }  // namespace
@@ -172,7 +211,8 @@ SourceLook LookAtSource(const QString& path) {
         // read that fails to have failed for good.
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
         QList<QByteArray> comments;
-        look.vorbis = vorbisLength(fd, &comments);
+        const OggPages pages = ReadOggPages(fd);
+        look.vorbis = vorbisLength(fd, pages, &comments);
         if (!look.vorbis) {
             if (std::optional<OpusDeclared> opus = LookAtOpus(fd)) {
                 look.opus = opus->length;
@@ -182,10 +222,31 @@ SourceLook LookAtSource(const QString& path) {
         if (look.declared()) {
             look.loop = loopOf(comments, *look.declared());
         }
-        look.endsEarly = oggEndsEarly(fd);
+        look.endsEarly = pages.endsEarly;
+        if (pages.damage) {
+            look.damage = damageText(pages);
+        }
+        look.lengthUnknown =
+            !look.declared() && std::any_of(pages.links.begin(), pages.links.end(), [](auto& l) {
+                return l.codec != OggPages::Link::Other;
+            });
     }
     ::close(fd);
     return look;
+}
+
+ExactLinks SourceLook::exact() const {
+    if (!vorbis || endsEarly || !damage.isEmpty()) {
+        return {};
+    }
+    ExactLinks links;
+    for (const VorbisLength::Link& link : vorbis->links) {
+        if (link.frames <= 0 || (vorbis->links.size() > 1 && link.end <= link.begin)) {
+            return {};
+        }
+        links.append({link.begin, link.end, link.startTrim, link.frames, link.rate, link.channels});
+    }
+    return CanJoinExactly(links) ? links : ExactLinks();
 }
 
 }  // namespace lorvane

@@ -2,6 +2,7 @@
 
 // What a queued source is and how long it says it is, found out before it is converted.
 
+#include "convert/commandline.h"
 #include "convert/looppoints.h"
 
 #include <QString>
@@ -17,10 +18,15 @@ struct VorbisLength {
     struct Link {
         qint64 frames = 0;
         long rate = 0;
-        // FFmpeg trims a stream's first and last blocks less exactly than libvorbisfile:
-        // a file whose audio fits one page comes out up to a long block (mostly 2048
-        // frames) shorter or longer than it declares.
+        // How far past its last granule position a stream without an end mark may run: no
+        // end trim applies to its last block (mostly 2,048 frames).
         qint64 slack = 0;
+        int channels = 0;
+        // The link's bytes in the file, and the samples its first page says to drop from
+        // its start (a stream that begins with a short page).
+        qint64 begin = 0;
+        qint64 end = 0;
+        qint64 startTrim = 0;
     };
     QVector<Link> links;
     qint64 frames() const;
@@ -40,7 +46,17 @@ struct SourceLook {
     // last whole page without a word, so only this tells the user that the result holds
     // less than the source was meant to.
     bool endsEarly = false;
+    // Why the source is damaged (a page lost, a hole, a checksum that fails), in words
+    // that say how far its audio goes; empty when it is whole.
+    QString damage;
+    // An Ogg Vorbis or Opus stream whose length libvorbisfile or libopusfile could not tell:
+    // nothing to check a result against.
+    bool lengthUnknown = false;
     bool isFile() const { return kind == RegularFile; }
+    // How the converter is to take each link for a result of exactly libvorbisfile's
+    // samples; empty where FFmpeg's own reading is used (Opus, which it trims exactly; a
+    // source cut short or damaged, which has no exact length).
+    ExactLinks exact() const;
     // The length it declares, whichever its codec.
     const std::optional<VorbisLength>& declared() const { return vorbis ? vorbis : opus; }
 };

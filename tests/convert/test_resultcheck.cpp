@@ -163,6 +163,26 @@ QList<qsizetype> pageStarts(const QByteArray& ogg) {
     return starts;
 }
 
+// An Ogg file damaged as a bad sector, a faulty copy or a broken transfer leaves it, every
+// page after the damage intact: bytes zeroed across pages, bytes overwritten inside a page,
+// a page missing, the last page or the headers hit.
+QByteArray damageOgg(QByteArray ogg, const QString& how) {
+    const QList<qsizetype> pages = pageStarts(ogg);
+    const qsizetype middle = pages.at(pages.size() / 2);
+    if (how == "zeroed") {
+        ogg.replace(middle - 1000, 2000, QByteArray(2000, '\0'));
+    } else if (how == "overwritten") {
+        ogg.replace(middle + 200, 10, "0123456789");
+    } else if (how == "page missing") {
+        ogg.remove(middle, pages.at(pages.size() / 2 + 1) - middle);
+    } else if (how == "last page") {
+        ogg[pages.last() + 60] = char(ogg.at(pages.last() + 60) ^ 0x5a);
+    } else if (how == "headers") {
+        ogg[pages.at(1) + 100] = char(ogg.at(pages.at(1) + 100) ^ 0x5a);
+    }
+    return ogg;
+}
+
 // An Ogg file cut as an interrupted download or copy leaves it: part-way through its last
 // page, after a whole page, or whole but with the last page's end-of-stream mark cleared.
 QByteArray cutOgg(QByteArray ogg, const QString& how) {
@@ -199,11 +219,13 @@ const char* const kSource = "/m/a.ogg";
 
 // One crafted result: what its header says (the problem found, or its frames and format
 // tag), and the verdict on it for the chosen codec and a source that declares `declared`.
+// `state` says more of the source: "cut" (it ends early), "unknown" (an Ogg Vorbis stream
+// of no known length) or "damaged".
 void addResult(const char* name, const Layout& layout, const QString& problem, const char* codec,
                const Declared& declared, const QString& verdict,
-               const QByteArray& errorTail = QByteArray()) {
+               const QByteArray& errorTail = QByteArray(), const QString& state = QString()) {
     QTest::newRow(name) << layout << problem << layout.frames << layout.tag << QString(codec)
-                        << declared << errorTail << verdict;
+                        << declared << errorTail << state << verdict;
 }
 
 }  // namespace
@@ -235,6 +257,7 @@ void ResultCheckTest::wavHeaders_data() {
     QTest::addColumn<QString>("codec");
     QTest::addColumn<Declared>("declared");
     QTest::addColumn<QByteArray>("errorTail");
+    QTest::addColumn<QString>("state");
     QTest::addColumn<QString>("verdict");
     const QString whole;
     const QString runsPast = "a chunk runs past the end of the file";
@@ -312,8 +335,8 @@ void ResultCheckTest::wavHeaders_data() {
     addResult("mu-law chosen, 8-bit integers written", eightBit, whole, "pcm_mulaw", declares(100),
               reasons::wrongCoding());
 
-    // The length against what the source declares, at the result's rate, give or take the
-    // slack of each stream.
+    // The length against what the source declares, at the result's rate, exactly; only a
+    // source cut short may run past it by its last block, which no end mark trimmed.
     addResult("longer than the source", plain, whole, "pcm_s16le", declares(99),
               reasons::wrongLength());
     addResult("shorter than the source", plain, whole, "pcm_s16le", declares(101),
@@ -321,25 +344,35 @@ void ResultCheckTest::wavHeaders_data() {
     addResult("shorter, the source's reads failed", plain, whole, "pcm_s16le", declares(101),
               reasons::readCut("Input/output error"),
               QByteArray("file:") + kSource + ": Input/output error\n");
-    addResult("longer by the slack", plain, whole, "pcm_s16le", declares(90, 8000, 10), whole);
-    addResult("shorter by the slack", plain, whole, "pcm_s16le", declares(110, 8000, 10), whole);
-    addResult("longer by one past the slack", plain, whole, "pcm_s16le", declares(89, 8000, 10),
+    addResult("a block longer: no slack", plain, whole, "pcm_s16le", declares(90, 8000, 10),
               reasons::wrongLength());
-    addResult("shorter by one past the slack", plain, whole, "pcm_s16le", declares(111, 8000, 10),
+    addResult("a block shorter: no slack", plain, whole, "pcm_s16le", declares(110, 8000, 10),
               reasons::incomplete());
+    addResult("cut source, longer by its last block", plain, whole, "pcm_s16le",
+              declares(90, 8000, 10), whole, {}, "cut");
+    addResult("cut source, one past its last block", plain, whole, "pcm_s16le",
+              declares(89, 8000, 10), reasons::wrongLength(), {}, "cut");
+    addResult("cut source, one frame short", plain, whole, "pcm_s16le", declares(101, 8000, 10),
+              reasons::incomplete(), {}, "cut");
     addResult("source at twice the rate", plain, whole, "pcm_s16le", declares(200, 16000), whole);
-    addResult("twice the rate, its slack scaled too", plain, whole, "pcm_s16le",
-              declares(180, 16000, 20), whole);
-    addResult("twice the rate, short of its scaled slack", plain, whole, "pcm_s16le",
-              declares(224, 16000, 20), reasons::incomplete());
+    addResult("cut, twice the rate, its block scaled too", plain, whole, "pcm_s16le",
+              declares(180, 16000, 20), whole, {}, "cut");
     addResult("chained streams add up", plain, whole, "pcm_s16le",
               declares({{60, 8000, 0}, {80, 16000, 0}}), whole);
     addResult("chained streams, one frame short", plain, whole, "pcm_s16le",
               declares({{60, 8000, 0}, {82, 16000, 0}}), reasons::incomplete());
-    addResult("no declared length", plain, whole, "pcm_s16le", std::nullopt, whole);
+    addResult("no declared length, not Ogg", plain, whole, "pcm_s16le", std::nullopt, whole);
     addResult("no declared length, the source's reads failed", plain, whole, "pcm_s16le",
               std::nullopt, reasons::readCut("Input/output error"),
               QByteArray("file:") + kSource + ": Input/output error\n");
+    // Where nothing tells the length, the result is not taken on trust.
+    addResult("no declared length, the converter complained", plain, whole, "pcm_s16le",
+              std::nullopt, reasons::damaged("the converter reported: CRC mismatch!"),
+              "[ogg @ 0x55d0c0ffee00] CRC mismatch!\n    Last message repeated 3 times\n");
+    addResult("an Ogg Vorbis stream of no known length", plain, whole, "pcm_s16le", std::nullopt,
+              reasons::lengthUnknown(), {}, "unknown");
+    addResult("a damaged source, whatever the result", plain, whole, "pcm_s16le", declares(100),
+              reasons::damaged("a page lost"), {}, "damaged");
     addResult("a read error of another file", plain, whole, "pcm_s16le", declares(101),
               reasons::incomplete(), "file:/m/other.ogg: Input/output error\n");
 }
@@ -352,6 +385,7 @@ void ResultCheckTest::wavHeaders() {
     QFETCH(QString, codec);
     QFETCH(Declared, declared);
     QFETCH(QByteArray, errorTail);
+    QFETCH(QString, state);
     QFETCH(QString, verdict);
     const QString path = m_dir.filePath(QStringLiteral("crafted-%1.wav").arg(++m_crafted));
     if (layout.folder) {
@@ -372,6 +406,9 @@ void ResultCheckTest::wavHeaders() {
     SourceLook source;
     source.kind = SourceLook::RegularFile;
     source.vorbis = declared;
+    source.endsEarly = state == "cut";
+    source.lengthUnknown = state == "unknown";
+    source.damage = state == "damaged" ? QStringLiteral("a page lost") : QString();
     QCOMPARE(CheckResult(source, kSource, path, codec, errorTail), verdict);
 }
 
@@ -449,8 +486,21 @@ void ResultCheckTest::realRuns_data() {
                                              << "pcm_s16le" << QString();
     QTest::newRow("one byte damaged: concealed") << "concealed"
                                                  << "pcm_s16le" << QString();
+    // Damage anywhere is named, however much of the result FFmpeg would make (the reason
+    // begins so).
     QTest::newRow("a page lost to its checksum") << "lost page"
-                                                 << "pcm_s16le" << reasons::incomplete();
+                                                 << "pcm_s16le" << reasons::damaged("");
+    QTest::newRow("bytes zeroed across pages") << "damaged zeroed"
+                                               << "pcm_s16le" << reasons::damaged("");
+    QTest::newRow("bytes overwritten inside a page") << "damaged overwritten"
+                                                     << "pcm_f32le" << reasons::damaged("");
+    QTest::newRow("a page missing") << "damaged page missing"
+                                    << "pcm_s16le" << reasons::damaged("");
+    QTest::newRow("the last page damaged") << "damaged last page"
+                                           << "pcm_s16le" << reasons::damaged("");
+    QTest::newRow("the headers damaged") << "damaged headers"
+                                         << "pcm_s16le"
+                                         << reasons::damaged("its headers are damaged");
     QTest::newRow("chained, same rate") << "chained"
                                         << "pcm_u8" << QString();
     QTest::newRow("chained, rates differ") << "chained rates"
@@ -459,7 +509,7 @@ void ResultCheckTest::realRuns_data() {
     QTest::newRow("Opus, whole") << "opus"
                                  << "pcm_s24le" << QString();
     QTest::newRow("Opus, a page lost to its checksum") << "opus lost page"
-                                                       << "pcm_s16le" << reasons::incomplete();
+                                                       << "pcm_s16le" << reasons::damaged("");
     QTest::newRow("reads failing part-way")
         << "read error"
         << "pcm_s16le" << reasons::readCut("Input/output error");
@@ -512,6 +562,8 @@ void ResultCheckTest::realRuns() {
         QVERIFY(writeFile(source, readFile(whole) + readFile(second).left(40)));
     } else if (kind.startsWith("cut ")) {
         QVERIFY(writeFile(source, cutOgg(readFile(whole), kind.mid(4))));
+    } else if (kind.startsWith("damaged ")) {
+        QVERIFY(writeFile(source, damageOgg(readFile(whole), kind.mid(8))));
     } else if (kind == "trailing bytes") {
         QVERIFY(writeFile(source, readFile(whole) + "TAG" + QByteArray(125, 'x')));
     }
@@ -523,14 +575,25 @@ void ResultCheckTest::realRuns() {
     }
     const SourceLook look = LookAtSource(source);
     QVERIFY(look.isFile());
-    QCOMPARE(bool(look.vorbis), !kind.startsWith("opus"));
-    QVERIFY(look.declared());
+    const bool damaged = reason.startsWith(reasons::damaged("").chopped(1));
+    QCOMPARE(!look.damage.isEmpty(), damaged);
+    if (!damaged) {
+        QCOMPARE(bool(look.vorbis), !kind.startsWith("opus"));
+        QVERIFY(look.declared());
+    }
     QCOMPARE(look.endsEarly, kind.startsWith("cut"));
     QByteArray errorTail;
-    const int status = RunAndWait(realFfmpeg(), ToolArguments(source, codec, output), nullptr, {},
-                                  0, 1, kWaitTickMs, &errorTail);
-    QCOMPARE(status, 0);  // FFmpeg calls every one of these a success
-    QCOMPARE(CheckResult(look, source, output, codec, errorTail), reason);
+    const int status = RunAndWait(realFfmpeg(), ToolArguments(source, codec, output, look.exact()),
+                                  nullptr, {}, 0, 1, kWaitTickMs, &errorTail);
+    if (kind != "damaged headers") {
+        QCOMPARE(status, 0);  // FFmpeg calls these a success
+    }
+    const QString verdict = CheckResult(look, source, output, codec, errorTail);
+    if (damaged) {
+        QVERIFY2(verdict.startsWith(reason.chopped(1)), qPrintable(verdict));
+    } else {
+        QCOMPARE(verdict, reason);
+    }
 }
 
 QTEST_GUILESS_MAIN(ResultCheckTest)
