@@ -53,13 +53,23 @@ QStringList untrimmedInput() {
     return {QStringLiteral("-flags2"), QStringLiteral("+skip_manual")};
 }
 
-// The samples libvorbisfile gives of one link, counted from FFmpeg's untrimmed output.
-QString trimmed(const ExactLink& link) {
-    QString filter = QStringLiteral("atrim=");
-    if (link.startTrim > 0) {
-        filter += QStringLiteral("start_sample=%1:").arg(link.startTrim);
+// The samples libvorbisfile gives of one link, counted from FFmpeg's untrimmed output, as a
+// filter chain with one input and one output; `tag` keeps its inner labels apart from other
+// links'.
+QString trimmed(const ExactLink& link, const QString& tag = QString()) {
+    if (link.dropped <= 0) {
+        return QStringLiteral("atrim=end_sample=%1").arg(link.frames);
     }
-    return filter + QStringLiteral("end_sample=%1").arg(link.startTrim + link.frames);
+    const QString a = QStringLiteral("[a%1]").arg(tag);
+    const QString b = QStringLiteral("[b%1]").arg(tag);
+    const QString c = QStringLiteral("[c%1]").arg(tag);
+    const QString d = QStringLiteral("[d%1]").arg(tag);
+    return QStringLiteral("asplit") + a + b + QLatin1Char(';') + a +
+           QStringLiteral("atrim=end_sample=%1").arg(link.dropAt) + c + QLatin1Char(';') + b +
+           QStringLiteral("atrim=start_sample=%1:end_sample=%2")
+               .arg(link.dropAt + link.dropped)
+               .arg(link.frames + link.dropped) +
+           d + QLatin1Char(';') + c + d + QStringLiteral("concat=n=2:v=0:a=1");
 }
 
 QString layoutOf(int channels) {
@@ -79,7 +89,7 @@ QStringList chainedArguments(const QString& source, const QString& codec, const 
         args << untrimmedInput() << QStringLiteral("-i")
              << QStringLiteral("subfile,,start,%1,end,%2,,:").arg(link.begin).arg(link.end) +
                     fileAddress(source);
-        QString chain = QStringLiteral("[%1:a]").arg(k) + trimmed(link);
+        QString chain = QStringLiteral("[%1:a]").arg(k) + trimmed(link, QString::number(k));
         if (link.rate != first.rate) {
             chain += QStringLiteral(",aresample=%1").arg(first.rate);
         }

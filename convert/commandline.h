@@ -42,8 +42,11 @@ QString ComposeCommandLine(const QString& toolPath, const QString& source, const
 struct ExactLink {
     qint64 begin = 0;  // the link's bytes in the file
     qint64 end = 0;
-    qint64 startTrim = 0;  // samples the stream's first page says to drop from its start
-    qint64 frames = 0;     // samples libvorbisfile gives
+    // Samples libvorbis drops where a stream's first page says it holds fewer than it
+    // decodes to: from that page's last packet on, as libvorbis trims them.
+    qint64 dropAt = 0;
+    qint64 dropped = 0;
+    qint64 frames = 0;  // samples libvorbisfile gives
     long rate = 0;
     int channels = 0;
 };

@@ -38,11 +38,11 @@ long tellFd(void* source) {
 }
 
 // Samples a Vorbis stream's first audio page decodes to beyond what its granule position
-// says: libvorbis drops that many from the stream's start (a stream that begins mid-way
-// through an encoder's first block), and FFmpeg, told to trim nothing, gives them.
-qint64 startTrimOf(const QByteArray& bytes, vorbis_info* info) {
+// says. libvorbis drops that many (at most that packet's own) from the output of the page's
+// last packet, and FFmpeg, told to trim nothing, gives them: where, and how many.
+std::pair<qint64, qint64> firstPageDrop(const QByteArray& bytes, vorbis_info* info) {
     if (bytes.size() < 27 || info == nullptr) {
-        return 0;
+        return {0, 0};
     }
     ogg_page page;
     page.header = reinterpret_cast<unsigned char*>(const_cast<char*>(bytes.constData()));
@@ -53,26 +53,31 @@ qint64 startTrimOf(const QByteArray& bytes, vorbis_info* info) {
     // A stream whose first audio page is also its last is trimmed at its end instead; a page
     // that continues a packet is no stream's first.
     if (page.body_len < 0 || granule < 0 || ogg_page_eos(&page) || ogg_page_continued(&page)) {
-        return 0;
+        return {0, 0};
     }
     ogg_stream_state stream;
     ogg_stream_init(&stream, ogg_page_serialno(&page));
+    ogg_stream_reset(&stream);  // expects any page number: no hole before this page
     ogg_stream_pagein(&stream, &page);
     ogg_packet packet;
     long previous = -1;
     qint64 decoded = 0;
+    qint64 last = 0;
     while (ogg_stream_packetout(&stream, &packet) == 1) {
         const long block = vorbis_packet_blocksize(info, &packet);
         if (block <= 0) {
             continue;
         }
-        if (previous > 0) {
-            decoded += previous / 4 + block / 4;
-        }
+        last = previous > 0 ? previous / 4 + block / 4 : 0;
+        decoded += last;
         previous = block;
     }
     ogg_stream_clear(&stream);
-    return std::max<qint64>(0, decoded - granule);
+    const qint64 extra = decoded - granule;
+    if (extra <= 0) {
+        return {0, 0};
+    }
+    return {decoded - last, std::min(extra, last)};
 }
 
 std::optional<VorbisLength> vorbisLength(int fd, const OggPages& pages,
@@ -103,7 +108,9 @@ std::optional<VorbisLength> vorbisLength(int fd, const OggPages& pages,
                 const OggPages::Link& walked = pages.links[link];
                 entry.begin = walked.begin;
                 entry.end = walked.end;
-                entry.startTrim = startTrimOf(walked.firstAudioPage, info);
+                const auto drop = firstPageDrop(walked.firstAudioPage, info);
+                entry.dropAt = drop.first;
+                entry.dropped = drop.second;
             }
             found.links.append(entry);
         }
@@ -244,7 +251,8 @@ ExactLinks SourceLook::exact() const {
         if (link.frames <= 0 || (vorbis->links.size() > 1 && link.end <= link.begin)) {
             return {};
         }
-        links.append({link.begin, link.end, link.startTrim, link.frames, link.rate, link.channels});
+        links.append({link.begin, link.end, link.dropAt, link.dropped, link.frames, link.rate,
+                      link.channels});
     }
     return CanJoinExactly(links) ? links : ExactLinks();
 }

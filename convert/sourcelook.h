@@ -22,11 +22,12 @@ struct VorbisLength {
         // end trim applies to its last block (mostly 2,048 frames).
         qint64 slack = 0;
         int channels = 0;
-        // The link's bytes in the file, and the samples its first page says to drop from
-        // its start (a stream that begins with a short page).
+        // The link's bytes in the file, and the samples libvorbis drops of a stream whose
+        // first page decodes to more than its granule position says.
         qint64 begin = 0;
         qint64 end = 0;
-        qint64 startTrim = 0;
+        qint64 dropAt = 0;
+        qint64 dropped = 0;
     };
     QVector<Link> links;
     qint64 frames() const;
