@@ -220,8 +220,8 @@ int main(int argc, char* argv[]) {
              out("loop"),
              [&] {
                  for (const QString& source : sources) {
-                     const QStringList args =
-                         lorvane::ToolArguments(source, codec, ResultOf(out("loop"), source));
+                     const QStringList args = lorvane::ToolArguments(
+                         source, codec, ResultOf(out("loop"), source), ExactOf(source));
                      if (SpawnAndWait(program, Encoded(args)) != 0) {
                          return false;
                      }
@@ -239,8 +239,8 @@ int main(int argc, char* argv[]) {
                  }
                  qsizetype perRun = 0;
                  for (const QString& source : sources) {
-                     const QStringList args =
-                         lorvane::ToolArguments(source, codec, ResultOf(out("xargs"), source));
+                     const QStringList args = lorvane::ToolArguments(
+                         source, codec, ResultOf(out("xargs"), source), ExactOf(source));
                      perRun = args.size();
                      for (const QByteArray& a : Encoded(args)) {
                          file.write(a + '\0');
@@ -265,6 +265,9 @@ int main(int argc, char* argv[]) {
              },
              {}},
         };
+        for (const QString& source : sources) {
+            ExactOf(source);
+        }
         if (!RunInterleaved(v, rounds)) {
             return 1;
         }
@@ -299,6 +302,7 @@ int main(int argc, char* argv[]) {
 
     // One file: what starting the batch mode adds to the single FFmpeg run it makes.
     const QString one = shortSources[0];
+    ExactOf(one);
     EmptyFolder(out("one-batch"));
     if (!RunBatch(lorvaneProgram, batchArguments(out("one-batch"), {one}))) {
         return stop("the batch mode's first start failed");
@@ -312,7 +316,7 @@ int main(int argc, char* argv[]) {
          out("one-ffmpeg"),
          [&] {
              const QStringList args =
-                 lorvane::ToolArguments(one, codec, ResultOf(out("one-ffmpeg"), one));
+                 lorvane::ToolArguments(one, codec, ResultOf(out("one-ffmpeg"), one), ExactOf(one));
              return SpawnAndWait(program, Encoded(args)) == 0;
          },
          {}},

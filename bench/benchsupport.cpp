@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
 #include <QPair>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -151,16 +152,27 @@ QString ResultOf(const QString& folder, const QString& source) {
     return folder + "/" + StripExtension(FileNameOfPath(source)) + ".wav";
 }
 
+const ExactLinks& ExactOf(const QString& source) {
+    static QHash<QString, ExactLinks> known;
+    const auto found = known.constFind(source);
+    if (found != known.constEnd()) {
+        return *found;
+    }
+    return *known.insert(source, LookAtSource(source).exact());
+}
+
 QVector<QStringList> FloorArgumentLists(const QStringList& sources, const QString& folder,
                                         const QString& codec, int processes) {
     const qsizetype share = (sources.size() + processes - 1) / std::max(1, processes);
     QVector<QStringList> lists;
     for (qsizetype first = 0; first < sources.size(); first += share) {
         QVector<QPair<QString, QString>> pairs;
+        ExactLinks exact;
         for (const QString& source : sources.mid(first, share)) {
             pairs.append({source, ResultOf(folder, source)});
+            exact.append(ExactOf(source).value(0));
         }
-        lists.append(withFloorOptions(GroupToolArguments(pairs, codec)));
+        lists.append(withFloorOptions(GroupToolArguments(pairs, codec, {}, exact)));
     }
     return lists;
 }

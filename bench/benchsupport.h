@@ -6,6 +6,8 @@
 // conversions are the program's (the window, the batch mode) or FFmpeg's, started with the
 // argument lists the program builds.
 
+#include "convert/commandline.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QProcessEnvironment>
@@ -42,6 +44,11 @@ void EmptyFolder(const QString& path);
 
 // Where the result of a source goes in a folder.
 QString ResultOf(const QString& folder, const QString& source);
+
+// How FFmpeg is to take a source for exactly libvorbisfile's samples, as the program tells
+// it; looked up once per source (call it for every source before timing anything), so that
+// the FFmpeg setups compared with the program pay nothing for the looking.
+const lorvane::ExactLinks& ExactOf(const QString& source);
 
 // The fastest byte-identical FFmpeg setup: one FFmpeg per process slot, each converting an
 // equal share of the sources with the program's own group argument list, every input read

@@ -233,8 +233,8 @@ ToolCall FileSteps::compose(FileJob& file) {
         call.commandLine = m_toolCommand + QLatin1Char(' ') +
                            ComposeArguments(file.source, file.codec, file.output);
         call.program = m_program;
-        call.arguments = ToolArguments(sourceAddress(file), file.codec, outputAddress(file),
-                                       file.look.exact());
+        call.arguments =
+            ToolArguments(sourceAddress(file), file.codec, outputAddress(file), file.look.exact());
     });
     return call;
 }

@@ -146,9 +146,8 @@ class PageWalk {
 
     // Every stream of the last link has ended (a chained file ends each link in turn).
     bool allEnded() const {
-        return !m_streams.isEmpty() &&
-               std::all_of(m_streams.begin(), m_streams.end(),
-                           [](const Stream& s) { return s.ended; });
+        return !m_streams.isEmpty() && std::all_of(m_streams.begin(), m_streams.end(),
+                                                   [](const Stream& s) { return s.ended; });
     }
 
   private:

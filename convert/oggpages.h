@@ -22,10 +22,10 @@ struct OggPages {
         qint64 end = 0;
         long rate = 0;  // from the identification header; 48,000 for Opus
         int channels = 0;
-        qint64 preSkip = 0;        // Opus only
-        qint64 lastGranule = -1;   // the last whole page's
+        qint64 preSkip = 0;         // Opus only
+        qint64 lastGranule = -1;    // the last whole page's
         QByteArray firstAudioPage;  // a Vorbis link's first page after its headers, whole
-        bool ended = false;        // its end-of-stream page was seen
+        bool ended = false;         // its end-of-stream page was seen
     };
     struct Damage {
         qint64 offset = 0;        // where in the file

@@ -35,8 +35,9 @@ QString damaged(const QString& detail) {
     return QStringLiteral("the source is damaged (%1)").arg(detail);
 }
 QString lengthUnknown() {
-    return QStringLiteral("the source's length could not be read, so its result could not be "
-                          "checked");
+    return QStringLiteral(
+        "the source's length could not be read, so its result could not be "
+        "checked");
 }
 QString wrongCoding() {
     return QStringLiteral("the result did not hold the chosen sample format");

@@ -233,10 +233,9 @@ SourceLook LookAtSource(const QString& path) {
         if (pages.damage) {
             look.damage = damageText(pages);
         }
-        look.lengthUnknown =
-            !look.declared() && std::any_of(pages.links.begin(), pages.links.end(), [](auto& l) {
-                return l.codec != OggPages::Link::Other;
-            });
+        look.lengthUnknown = !look.declared() &&
+                             std::any_of(pages.links.begin(), pages.links.end(),
+                                         [](auto& l) { return l.codec != OggPages::Link::Other; });
     }
     ::close(fd);
     return look;

@@ -12,10 +12,11 @@ set -eu
 # at-spi2-core and python3-pyatspi, lets a test read the window's real accessibility tree.
 # clang-format checks that the code keeps its format (CI).
 # dosfstools and fusefat give the tests a case-insensitive FAT folder without the kernel's vfat.
+# vorbis-tools (oggenc) encodes part of the tests' corpus, as most of our users' files are.
 packages="cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayland ffmpeg \
 fonts-liberation libsndfile1-dev libvorbis-dev libopusfile-dev util-linux weston xvfb xdotool \
 dpkg-dev file appstream desktop-file-utils dbus-daemon \
-at-spi2-core python3-pyatspi clang-format dosfstools fusefat"
+at-spi2-core python3-pyatspi clang-format dosfstools fusefat vorbis-tools"
 
 missing=""
 for p in $packages; do

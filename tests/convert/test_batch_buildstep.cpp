@@ -283,6 +283,12 @@ void BatchBuildStepTest::everyFailureSetsTheExitStatus_data() {
     QTest::newRow("refused before the run")
         << "planned"
         << "lorvane: not converted: %1/in/b/x.ogg: " + reasons::replacesResult("%1/in/a/x.ogg");
+    // Ten bytes overwritten late in a 3 s file: FFmpeg makes 2 s of it and calls that
+    // a success.
+    QTest::newRow("a damaged source")
+        << "damaged"
+        << "lorvane: not converted: %1/in/a/x.ogg: the source is damaged (its audio breaks off at "
+           "0:01.";
 }
 
 void BatchBuildStepTest::everyFailureSetsTheExitStatus() {
@@ -297,6 +303,13 @@ void BatchBuildStepTest::everyFailureSetsTheExitStatus() {
     QString script;
     if (situation == "converter") {
         script = "LORVANE_FFMPEG=/nonexistent/ffmpeg exec \"$0\" \"$@\"";
+    } else if (situation == "damaged") {
+        const QString source = root + "/in/a/x.ogg";
+        QVERIFY(QFile::remove(source) && makeOgg(source, 44100, 2, 3.0));
+        QByteArray bytes = readFile(source);
+        bytes.replace(bytes.size() * 3 / 4, 10, "0123456789");
+        QVERIFY(writeFile(source, bytes));
+        args.insert(1, "--report=" + root + "/report.jsonl");
     } else if (situation == "report") {
         // A folder that exists but takes no files: the report fails only once the run ends.
         args.insert(1, "--report=/proc/report.jsonl");
@@ -311,6 +324,11 @@ void BatchBuildStepTest::everyFailureSetsTheExitStatus() {
     const Run run = runProgram(args, m_home, script);
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(QString(said).replace("%1", root)), qPrintable(run.err));
+    if (situation == "damaged") {
+        QVERIFY(readFile(root + "/report.jsonl").contains(R"("outcome":"not converted")"));
+        QVERIFY(
+            QDir(root + "/out").isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    }
 }
 
 QTEST_GUILESS_MAIN(BatchBuildStepTest)

@@ -126,8 +126,8 @@ bool makeSound(const QString& path, const QString& encoder, const QString& signa
         signal == "sine"    ? "sine=frequency=440:sample_rate=" + r + ":duration=" + d
         : signal == "pluck" ? "aevalsrc=exprs=sin(2*PI*330*t)*exp(-8*t):s=" + r + ":d=" + d
                             : "anoisesrc=c=pink:a=0.4:r=" + r + ":d=" + d;
-    const QStringList head{"-nostdin", "-v",  "error", "-y", "-f", "lavfi", "-i", source,
-                           "-ac",      QString::number(channels)};
+    const QStringList head{"-nostdin", "-v", "error", "-y",  "-f",
+                           "lavfi",    "-i", source,  "-ac", QString::number(channels)};
     if (encoder == "ffmpeg") {
         return run(realFfmpeg(), head + QStringList{"-c:a", "libvorbis", "file:" + path});
     }
@@ -161,8 +161,8 @@ QByteArray repage(const QByteArray& ogg, int first, qint64 shift) {
             continue;
         }
         QByteArray bytes = pages[k];
-        ogg_page p{reinterpret_cast<unsigned char*>(bytes.data()), 27 + quint8(bytes[26]),
-                   nullptr, 0};
+        ogg_page p{reinterpret_cast<unsigned char*>(bytes.data()), 27 + quint8(bytes[26]), nullptr,
+                   0};
         p.body = p.header + p.header_len;
         p.body_len = bytes.size() - p.header_len;
         qint64 granule = ogg_page_granulepos(&p);
@@ -332,10 +332,10 @@ void ConversionEndToEndTest::everySampleOfTheSource() {
         }
         for (const Derived& d : kDerived) {
             const QByteArray first = readFile(corpus.filePath(QString(d.from) + ".ogg"));
-            QVERIFY(writeFile(
-                corpus.filePath(QString(d.name) + ".ogg"),
-                d.second ? first + readFile(corpus.filePath(QString(d.second) + ".ogg"))
-                         : repage(first, d.firstPage, d.shift)));
+            QVERIFY(writeFile(corpus.filePath(QString(d.name) + ".ogg"),
+                              d.second
+                                  ? first + readFile(corpus.filePath(QString(d.second) + ".ogg"))
+                                  : repage(first, d.firstPage, d.shift)));
         }
     }
     for (const Sound& s : kCorpus) {
@@ -375,14 +375,15 @@ void ConversionEndToEndTest::everySampleOfTheSource() {
         for (const Decoded& link : links) {
             expected += (link.frames() * first.rate + link.rate / 2) / link.rate;
             if (link.rate == first.rate && link.channels == first.channels &&
-                reference.size() == static_cast<size_t>(expected - link.frames()) * first.channels) {
+                reference.size() ==
+                    static_cast<size_t>(expected - link.frames()) * first.channels) {
                 reference.insert(reference.end(), link.samples.begin(), link.samples.end());
             }
         }
-        QVERIFY2(info.frames == expected, qPrintable(QStringLiteral("%1: %2 frames, not %3")
-                                                         .arg(name)
-                                                         .arg(info.frames)
-                                                         .arg(expected)));
+        QVERIFY2(
+            info.frames == expected,
+            qPrintable(
+                QStringLiteral("%1: %2 frames, not %3").arg(name).arg(info.frames).arg(expected)));
         for (size_t i = 0; i < reference.size(); ++i) {
             const float want =
                 index == 4 ? reference[i] : std::clamp(reference[i], -1.0f, 32767 / 32768.0f);

@@ -498,9 +498,9 @@ void ResultCheckTest::realRuns_data() {
                                     << "pcm_s16le" << reasons::damaged("");
     QTest::newRow("the last page damaged") << "damaged last page"
                                            << "pcm_s16le" << reasons::damaged("");
-    QTest::newRow("the headers damaged") << "damaged headers"
-                                         << "pcm_s16le"
-                                         << reasons::damaged("its headers are damaged");
+    QTest::newRow("the headers damaged")
+        << "damaged headers"
+        << "pcm_s16le" << reasons::damaged("its headers are damaged");
     QTest::newRow("chained, same rate") << "chained"
                                         << "pcm_u8" << QString();
     QTest::newRow("chained, rates differ") << "chained rates"
