@@ -264,6 +264,17 @@ int main(int argc, char* argv[]) {
                  return SpawnAllAndWait(program, lists);
              },
              {}},
+            {QStringLiteral("floor, FFmpeg's own trimming"),
+             out("floor-own"),
+             [&] {
+                 QVector<QList<QByteArray>> lists;
+                 for (const QStringList& args :
+                      FloorArgumentLists(sources, out("floor-own"), codec, cores, false)) {
+                     lists.append(Encoded(args));
+                 }
+                 return SpawnAllAndWait(program, lists);
+             },
+             {}},
         };
         for (const QString& source : sources) {
             ExactOf(source);
@@ -283,6 +294,7 @@ int main(int argc, char* argv[]) {
             PrintRatio("lorvane --convert / xargs", batch, v[4], 0.95);
         }
         PrintRatio("LORVANE_JOBS=1 / one at a time", v[1], v[3], 1.05);
+        PrintRatio("exact floor / FFmpeg's own trimming", v[5], v[6], 1.03);
         if (isShort) {
             const QString differing = FirstDifference(out("window"), out("floor"), sources);
             if (!differing.isEmpty()) {

@@ -162,17 +162,17 @@ const ExactLinks& ExactOf(const QString& source) {
 }
 
 QVector<QStringList> FloorArgumentLists(const QStringList& sources, const QString& folder,
-                                        const QString& codec, int processes) {
+                                        const QString& codec, int processes, bool exact) {
     const qsizetype share = (sources.size() + processes - 1) / std::max(1, processes);
     QVector<QStringList> lists;
     for (qsizetype first = 0; first < sources.size(); first += share) {
         QVector<QPair<QString, QString>> pairs;
-        ExactLinks exact;
+        ExactLinks trims;
         for (const QString& source : sources.mid(first, share)) {
             pairs.append({source, ResultOf(folder, source)});
-            exact.append(ExactOf(source).value(0));
+            trims.append(exact ? ExactOf(source).value(0) : ExactLink());
         }
-        lists.append(withFloorOptions(GroupToolArguments(pairs, codec, {}, exact)));
+        lists.append(withFloorOptions(GroupToolArguments(pairs, codec, {}, trims)));
     }
     return lists;
 }

@@ -54,8 +54,10 @@ const lorvane::ExactLinks& ExactOf(const QString& source);
 // equal share of the sources with the program's own group argument list, every input read
 // ahead by its own thread with room for a whole short file's packets, and one filter thread.
 // Options the group list already carries are not given twice.
+// With `exact` false, FFmpeg trims the sources itself, as the program once let it: what
+// exactness costs.
 QVector<QStringList> FloorArgumentLists(const QStringList& sources, const QString& folder,
-                                        const QString& codec, int processes);
+                                        const QString& codec, int processes, bool exact = true);
 
 // A positive whole number from the environment, or the fallback when unset; 0 is kept.
 int EnvironmentCount(const char* name, int fallback);

@@ -119,17 +119,21 @@ void ConversionParallelTest::groupedResultsMatchOneFileRuns() {
     QFETCH(bool, wholeFileQueues);
     QVector<QPair<QString, QString>> pairs;
     QVector<int> queues;
+    ExactLinks exact;  // the Vorbis sources' exact trimming (0.7 s: one FFmpeg gets wrong)
     for (const QString& source : m_tagged) {
+        const SourceLook look = LookAtSource(source);
         if (wholeFileQueues) {
-            const SourceLook look = LookAtSource(source);
             queues.append(InputQueuePackets(look.declared()->links.front().frames));
         }
+        exact.append(look.exact().value(0));
         const QString alone = source.chopped(4) + "-" + codec + "-alone.wav";
-        QCOMPARE(RunAndWait(realFfmpeg(), ToolArguments(source, codec, alone), nullptr, {}, 0, 1),
+        QCOMPARE(RunAndWait(realFfmpeg(), ToolArguments(source, codec, alone, look.exact()),
+                            nullptr, {}, 0, 1),
                  0);
         pairs.append({source, source.chopped(4) + "-" + codec + "-grouped.wav"});
     }
-    QCOMPARE(RunAndWait(realFfmpeg(), GroupToolArguments(pairs, codec, queues), nullptr, {}, 0, 1),
+    QCOMPARE(RunAndWait(realFfmpeg(), GroupToolArguments(pairs, codec, queues, exact), nullptr, {},
+                        0, 1),
              0);
     for (const auto& pair : pairs) {
         const QByteArray grouped = readFile(pair.second);
