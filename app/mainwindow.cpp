@@ -272,10 +272,6 @@ bool MainWindow::event(QEvent* event) {
         fitToScreen();
         placeCentred();
     }
-    if (event->type() == QEvent::ApplicationPaletteChange) {
-        // A desktop switched between light and dark while the window is open.
-        applyDesignedColours();
-    }
     return QWidget::event(event);
 }
 

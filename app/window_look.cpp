@@ -31,6 +31,7 @@
 #include <QRadioButton>
 #include <QStyleOption>
 
+#include <functional>
 #include <optional>
 
 namespace lorvane {
@@ -266,6 +267,28 @@ void matchHeaderEdgeToEdge(QHeaderView* header) {
     header->setPalette(palette);
 }
 
+// Tells when the desktop's palette changes while the window is open: a switch between light
+// and dark. Only the application hears of that; as a filter on it this sees every event of
+// the program, and passes each on at once.
+class PaletteWatcher : public QObject {
+  public:
+    PaletteWatcher(QObject* parent, std::function<void()> changed)
+        : QObject(parent), m_changed(std::move(changed)) {
+        qApp->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) {
+            m_changed();
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> m_changed;
+};
+
 // The drag pointer is optional and read afresh at every entry click; a missing or
 // unreadable file leaves the list with its arrow.
 std::optional<QCursor> dragPointerFrom(const QString& path) {
@@ -365,6 +388,7 @@ void MainWindow::connectLookHandlers() {
     }
     ListView1->viewport()->setMouseTracking(true);
     ListView1->viewport()->installEventFilter(&state);
+    new PaletteWatcher(this, [this] { applyDesignedColours(); });
 
     connect(ListView1, &FileListView::mousePressed, this, [this] { ListView1_MouseDown(); });
     // Emitted once the press has made the entry current and selected.
