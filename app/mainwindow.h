@@ -142,10 +142,11 @@ class MainWindow : public QWidget {
     void connectQueueHandlers();
     void connectLookHandlers();
     void connectAccessHandlers();  // keyboard and assistive technology
-    void applyDesignedLook();      // fonts and colours as designed, before any skin
-    void applyDesignedFonts();     // the designed sizes, times the layout's scale
-    void applyDesignedColours();   // white as designed, the skin's, or a dark desktop's own
-    void placeCentred();           // the frame, as far as it is known, centred on the screen
+    void keepTabOnSelectedOption();
+    void applyDesignedLook();     // fonts and colours as designed, before any skin
+    void applyDesignedFonts();    // the designed sizes, times the layout's scale
+    void applyDesignedColours();  // white as designed, the skin's, or a dark desktop's own
+    void placeCentred();          // the frame, as far as it is known, centred on the screen
     QRect availableArea() const;
     // The whole layout and its fonts shrink by one factor where the designed window and its
     // frame, as far as it is known, would not fit the screen.
