@@ -264,9 +264,14 @@ void MainWindow::placeCentred() {
 }
 
 bool MainWindow::event(QEvent* event) {
+    // Some platforms draw the frame themselves and know its size from the moment the window
+    // is shown (Wayland's title bars): the fit takes it in before the window appears.
+    if (event->type() == QEvent::Show) {
+        fitToScreen();
+    }
     // The window manager frames the window only once it is shown; its first move with a
-    // frame is the moment to centre the frame too. Where the platform does not let windows
-    // place themselves (Wayland), this move changes nothing.
+    // frame is the moment to fit and centre the frame too. Where the platform does not let
+    // windows place themselves (Wayland), this move changes nothing.
     if (event->type() == QEvent::Move && m_centreWhenFramed && frameGeometry().size() != size()) {
         m_centreWhenFramed = false;
         fitToScreen();

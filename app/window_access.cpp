@@ -145,7 +145,7 @@ void MainWindow::connectAccessHandlers() {
 // move between them. Left to itself Qt stops at both until one has had the focus, and from
 // then on at whichever had it last, selected or not.
 void MainWindow::keepTabOnSelectedOption() {
-    QRadioButton* stop = Option2->isChecked() && !Option1->isChecked() ? Option2 : Option1;
+    QRadioButton* stop = Option2->isChecked() ? Option2 : Option1;
     for (QRadioButton* option : {Option1, Option2}) {
         option->setFocusPolicy(option == stop ? Qt::StrongFocus : Qt::ClickFocus);
     }
