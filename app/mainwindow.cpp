@@ -27,6 +27,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTime>
+#include <QtMath>
 
 #include <unistd.h>
 
@@ -34,13 +35,12 @@ namespace lorvane {
 
 namespace {
 
-// The window was laid out in twips; 15 twips make one logical pixel.
-int px(int twips) {
-    return qRound(twips / 15.0);
-}
-QRect twipsRect(int left, int top, int width, int height) {
-    return QRect(px(left), px(top), px(width), px(height));
-}
+// The window was laid out in twips; 15 twips make one logical pixel at the designed size.
+constexpr int kClientWidthTwips = 8040;
+constexpr int kClientHeightTwips = 7575;
+// Below this the captions would be too small to read; a screen smaller still shows the
+// window from its top-left corner.
+constexpr qreal kSmallestScale = 0.5;
 
 const QString kListTooltip = QStringLiteral(
     "Drag and drop files here. Double-click item to remove it. Move | line to right and out "
@@ -90,80 +90,129 @@ void MainWindow::buildControls() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(px(8040), px(7575));
-
-    auto button = [this](QPushButton*& target, const char* name, const QString& caption,
-                         QWidget* container, QRect geometry) {
+    auto place = [this](QWidget* control, QRect twips) {
+        m_designedPlaces.append({control, twips});
+    };
+    auto button = [&place](QPushButton*& target, const char* name, const QString& caption,
+                           QWidget* container, QRect twips) {
         target = new QPushButton(caption, container);
         target->setObjectName(QLatin1String(name));
-        target->setGeometry(geometry);
+        place(target, twips);
         target->setAutoDefault(false);
     };
-    auto frame = [this](QGroupBox*& target, const char* name, const QString& caption,
-                        QWidget* container, QRect geometry) {
+    auto frame = [&place](QGroupBox*& target, const char* name, const QString& caption,
+                          QWidget* container, QRect twips) {
         target = new QGroupBox(caption, container);
         target->setObjectName(QLatin1String(name));
-        target->setGeometry(geometry);
+        place(target, twips);
     };
 
     // Lies left of the visible client area so the focus rests on no visible control.
     Command1 = new FocusHolder(QStringLiteral("Command1"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(-720, 2640, 615, 495));
+    place(Command1, QRect(-720, 2640, 615, 495));
     Command1->setAutoDefault(false);
+    // It takes the focus at start only; a Tab or a click never lands on it again.
+    Command1->setFocusPolicy(Qt::NoFocus);
 
     ListView1 = new FileListView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setGeometry(twipsRect(120, 120, 7800, 2535));
+    place(ListView1, QRect(120, 120, 7800, 2535));
     ListView1->setModel(m_fileList);
     ListView1->setToolTip(kListTooltip);
 
     ProgressBar1 = new TextProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setGeometry(twipsRect(120, 7060, 7800, 405));
+    place(ProgressBar1, QRect(120, 7060, 7800, 405));
     ProgressBar1->setCaption(QStringLiteral("Progress Bar"));
 
     button(PushButton1, "PushButton1", QStringLiteral("Add OGG File(s)"), this,
-           twipsRect(120, 2750, 3840, 405));
+           QRect(120, 2750, 3840, 405));
     button(PushButton3, "PushButton3", QStringLiteral("Add All OGG File(s) In Folder"), this,
-           twipsRect(4080, 2750, 3840, 405));
+           QRect(4080, 2750, 3840, 405));
     button(PushButton2, "PushButton2", QStringLiteral("Start Converting"), this,
-           twipsRect(120, 6540, 7800, 405));
+           QRect(120, 6540, 7800, 405));
     button(PushButton4, "PushButton4", QStringLiteral("Clear List"), this,
-           twipsRect(120, 3260, 3840, 405));
+           QRect(120, 3260, 3840, 405));
     button(PushButton5, "PushButton5", QStringLiteral("Load Sample/Example Files"), this,
-           twipsRect(4080, 3260, 3840, 405));
+           QRect(4080, 3260, 3840, 405));
 
-    frame(Frame2, "Frame2", QStringLiteral("Output WAV Format"), this,
-          twipsRect(120, 3720, 7800, 825));
+    frame(Frame2, "Frame2", QStringLiteral("Output WAV Format"), this, QRect(120, 3720, 7800, 825));
     Combo1 = new QComboBox(Frame2);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(false);
-    Combo1->setGeometry(twipsRect(240, 300, 7335, 345));
+    place(Combo1, QRect(240, 300, 7335, 345));
 
-    frame(Frame3, "Frame3", QStringLiteral("Save Option"), this, twipsRect(120, 4600, 7800, 1815));
-    frame(Frame4, "Frame4", QString(), Frame3, twipsRect(480, 510, 6840, 810));
+    frame(Frame3, "Frame3", QStringLiteral("Save Option"), this, QRect(120, 4600, 7800, 1815));
+    frame(Frame4, "Frame4", QString(), Frame3, QRect(480, 510, 6840, 810));
     Text1 = new QLineEdit(Frame4);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twipsRect(240, 300, 5670, 345));
-    button(PushButton7, "PushButton7", QStringLiteral("..."), Frame4,
-           twipsRect(6000, 300, 600, 345));
+    place(Text1, QRect(240, 300, 5670, 345));
+    button(PushButton7, "PushButton7", QStringLiteral("..."), Frame4, QRect(6000, 300, 600, 345));
 
     Option1 = new QRadioButton(QStringLiteral("Save results to this folder:"), Frame3);
     Option1->setObjectName(QStringLiteral("Option1"));
-    Option1->setGeometry(twipsRect(240, 300, 3615, 255));
+    place(Option1, QRect(240, 300, 3615, 255));
     Option1->setChecked(true);
     Option2 = new QRadioButton(QStringLiteral("Save results in folder of original file"), Frame3);
     Option2->setObjectName(QStringLiteral("Option2"));
-    Option2->setGeometry(twipsRect(240, 1410, 3615, 255));
+    place(Option2, QRect(240, 1410, 3615, 255));
 
-    const QList<QWidget*> tabOrder = {Command1,    ListView1,   ProgressBar1, PushButton1,
-                                      PushButton3, PushButton2, PushButton4,  PushButton5,
-                                      Frame2,      Combo1,      Frame3,       Frame4,
-                                      Text1,       PushButton7, Option1,      Option2};
+    placeControls();
+
+    // Tab goes the way the eye reads the window: row by row from the top, the folder field
+    // between the two options it sits between, and "Start Converting" last.
+    const QList<QWidget*> tabOrder = {Command1,    ListView1,   PushButton1, PushButton3,
+                                      PushButton4, PushButton5, Combo1,      Option1,
+                                      Text1,       PushButton7, Option2,     PushButton2};
     for (int i = 0; i + 1 < tabOrder.size(); ++i) {
         setTabOrder(tabOrder[i], tabOrder[i + 1]);
     }
+}
+
+int MainWindow::scaled(int twips) const {
+    return qRound(twips * m_layoutScale / 15.0);
+}
+
+void MainWindow::placeControls() {
+    // Rounded down, so the scaled window never grows past the room it was scaled for.
+    setFixedSize(qFloor(kClientWidthTwips * m_layoutScale / 15.0),
+                 qFloor(kClientHeightTwips * m_layoutScale / 15.0));
+    for (const auto& [control, twips] : std::as_const(m_designedPlaces)) {
+        control->setGeometry(scaled(twips.left()), scaled(twips.top()), scaled(twips.width()),
+                             scaled(twips.height()));
+    }
+    if (ListView1->model()->columnCount() > 0) {
+        ListView1->setColumnWidth(0, scaled(7000));
+    }
+}
+
+QRect MainWindow::availableArea() const {
+    if (m_services.availableArea) {
+        return m_services.availableArea();
+    }
+    const QScreen* shownOn = screen();
+    return shownOn != nullptr ? shownOn->availableGeometry() : QRect();
+}
+
+void MainWindow::fitToScreen() {
+    const QRect area = availableArea();
+    if (area.isEmpty()) {
+        return;
+    }
+    const QRect inner = geometry();
+    const QRect outer = frameGeometry();
+    const int frameWidth = outer.width() - inner.width();
+    const int frameHeight = outer.height() - inner.height();
+    const qreal wide = (area.width() - frameWidth) * 15.0 / kClientWidthTwips;
+    const qreal high = (area.height() - frameHeight) * 15.0 / kClientHeightTwips;
+    const qreal scale = qBound(kSmallestScale, qMin(wide, high), 1.0);
+    if (qFuzzyCompare(scale, m_layoutScale)) {
+        return;
+    }
+    m_layoutScale = scale;
+    placeControls();
+    applyDesignedFonts();
 }
 
 void MainWindow::connectHandlers() {
@@ -191,6 +240,7 @@ void MainWindow::connectHandlers() {
 void MainWindow::start() {
     // Boxes that start-up shows centre over their owner, so the window takes its place
     // first; until it is shown that place leaves the frame out.
+    fitToScreen();
     placeCentred();
     Form_Load();
     m_centreWhenFramed = true;
@@ -200,19 +250,31 @@ void MainWindow::start() {
 }
 
 void MainWindow::placeCentred() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+    const QRect area = availableArea();
+    if (area.isEmpty()) {
+        return;
     }
+    QRect frame = frameGeometry();
+    frame.moveCenter(area.center());
+    // Too big even at the smallest scale: the title bar stays on the screen, where the
+    // window can be moved by it.
+    frame.moveLeft(qMax(frame.left(), area.left()));
+    frame.moveTop(qMax(frame.top(), area.top()));
+    move(frame.topLeft());
 }
 
 bool MainWindow::event(QEvent* event) {
+    // Some platforms draw the frame themselves and know its size from the moment the window
+    // is shown (Wayland's title bars): the fit takes it in before the window appears.
+    if (event->type() == QEvent::Show) {
+        fitToScreen();
+    }
     // The window manager frames the window only once it is shown; its first move with a
-    // frame is the moment to centre the frame too. Where the platform does not let windows
-    // place themselves (Wayland), this move changes nothing.
+    // frame is the moment to fit and centre the frame too. Where the platform does not let
+    // windows place themselves (Wayland), this move changes nothing.
     if (event->type() == QEvent::Move && m_centreWhenFramed && frameGeometry().size() != size()) {
         m_centreWhenFramed = false;
+        fitToScreen();
         placeCentred();
     }
     return QWidget::event(event);
@@ -254,7 +316,7 @@ void MainWindow::Form_Load() {
         }
     });
     guard.step(132, [this] { m_fileList->setColumnHeader(QStringLiteral("OGG File(s)")); });
-    guard.step(134, [this] { ListView1->setColumnWidth(0, px(7000)); });
+    guard.step(134, [this] { ListView1->setColumnWidth(0, scaled(7000)); });
 
     int stepNumber = 136;
     for (const OutputFormat& format : OutputFormats()) {

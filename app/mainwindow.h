@@ -38,6 +38,9 @@ struct WindowServices {
     // given, so a window under test tells no real desktop of its runs.
     QDBusConnection sessionBus = QDBusConnection(QString());
     QDBusConnection systemBus = QDBusConnection(QString());
+    // The part of the screen the window may cover, in logical pixels; none given: the
+    // available area of the window's screen.
+    std::function<QRect()> availableArea;
 
     // The real program's services: the folder of the executable, a time-seeded draw, the
     // desktop folder (or the home folder when there is none), an immediate process exit and
@@ -139,8 +142,17 @@ class MainWindow : public QWidget {
     void connectQueueHandlers();
     void connectLookHandlers();
     void connectAccessHandlers();  // keyboard and assistive technology
-    void applyDesignedLook();      // fonts and colours as designed, before any skin
-    void placeCentred();           // the frame, as far as it is known, centred on the screen
+    void keepTabOnSelectedOption();
+    void applyDesignedLook();     // fonts and colours as designed, before any skin
+    void applyDesignedFonts();    // the designed sizes, times the layout's scale
+    void applyDesignedColours();  // white as designed, the skin's, or a dark desktop's own
+    void placeCentred();          // the frame, as far as it is known, centred on the screen
+    QRect availableArea() const;
+    // The whole layout and its fonts shrink by one factor where the designed window and its
+    // frame, as far as it is known, would not fit the screen.
+    void fitToScreen();
+    void placeControls();  // every control at its designed place, times the scale
+    int scaled(int twips) const;
     // Selecting an option from code runs its click handler only when it becomes selected;
     // clearing one leaves the group with none selected, as the stored values may ask.
     void setOptionValue(QRadioButton* option, bool value);
@@ -156,6 +168,9 @@ class MainWindow : public QWidget {
     QString m_appTitle;
     int m_pointerKind = kPointerDefault;
     bool m_centreWhenFramed = false;
+    bool m_skinned = false;
+    qreal m_layoutScale = 1.0;
+    QList<QPair<QWidget*, QRect>> m_designedPlaces;  // in twips
 
     FileListModel* m_fileList = nullptr;
 

@@ -120,6 +120,10 @@ void MainWindow::connectAccessHandlers() {
                                                         : button->text());
     }
     new FocusRing(this);
+    for (QRadioButton* option : {Option1, Option2}) {
+        connect(option, &QRadioButton::toggled, this, [this] { keepTabOnSelectedOption(); });
+    }
+    keepTabOnSelectedOption();
 
     ListView1->setAccessibleName(QStringLiteral("Files to convert"));
     ListView1->setAccessibleDescription(ListView1->toolTip());
@@ -135,6 +139,16 @@ void MainWindow::connectAccessHandlers() {
     ProgressBar1->setAccessibleName(ProgressBar1->caption());
     connect(ProgressBar1, &TextProgressBar::captionChanged, ProgressBar1,
             [bar = ProgressBar1](const QString& caption) { bar->setAccessibleName(caption); });
+}
+
+// The two options are one Tab stop, the selected one, as on every desktop; the arrow keys
+// move between them. Left to itself Qt stops at both until one has had the focus, and from
+// then on at whichever had it last, selected or not.
+void MainWindow::keepTabOnSelectedOption() {
+    QRadioButton* stop = Option2->isChecked() ? Option2 : Option1;
+    for (QRadioButton* option : {Option1, Option2}) {
+        option->setFocusPolicy(option == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 }  // namespace lorvane

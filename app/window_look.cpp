@@ -31,6 +31,7 @@
 #include <QRadioButton>
 #include <QStyleOption>
 
+#include <functional>
 #include <optional>
 
 namespace lorvane {
@@ -107,11 +108,25 @@ void applyFittingFont(const QList<QWidget*>& widgets, const QString& family, qre
     }
 }
 
+// Light text on dark surfaces: a desktop's dark theme.
+bool isDarkPalette(const QPalette& palette) {
+    return palette.color(QPalette::Window).lightness() <
+           palette.color(QPalette::WindowText).lightness();
+}
+
+// The frames and the option buttons as designed, on whatever the desktop's style draws.
+//
 // Fusion fills the inside of every frame with a faint grey; the designed frames are plain
 // lines around the window's own colour. The frame is drawn as the style draws it, and then
 // every pixel of that fill is taken out again.
-class PlainFrameStyle : public QProxyStyle {
+//
+// On a dark palette Fusion draws an option button as a dark ring on a dark window, and its
+// selection mark in a half-transparent grey: selected and not selected look nearly alike.
+// There the ring takes a colour between the window and its text, and the mark the text's own.
+class DesignedStyle : public QProxyStyle {
   public:
+    using QProxyStyle::QProxyStyle;
+
     // Styles take a frame's caption colour from the text role, the one meant for entry
     // fields; the caption stands on the frame's own background, in the foreground set with it.
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
@@ -126,6 +141,10 @@ class PlainFrameStyle : public QProxyStyle {
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override {
+        if (element == PE_IndicatorRadioButton && isDarkPalette(option->palette)) {
+            drawReadableRadio(option, painter);
+            return;
+        }
         if (element != PE_FrameGroupBox || option->rect.isEmpty()) {
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;
@@ -176,6 +195,36 @@ class PlainFrameStyle : public QProxyStyle {
         }
         painter->drawImage(option->rect.topLeft(), drawn);
     }
+
+  private:
+    static void drawReadableRadio(const QStyleOption* option, QPainter* painter) {
+        const QPalette& palette = option->palette;
+        const bool enabled = (option->state & State_Enabled) != 0;
+        const QColor window = palette.color(QPalette::Window);
+        const QColor text =
+            palette.color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
+        QColor ring = text;
+        ring.setRedF(window.redF() * 0.4 + text.redF() * 0.6);
+        ring.setGreenF(window.greenF() * 0.4 + text.greenF() * 0.6);
+        ring.setBlueF(window.blueF() * 0.4 + text.blueF() * 0.6);
+
+        const QRectF box = QRectF(option->rect).adjusted(1, 1, -1, -1);
+        const qreal side = qMin(box.width(), box.height());
+        const QRectF circle(box.center() - QPointF(side, side) / 2, QSizeF(side, side));
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, true);
+        painter->setPen(QPen(ring, 1.5));
+        painter->setBrush((option->state & State_Sunken) != 0 ? ring.darker(200)
+                                                              : palette.color(QPalette::Base));
+        painter->drawEllipse(circle.adjusted(0.75, 0.75, -0.75, -0.75));
+        if ((option->state & State_On) != 0) {
+            const qreal inset = side * 0.28;
+            painter->setPen(Qt::NoPen);
+            painter->setBrush(text);
+            painter->drawEllipse(circle.adjusted(inset, inset, -inset, -inset));
+        }
+        painter->restore();
+    }
 };
 
 // The platform's default font, marked as the widget's own so the window's font does not
@@ -192,14 +241,15 @@ QFont platformFont() {
 // Option buttons paint their background in the button role, frames and the window in the
 // window role. A fixed background takes its foreground with it, or a dark desktop theme
 // writes light captions on it; a disabled caption stays greyed.
-void paintBackground(QWidget* widget, const QColor& colour, const QColor& foreground) {
+void paintBackground(QWidget* widget, const QColor& colour, const QColor& foreground,
+                     const QColor& disabled) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
     palette.setColor(widget->backgroundRole(), colour);
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, QPalette::WindowText, foreground);
     }
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, Qt::darkGray);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, disabled);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -216,6 +266,28 @@ void matchHeaderEdgeToEdge(QHeaderView* header) {
     }
     header->setPalette(palette);
 }
+
+// Tells when the desktop's palette changes while the window is open: a switch between light
+// and dark. Only the application hears of that; as a filter on it this sees every event of
+// the program, and passes each on at once.
+class PaletteWatcher : public QObject {
+  public:
+    PaletteWatcher(QObject* parent, std::function<void()> changed)
+        : QObject(parent), m_changed(std::move(changed)) {
+        qApp->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) {
+            m_changed();
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> m_changed;
+};
 
 // The drag pointer is optional and read afresh at every entry click; a missing or
 // unreadable file leaves the list with its arrow.
@@ -316,6 +388,7 @@ void MainWindow::connectLookHandlers() {
     }
     ListView1->viewport()->setMouseTracking(true);
     ListView1->viewport()->installEventFilter(&state);
+    new PaletteWatcher(this, [this] { applyDesignedColours(); });
 
     connect(ListView1, &FileListView::mousePressed, this, [this] { ListView1_MouseDown(); });
     // Emitted once the press has made the entry current and selected.
@@ -328,22 +401,45 @@ void MainWindow::connectLookHandlers() {
 }
 
 void MainWindow::applyDesignedLook() {
-    const QString family = designedFamily();
-    applyFittingFont({this, Frame2, Frame3, Frame4, Option1, Option2, Text1, Combo1, ListView1},
-                     family, 9);
-    applyFittingFont({PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton7},
-                     family, 11.25);
+    applyDesignedFonts();
     Command1->setFont(platformFont());
 
     // A style of its own does not pass to the controls inside the frames.
-    auto* frameStyle = new PlainFrameStyle;
-    frameStyle->setParent(this);
-    for (QWidget* frame : QList<QWidget*>{Frame2, Frame3, Frame4}) {
-        frame->setStyle(frameStyle);
+    // Over the style the program runs with, which `-style` may have chosen.
+    auto* style = new DesignedStyle(QApplication::style()->name());
+    style->setParent(this);
+    for (QWidget* widget : QList<QWidget*>{Frame2, Frame3, Frame4, Option1, Option2}) {
+        widget->setStyle(style);
     }
+    applyDesignedColours();
+}
 
+void MainWindow::applyDesignedFonts() {
+    const QString family = designedFamily();
+    applyFittingFont({this, Frame2, Frame3, Frame4, Option1, Option2, Text1, Combo1, ListView1},
+                     family, 9 * m_layoutScale);
+    applyFittingFont({PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton7},
+                     family, 11.25 * m_layoutScale);
+}
+
+void MainWindow::applyDesignedColours() {
+    const QPalette theme = QApplication::palette();
+    QColor background = Qt::white;
+    QColor foreground = Qt::black;
+    QColor disabled = Qt::darkGray;
+    if (m_skinned) {
+        // The skinned window trades the designed white for the platform's button face.
+        background = theme.color(QPalette::Button);
+        foreground = theme.color(QPalette::ButtonText);
+    } else if (isDarkPalette(theme)) {
+        // White is the design on a light desktop; on a dark one the window would be a white
+        // sheet around dark controls, so it takes the desktop's own colours.
+        background = theme.color(QPalette::Window);
+        foreground = theme.color(QPalette::WindowText);
+        disabled = theme.color(QPalette::Disabled, QPalette::WindowText);
+    }
     for (QWidget* widget : QList<QWidget*>{this, Frame2, Frame3, Frame4, Option1, Option2}) {
-        paintBackground(widget, Qt::white, Qt::black);
+        paintBackground(widget, background, foreground, disabled);
     }
     matchHeaderEdgeToEdge(ListView1->header());
 }
@@ -353,11 +449,8 @@ void MainWindow::applySkin() {
     if (!QFileInfo(skinPath).isFile()) {
         return;
     }
-    // The skinned window trades the designed white for the platform's button face.
-    const QPalette theme = QApplication::palette();
-    for (QWidget* widget : QList<QWidget*>{this, Frame2, Frame3, Frame4, Option1, Option2}) {
-        paintBackground(widget, theme.color(QPalette::Button), theme.color(QPalette::ButtonText));
-    }
+    m_skinned = true;
+    applyDesignedColours();
     setStyleSheet(QString::fromUtf8(ReadWholeFile(skinPath)));
 }
 

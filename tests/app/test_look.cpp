@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
@@ -155,6 +156,28 @@ QPalette darkPalette() {
     dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(127, 127, 127));
     dark.setColor(QPalette::Disabled, QPalette::Text, QColor(127, 127, 127));
     return dark;
+}
+
+// The palette of qt6ct's "darker" colour scheme, as its file lists it.
+QPalette qt6ctDarkerPalette() {
+    QPalette darker;
+    const QList<std::pair<QPalette::ColorRole, QRgb>> roles = {
+        {QPalette::WindowText, 0xffffff},   {QPalette::Button, 0x424245},
+        {QPalette::Light, 0x979797},        {QPalette::Midlight, 0x5e5c5b},
+        {QPalette::Dark, 0x302f2e},         {QPalette::Mid, 0x4a4947},
+        {QPalette::Text, 0xffffff},         {QPalette::BrightText, 0xffffff},
+        {QPalette::ButtonText, 0xffffff},   {QPalette::Base, 0x3d3d3d},
+        {QPalette::Window, 0x222020},       {QPalette::Shadow, 0xe7e4e0},
+        {QPalette::Highlight, 0x12608a},    {QPalette::HighlightedText, 0xf9f9f9},
+        {QPalette::AlternateBase, 0x5c5b5a}};
+    for (const auto& [role, rgb] : roles) {
+        darker.setColor(role, QColor(rgb));
+    }
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText}) {
+        darker.setColor(QPalette::Disabled, role, QColor(0x808080));
+    }
+    return darker;
 }
 
 }  // namespace
@@ -440,35 +463,89 @@ class TestLook : public QObject {
         QCOMPARE(control<QWidget>(*window, "Text1")->cursor().shape(), Qt::IBeamCursor);
     }
 
-    // A dark desktop theme keeps the designed white backgrounds, so their captions must not
-    // take the theme's light text; the list's header is the theme's header edge to edge, and
-    // the controls that keep the theme's own colours keep its light text too.
-    void captionsReadableInADarkTheme() {
+    // The designed white on a light desktop; a dark desktop's own colours on a dark one, also
+    // when the desktop turns dark while the window is open. Either way the captions stand
+    // out from their background, the list's header is the theme's header edge to edge, and
+    // a selected option button is told from one that is not at a glance.
+    void paletteLook_data() {
+        QTest::addColumn<QPalette>("palette");
+        QTest::addColumn<bool>("switchedWhileOpen");
+        QTest::addColumn<QColor>("background");
+        const QPalette dark = darkPalette();
+        const QPalette darker = qt6ctDarkerPalette();
+        QTest::newRow("light") << QApplication::palette() << false << QColor(Qt::white);
+        QTest::newRow("dark") << dark << false << dark.color(QPalette::Window);
+        QTest::newRow("qt6ct darker") << darker << false << darker.color(QPalette::Window);
+        QTest::newRow("dark, switched while open")
+            << darker << true << darker.color(QPalette::Window);
+    }
+
+    void paletteLook() {
+        QFETCH(QPalette, palette);
+        QFETCH(bool, switchedWhileOpen);
+        QFETCH(QColor, background);
         const QPalette original = QApplication::palette();
-        QApplication::setPalette(darkPalette());
+        if (!switchedWhileOpen) {
+            QApplication::setPalette(palette);
+        }
         WindowFixture f;
         f.settings->WriteSetting(QStringLiteral("Option1"), QStringLiteral("False"));
         f.settings->WriteSetting(QStringLiteral("Option2"), QStringLiteral("True"));
         auto window = f.loadedWindow();
+        if (switchedWhileOpen) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+            QApplication::setPalette(palette);
+        }
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
         window->resize(window->size());
+
+        for (const char* name : {"Form1", "Frame2", "Frame3", "Frame4", "Option1", "Option2"}) {
+            QCOMPARE(backgroundOf(control<QWidget>(*window, name)), background);
+        }
+        for (const char* name : {"Frame2", "Frame3", "Frame4"}) {
+            const QString stray = insideOfFrame(control<QGroupBox>(*window, name), background);
+            QVERIFY2(stray.isEmpty(), qPrintable(stray));
+        }
         for (const char* name : {"Frame2", "Frame3", "Option1", "Option2"}) {
             QWidget* widget = control<QWidget>(*window, name);
             const QImage shown = widget->grab().toImage();
-            const double ratio = captionContrast(shown, captionArea(widget), Qt::white);
+            const double ratio = captionContrast(shown, captionArea(widget), background);
             QVERIFY2(ratio >= 7.0, qPrintable(QStringLiteral("%1: %2").arg(name).arg(ratio)));
         }
+
+        // The middle of the indicator: the mark of the selected one against the empty inside
+        // of the other, and the other's ring against the window around it.
+        auto* selected = control<QRadioButton>(*window, "Option2");
+        auto* other = control<QRadioButton>(*window, "Option1");
+        QVERIFY(selected->isChecked() && !other->isChecked());
+        QStyleOptionButton option;
+        option.initFrom(other);
+        const QRect indicator =
+            other->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, other);
+        const QImage on = selected->grab().toImage();
+        const QImage off = other->grab().toImage();
+        const QPoint middle = indicator.center();
+        const double mark = contrast(on.pixelColor(middle), off.pixelColor(middle));
+        QVERIFY2(mark >= 7.0,
+                 qPrintable(QStringLiteral("mark %1 against %2: %3")
+                                .arg(on.pixelColor(middle).name(), off.pixelColor(middle).name())
+                                .arg(mark)));
+        // At least as plain as the light style's own grey ring on white.
+        const double ring = captionContrast(off, indicator, background);
+        QVERIFY2(ring >= 2.0, qPrintable(QStringLiteral("ring: %1").arg(ring)));
+
         auto* list = control<QTreeView>(*window, "ListView1");
         QHeaderView* header = list->header();
         const QImage head = header->grab().toImage();
-        const int beyond = header->sectionSize(0) + 4;
-        QVERIFY(beyond < header->width() - 2);
+        QVERIFY(header->sectionSize(0) + 4 < header->width() - 2);
         const QColor strip = head.pixelColor(header->width() - 3, header->height() / 2);
-        QVERIFY2(luminance(strip) < 0.1, qPrintable(strip.name()));
+        const QColor face = palette.color(QPalette::Button);
+        QVERIFY2(contrast(strip, face) < 1.2, qPrintable(strip.name() + " beside " + face.name()));
         const QPalette text = control<QLineEdit>(*window, "Text1")->palette();
         const QColor typed = text.color(QPalette::Active, QPalette::Text);
         const QColor field = text.color(QPalette::Active, QPalette::Base);
         QVERIFY2(contrast(typed, field) >= 7.0, qPrintable(typed.name() + " on " + field.name()));
-        QApplication::setPalette(original);
     }
 
     void programIconIsBuiltIn() {

@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFocusFrame>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QImage>
@@ -47,7 +48,10 @@ class TestMainWindow : public QObject {
     void folderFieldWritesEveryKeystroke();
     void formatSelectionWritesIndexAndLabel();
     void closingEndsTheProgram();
+    void startShowsCentredWithHiddenFocus_data();
     void startShowsCentredWithHiddenFocus();
+    void tabFollowsTheVisualOrder_data();
+    void tabFollowsTheVisualOrder();
     void startUpBoxIsCentredOverTheWindow();
     void programDefaultFolder_data();
     void programDefaultFolder();
@@ -187,20 +191,6 @@ void TestMainWindow::windowFrame() {
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(window->windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
-
-    // Tab order runs through every control in the designed order.
-    const QStringList order = {"Command1",    "ListView1",   "ProgressBar1", "PushButton1",
-                               "PushButton3", "PushButton2", "PushButton4",  "PushButton5",
-                               "Frame2",      "Combo1",      "Frame3",       "Frame4",
-                               "Text1",       "PushButton7", "Option1",      "Option2"};
-    QWidget* w = window->findChild<QWidget*>("Command1");
-    for (int i = 1; i < order.size(); ++i) {
-        w = w->nextInFocusChain();
-        while (w->objectName().isEmpty() || w->objectName().startsWith("qt_")) {
-            w = w->nextInFocusChain();  // inner parts of composite widgets
-        }
-        QCOMPARE(w->objectName(), order[i]);
-    }
 
     auto* list = window->findChild<QTreeView*>("ListView1");
     QCOMPARE(list->model()->columnCount(), 1);
@@ -447,15 +437,141 @@ void TestMainWindow::closingEndsTheProgram() {
     QCOMPARE(after.readAll(), before);  // nothing written at exit
 }
 
+// The window opens centred inside the room the screen leaves it, frame included; where the
+// designed window does not fit (200 % on a 1000-pixel-high screen leaves 500 pixels), the
+// whole layout and its fonts shrink by one factor and every caption still fits.
+void TestMainWindow::startShowsCentredWithHiddenFocus_data() {
+    QTest::addColumn<QRect>("area");  // none: the screen's own
+    QTest::addColumn<QSize>("client");
+    QTest::newRow("the screen's own") << QRect() << QSize(536, 505);
+    QTest::newRow("room to spare") << QRect(0, 0, 1600, 1000) << QSize(536, 505);
+    QTest::newRow("200 % on 1000 pixels") << QRect(0, 0, 800, 500) << QSize();
+    QTest::newRow("a panel on top") << QRect(0, 32, 960, 508) << QSize();
+    QTest::newRow("narrow") << QRect(100, 0, 400, 900) << QSize();
+    QTest::newRow("exactly the frame") << QRect(0, 0, 540, 509) << QSize(536, 505);
+}
+
 void TestMainWindow::startShowsCentredWithHiddenFocus() {
+    QFETCH(QRect, area);
+    QFETCH(QSize, client);
     WindowFixture fx;
-    MainWindow window(fx.services());
+    WindowServices services = fx.services();
+    if (!area.isNull()) {
+        services.availableArea = [area] { return area; };
+    }
+    MainWindow window(services);
     window.start();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(QApplication::focusWidget(), window.findChild<QWidget*>("Command1"));
-    const QRect screen = window.screen()->availableGeometry();
-    QVERIFY(qAbs(window.frameGeometry().center().x() - screen.center().x()) <= 2);
-    QVERIFY(qAbs(window.frameGeometry().center().y() - screen.center().y()) <= 2);
+    const QRect screen = area.isNull() ? window.screen()->availableGeometry() : area;
+    const QRect frame = window.frameGeometry();
+    QVERIFY2(screen.contains(frame), qPrintable(QStringLiteral("frame %1,%2 %3x%4")
+                                                    .arg(frame.x())
+                                                    .arg(frame.y())
+                                                    .arg(frame.width())
+                                                    .arg(frame.height())));
+    QVERIFY(qAbs(frame.center().x() - screen.center().x()) <= 2);
+    QVERIFY(qAbs(frame.center().y() - screen.center().y()) <= 2);
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    if (client.isValid()) {
+        QCOMPARE(window.size(), client);
+        QCOMPARE(window.findChild<QWidget*>("Option2")->font().pointSizeF(), 9.0);
+        return;
+    }
+    // Shrunk to fit, no further than it has to: one side meets the room, frame included.
+    QVERIFY(window.width() < 536 && window.height() < 505);
+    QVERIFY(frame.width() >= screen.width() - 2 || frame.height() >= screen.height() - 2);
+    const qreal scale = window.height() / 505.0;
+    QVERIFY(qAbs(window.width() / 536.0 - scale) < 0.01);
+    // Every control keeps its place and size in proportion.
+    const QRect start = window.findChild<QWidget*>("PushButton2")->geometry();
+    const QRect designed = twips(120, 6540, 7800, 405);
+    QVERIFY(qAbs(start.top() - designed.top() * scale) <= 1);
+    QVERIFY(qAbs(start.width() - designed.width() * scale) <= 1);
+    QVERIFY(start.bottom() < window.findChild<QWidget*>("ProgressBar1")->geometry().top());
+    QVERIFY(window.findChild<QWidget*>("ProgressBar1")->geometry().bottom() < window.height());
+    QVERIFY(qAbs(window.findChild<QTreeView*>("ListView1")->columnWidth(0) - 467 * scale) <= 1);
+    for (const char* name : {"PushButton3", "PushButton5", "Option2", "Frame2", "Frame3"}) {
+        auto* control = window.findChild<QWidget*>(name);
+        QVERIFY2(control->font().pointSizeF() < (qobject_cast<QPushButton*>(control) ? 11.25 : 9.0),
+                 name);
+        const QString caption = captionOf(control);
+        const int room = qobject_cast<QGroupBox*>(control)      ? control->width() - 16
+                         : qobject_cast<QRadioButton*>(control) ? control->width() - 20
+                                                                : control->width() - 8;
+        QVERIFY2(QFontMetrics(control->font()).horizontalAdvance(caption) <= room,
+                 qPrintable(caption));
+    }
+}
+
+// Tab goes the way the window reads, top to bottom and left to right, never stops on
+// anything unseen (the focus holder, the progress bar, a frame), and passes the folder field
+// while it is off; Shift+Tab goes the same way back. The two options are one stop, the
+// selected one, as on every desktop; the arrow keys select the other.
+void TestMainWindow::tabFollowsTheVisualOrder_data() {
+    QTest::addColumn<QString>("option1");
+    QTest::addColumn<QString>("option2");
+    QTest::addColumn<QStringList>("order");
+    const QStringList head = {"ListView1",   "PushButton1", "PushButton3",
+                              "PushButton4", "PushButton5", "Combo1"};
+    QTest::newRow("saving to a folder")
+        << "True"
+        << "False" << head + QStringList{"Option1", "Text1", "PushButton7", "PushButton2"};
+    QTest::newRow("saving beside the sources")
+        << "False"
+        << "True" << head + QStringList{"Option2", "PushButton2"};
+    QTest::newRow("neither selected") << "False"
+                                      << "False" << head + QStringList{"Option1", "PushButton2"};
+}
+
+void TestMainWindow::tabFollowsTheVisualOrder() {
+    QFETCH(QString, option1);
+    QFETCH(QString, option2);
+    QFETCH(QStringList, order);
+    WindowFixture fx;
+    fx.settings->WriteSetting("Option1", option1);
+    fx.settings->WriteSetting("Option2", option2);
+    MainWindow window(fx.services());
+    window.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto focused = [] {
+        QWidget* widget = QApplication::focusWidget();
+        return widget != nullptr ? widget->objectName() : QStringLiteral("<none>");
+    };
+    QCOMPARE(focused(), QStringLiteral("Command1"));
+    auto press = [](Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+    };
+    QStringList forward;
+    for (int i = 0; i <= order.size(); ++i) {
+        press(Qt::NoModifier);
+        forward << focused();
+    }
+    QCOMPARE(forward, order + QStringList{order.first()});  // round again, past the holder
+    QStringList back;
+    for (int i = 0; i < order.size(); ++i) {
+        press(Qt::ShiftModifier);
+        back.prepend(focused());
+    }
+    QCOMPARE(back, order);
+
+    // From the selected option the arrow keys select the other one.
+    auto* first = window.findChild<QRadioButton*>("Option1");
+    auto* second = window.findChild<QRadioButton*>("Option2");
+    if (first->isChecked() || second->isChecked()) {
+        QRadioButton* from = first->isChecked() ? first : second;
+        QRadioButton* to = from == first ? second : first;
+        while (QApplication::focusWidget() != from) {
+            press(Qt::NoModifier);
+        }
+        QTest::keyClick(from, from == first ? Qt::Key_Down : Qt::Key_Up);
+        QVERIFY(to->isChecked());
+        QCOMPARE(QApplication::focusWidget(), to);
+        // The newly selected one is the stop now: Tab on and back again lands on it.
+        press(Qt::NoModifier);
+        press(Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), to);
+    }
 }
 
 // A box that start-up shows (here for a bad stored value) opens over the window's place on
