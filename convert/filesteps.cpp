@@ -50,7 +50,13 @@ QString judgeRun(int status, const SourceLook& look, const QString& source, cons
     if (IsLaunchFailure(status)) {
         return reasons::converterNotStarted();
     }
-    return ReasonForFailure(source, output, errorTail);
+    // FFmpeg says "Invalid argument" of bytes that some demuxer took for its own and then could
+    // not parse: no read of a regular file fails so, it is no audio.
+    const QString reason = ReasonForFailure(source, output, errorTail);
+    if (reason == reasons::unreadable(QString::fromLocal8Bit(std::strerror(EINVAL)))) {
+        return reasons::notAudio();
+    }
+    return reason;
 }
 
 }  // namespace
@@ -134,6 +140,13 @@ void FileSteps::lookAtSource(FileJob& file) {
     if (!file.looked) {
         file.look = LookAtSource(file.source);
         file.looked = true;
+        if (const auto& declared = file.look.declared()) {
+            double seconds = 0;
+            for (const VorbisLength::Link& link : declared->links) {
+                seconds += link.rate > 0 ? static_cast<double>(link.frames) / link.rate : 0;
+            }
+            m_events.fileMeasured(file.position, seconds);
+        }
     }
 }
 
@@ -280,6 +293,7 @@ QString FileSteps::place(FileJob& file) {
     const QByteArray mark = ResultMarkFor(file.source);
     for (int attempt = 0; attempt < 3; ++attempt) {
         QString error;
+        QString trashedAs;
         switch (result.existingAtFinalName(mark)) {
             case PendingResult::Existing::Nothing:
                 error = result.putInPlace(mark, false);
@@ -293,10 +307,11 @@ QString FileSteps::place(FileJob& file) {
             case PendingResult::Existing::OtherFile:
                 // The user's own file, or another program's: kept in the trash, where the
                 // file manager can restore it.
-                error = MoveToTrash(file.output);
+                error = MoveToTrash(file.output, &trashedAs);
                 if (!error.isEmpty()) {
                     return reasons::oldResultStays(error);
                 }
+                file.trashedAs.append(trashedAs);
                 continue;
         }
         if (error.isEmpty()) {
@@ -325,6 +340,9 @@ void CountFile(const FileJob& file, RunOutcome& outcome) {
         }
     } else {
         outcome.failures.append({file.source, file.reason});
+    }
+    for (const QString& trashedAs : file.trashedAs) {
+        outcome.trashed.append({file.source, file.output, trashedAs});
     }
 }
 

@@ -38,6 +38,8 @@ struct FileJob {
     // than a group's); a result refused its place is refused alike however it was made.
     bool checkFailed = false;
     bool mayWrite = false;  // its output path is clear and the converter may write it
+    // Where each file that held the output path went in the trash, to make way for the result.
+    QStringList trashedAs;
     // What the converter is handed, both open before it starts: the source, and the
     // temporary file its result is written to.
     std::shared_ptr<int> sourceFd;

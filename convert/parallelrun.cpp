@@ -200,8 +200,16 @@ void ParallelRun::start(const QVector<FileJob>& files, bool inListOrder) {
     job->files = files;
     const FileJob& last = files.back();
     if (inListOrder) {
-        // The bar names the group's last file while its converter runs.
+        // The bar stands at the group's last file; its caption names the first, which the
+        // converter reads from its start as it does every other file of the group, and which
+        // the caption would otherwise skip.
         m_steps.showProgress(last, false);
+        if (files.size() > 1) {
+            guard.step(128, [&] {
+                progress.setText(QStringLiteral("Processing: ") +
+                                 FileNameOfPath(files.front().source));
+            });
+        }
     }
     m_steps.markBusy();
     QStringList arguments;

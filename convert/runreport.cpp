@@ -34,30 +34,46 @@ void appendSection(ClosingReport& report, const QString& reason, const QStringLi
 
 }  // namespace
 
-ClosingReport ClosingMessage(const QVector<FileFailure>& failures, const QStringList& endedEarly) {
+QString TrashedHeading() {
+    return QStringLiteral(
+        "moved to the trash to make way for the results (\"Restore\" in the file manager "
+        "puts them back)");
+}
+
+QString TrashedLine(const TrashedFile& file) {
+    return QStringLiteral("%1, now %2").arg(file.path, file.trashedAs);
+}
+
+ClosingReport ClosingMessage(const QVector<FileFailure>& failures, const QStringList& endedEarly,
+                             const QVector<TrashedFile>& trashed) {
     ClosingReport report{QStringLiteral("Done."), QString()};
-    if (failures.isEmpty()) {
-        if (!endedEarly.isEmpty()) {
-            appendSection(report, reasons::endsEarly(), endedEarly);
+    if (!failures.isEmpty()) {
+        QStringList reasonOrder;
+        QHash<QString, QStringList> sources;
+        for (const FileFailure& failure : failures) {
+            if (!sources.contains(failure.reason)) {
+                reasonOrder.append(failure.reason);
+            }
+            sources[failure.reason].append(failure.source);
         }
-        return report;
-    }
-    QStringList reasonOrder;
-    QHash<QString, QStringList> sources;
-    for (const FileFailure& failure : failures) {
-        if (!sources.contains(failure.reason)) {
-            reasonOrder.append(failure.reason);
+        const qsizetype count = failures.size();
+        report.text += count == 1
+                           ? QStringLiteral("\n\n1 file could not be converted.")
+                           : QStringLiteral("\n\n%1 files could not be converted.").arg(count);
+        for (const QString& reason : reasonOrder) {
+            appendSection(report, reason, sources[reason]);
         }
-        sources[failure.reason].append(failure.source);
-    }
-    const qsizetype count = failures.size();
-    report.text += count == 1 ? QStringLiteral("\n\n1 file could not be converted.")
-                              : QStringLiteral("\n\n%1 files could not be converted.").arg(count);
-    for (const QString& reason : reasonOrder) {
-        appendSection(report, reason, sources[reason]);
     }
     if (!endedEarly.isEmpty()) {
         appendSection(report, reasons::endsEarly(), endedEarly);
+    }
+    // Nothing of the user's is lost without a word: each file moved aside is named.
+    if (!trashed.isEmpty()) {
+        QStringList lines;
+        for (const TrashedFile& file : trashed) {
+            lines.append(TrashedLine(file));
+        }
+        appendSection(report, TrashedHeading(), lines);
     }
     return report;
 }
