@@ -156,6 +156,7 @@ class MainWindow : public QWidget {
     QString m_appTitle;
     int m_pointerKind = kPointerDefault;
     bool m_centreWhenFramed = false;
+    bool m_restoringChoices = false;  // start-up puts the stored choices into the controls
 
     FileListModel* m_fileList = nullptr;
 
