@@ -414,10 +414,18 @@ void ConversionBatchTest::foreignFileBesideSourceGoesToTheTrash() {
 
     const QStringList args = {"--convert", "--format", "0", "--beside-source",
                               root + "/music/intro.ogg"};
-    const Run first = runProgram(args, home);
+    const Run first = runProgram(QStringList{"--report", root + "/report.jsonl"} + args, home);
     QCOMPARE(first.exitCode, 0);
     QVERIFY(LookAtWav(root + "/music/intro.wav").wellFormed());
     const QString trash = home + "/.local/share/Trash";
+    // Told on standard error and in the report's record of the file, with where it went.
+    QVERIFY2(first.err.contains("lorvane: moved to the trash to make way for its result: " + root +
+                                "/music/intro.wav, now " + trash + "/files/intro.wav\n"),
+             qPrintable(first.err));
+    const QJsonObject record =
+        QJsonDocument::fromJson(readFile(root + "/report.jsonl").trimmed()).object();
+    QCOMPARE(record["trashed"].toString(), trash + "/files/intro.wav");
+    QCOMPARE(record["outcome"].toString(), QStringLiteral("converted"));
     QCOMPARE(readFile(trash + "/files/intro.wav"), master);
     const QByteArray info = readFile(trash + "/info/intro.wav.trashinfo");
     QVERIFY2(info.startsWith("[Trash Info]\nPath=" +
@@ -428,6 +436,7 @@ void ConversionBatchTest::foreignFileBesideSourceGoesToTheTrash() {
     // Its own result is replaced in place: the trash still holds the master alone.
     const Run again = runProgram(args, home);
     QCOMPARE(again.exitCode, 0);
+    QVERIFY2(!again.err.contains("trash"), qPrintable(again.err));
     QCOMPARE(QDir(trash + "/files").entryList(QDir::Files | QDir::Hidden),
              QStringList{"intro.wav"});
 
