@@ -170,7 +170,10 @@ void BatchProgress::show() {
     if (m_upToDate > 0) {
         line += QStringLiteral(", %1 up to date").arg(m_upToDate);
     }
-    const int notConverted = m_refused + m_filesDone - m_converted;
+    // Once a stop is asked for, the files not started never will be: the summary counts them
+    // as not converted, and so does the line.
+    const int notConverted =
+        m_refused + m_filesDone - m_converted + (m_stopping ? m_total - m_filesStarted : 0);
     if (notConverted > 0) {
         line += QStringLiteral(", %1 not converted").arg(notConverted);
     }

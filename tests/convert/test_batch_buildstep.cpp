@@ -8,7 +8,9 @@
 
 #include <QDateTime>
 #include <QTemporaryDir>
+
 #include <QTest>
+#include <csignal>
 
 using namespace lorvane;
 using namespace lorvane::test;
@@ -19,6 +21,8 @@ class BatchBuildStepTest : public QObject {
     void initTestCase();
     void oneLinePerGroupedFile_data();
     void oneLinePerGroupedFile();
+    void terminalLineDuringASlowFile_data();
+    void terminalLineDuringASlowFile();
     void defaultsAsTheWindows_data();
     void defaultsAsTheWindows();
     void keepTreeMirrorsEveryFolder();
@@ -110,6 +114,85 @@ void BatchBuildStepTest::oneLinePerGroupedFile() {
         QVERIFY(updates.back().contains("x real time, 0:00 left"));
     }
     QCOMPARE(filesBelow(root + "/out").size(), 30);
+}
+
+// A converter held on its file: the terminal's line (read through script(1)) goes on telling
+// the time every second, names the file in hand (and how many more), says what the first
+// Ctrl+C does, and counts as the summary does.
+void BatchBuildStepTest::terminalLineDuringASlowFile_data() {
+    QTest::addColumn<int>("jobs");
+    QTest::addColumn<QString>("inHand");   // what the line names while the converters wait
+    QTest::addColumn<QString>("stopped");  // how the line counts once the stop is asked for
+    QTest::addColumn<QString>("summary");  // the first line of the summary
+    QTest::newRow("one at a time")
+        << 1 << "Processing: a.ogg"
+        << "1 of 3 files converted, 2 not converted, "
+        << "lorvane: 1 of 3 files converted, 0 up to date, 2 not converted, in T; stopped by "
+           "SIGINT before 2 more started";
+    // Three files on two converters: a and b in one group, c alone, all three in hand.
+    QTest::newRow("two converters")
+        << 2 << "Processing: a.ogg and 2 more"
+        << "3 of 3 files converted, "
+        << "lorvane: 3 of 3 files converted, 0 up to date, 0 not converted, in T; stopped by "
+           "SIGINT";
+}
+
+void BatchBuildStepTest::terminalLineDuringASlowFile() {
+    QFETCH(int, jobs);
+    QFETCH(QString, inHand);
+    QFETCH(QString, stopped);
+    QFETCH(QString, summary);
+    const QString root = m_dir.filePath(QStringLiteral("slow%1").arg(jobs));
+    QDir().mkpath(root + "/out");
+    for (const char* name : {"a.ogg", "b.ogg", "c.ogg"}) {
+        QVERIFY(QFile::copy(m_ogg, root + "/" + name));
+    }
+    FakeTool fake(root + "/tool");
+    fake.hold();
+    QVERIFY(writeFile(root + "/run.sh",
+                      QStringLiteral("echo $$ > '%1/pid'\n"
+                                     "LORVANE_FFMPEG='%2' exec \"$LORVANE_PROGRAM\" --convert "
+                                     "--jobs %3 --format 1 --output-folder out a.ogg b.ogg c.ogg\n")
+                          .arg(root, fake.path())
+                          .arg(jobs)
+                          .toUtf8()));
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", m_home);
+    env.insert("XDG_CONFIG_HOME", m_home + "/.config");
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(root);
+    p.start("script", {"-qec", "sh run.sh", "/dev/null"});
+    QTRY_VERIFY_WITH_TIMEOUT(fake.started(jobs), 30000);
+    QTest::qWait(2300);  // at least two ticks while nothing is done
+    const pid_t pid = readFile(root + "/pid").trimmed().toInt();
+    QVERIFY(pid > 0);
+    QCOMPARE(::kill(pid, SIGINT), 0);
+    QTest::qWait(300);
+    for (int n = 1; n <= jobs; ++n) {
+        fake.release(n);
+    }
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 130);
+    QString out = QString::fromUtf8(p.readAllStandardOutput());
+    out.replace("\r\n", "\n");
+    out.replace(QRegularExpression(", in [0-9.:]+( s)?;"), ", in T;");
+    QStringList lines = out.split('\n', Qt::SkipEmptyParts);
+    QVERIFY2(lines.size() >= 5, qPrintable(out));
+    // Before the stop: one line rewritten in place, its clock moving while the file waits.
+    QStringList before = lines.front().split("\r\x1b[K", Qt::SkipEmptyParts);
+    before.removeAll("^C");  // the terminal's own echo of the key, where it shows one
+    const QString waiting = "0 of 3 files converted, %1 elapsed, --:-- left; " + inHand;
+    QVERIFY2(before.contains(waiting.arg("0:01")), qPrintable(before.join('|')));
+    QVERIFY2(before.contains(waiting.arg("0:02")), qPrintable(before.join('|')));
+    QCOMPARE(lines[1].trimmed(),
+             QStringLiteral("lorvane: stopping after the files in hand; Ctrl+C again to stop now"));
+    // After it: no more time left to tell, and the last count is the summary's.
+    const QStringList after = lines[2].split("\r\x1b[K", Qt::SkipEmptyParts);
+    QVERIFY2(after.back().startsWith(stopped), qPrintable(after.join('|')));
+    QVERIFY2(after.back().contains(" elapsed, stopping"), qPrintable(after.back()));
+    QCOMPARE(lines.mid(lines.size() - 2),
+             (QStringList{summary, "lorvane: 16-bit PCM; results in " + root + "/out"}));
 }
 
 // Nothing stored and nothing given: the desktop folder by the program's own rule, else the
