@@ -189,10 +189,19 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
              const QString& desktopFolder) {
     QElapsedTimer clock;
     clock.start();
+    // What cannot work is said once, before anything starts, rather than file by file; every
+    // such problem at once, so one attempt shows them all.
     BatchChoices resolved = ResolveBatchChoices(options, settings, desktopFolder);
+    const QStringList inputProblems = InputProblems(options.items);
+    for (const QString& problem : inputProblems) {
+        console.message(kPrefix + problem);
+    }
     if (!resolved.problem.isEmpty()) {
         console.message(kPrefix + resolved.problem);
         console.message(UsageHint());
+        return kBatchUsageError;
+    }
+    if (!inputProblems.isEmpty()) {
         return kBatchUsageError;
     }
     const int jobs = options.jobs.value_or(JobsFromEnvironment());
@@ -201,14 +210,6 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
         if (!warning.isEmpty()) {
             console.message(kPrefix + warning);
         }
-    }
-    // What cannot work is said once, before anything starts, rather than file by file.
-    const QStringList inputProblems = InputProblems(options.items);
-    for (const QString& problem : inputProblems) {
-        console.message(kPrefix + problem);
-    }
-    if (!inputProblems.isEmpty()) {
-        return kBatchUsageError;
     }
 
     ConsoleReporter reporter(console);
