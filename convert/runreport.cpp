@@ -32,6 +32,18 @@ void appendSection(ClosingReport& report, const QString& reason, const QStringLi
     }
 }
 
+// Nothing of the user's is moved aside without a word: each file is named with where it went.
+void appendTrashed(ClosingReport& report, const QVector<TrashedFile>& trashed) {
+    if (trashed.isEmpty()) {
+        return;
+    }
+    QStringList lines;
+    for (const TrashedFile& file : trashed) {
+        lines.append(TrashedLine(file));
+    }
+    appendSection(report, TrashedHeading(), lines);
+}
+
 }  // namespace
 
 QString TrashedHeading() {
@@ -47,34 +59,31 @@ QString TrashedLine(const TrashedFile& file) {
 ClosingReport ClosingMessage(const QVector<FileFailure>& failures, const QStringList& endedEarly,
                              const QVector<TrashedFile>& trashed) {
     ClosingReport report{QStringLiteral("Done."), QString()};
-    if (!failures.isEmpty()) {
-        QStringList reasonOrder;
-        QHash<QString, QStringList> sources;
-        for (const FileFailure& failure : failures) {
-            if (!sources.contains(failure.reason)) {
-                reasonOrder.append(failure.reason);
-            }
-            sources[failure.reason].append(failure.source);
+    if (failures.isEmpty()) {
+        if (!endedEarly.isEmpty()) {
+            appendSection(report, reasons::endsEarly(), endedEarly);
         }
-        const qsizetype count = failures.size();
-        report.text += count == 1
-                           ? QStringLiteral("\n\n1 file could not be converted.")
-                           : QStringLiteral("\n\n%1 files could not be converted.").arg(count);
-        for (const QString& reason : reasonOrder) {
-            appendSection(report, reason, sources[reason]);
+        appendTrashed(report, trashed);
+        return report;
+    }
+    QStringList reasonOrder;
+    QHash<QString, QStringList> sources;
+    for (const FileFailure& failure : failures) {
+        if (!sources.contains(failure.reason)) {
+            reasonOrder.append(failure.reason);
         }
+        sources[failure.reason].append(failure.source);
+    }
+    const qsizetype count = failures.size();
+    report.text += count == 1 ? QStringLiteral("\n\n1 file could not be converted.")
+                              : QStringLiteral("\n\n%1 files could not be converted.").arg(count);
+    for (const QString& reason : reasonOrder) {
+        appendSection(report, reason, sources[reason]);
     }
     if (!endedEarly.isEmpty()) {
         appendSection(report, reasons::endsEarly(), endedEarly);
     }
-    // Nothing of the user's is lost without a word: each file moved aside is named.
-    if (!trashed.isEmpty()) {
-        QStringList lines;
-        for (const TrashedFile& file : trashed) {
-            lines.append(TrashedLine(file));
-        }
-        appendSection(report, TrashedHeading(), lines);
-    }
+    appendTrashed(report, trashed);
     return report;
 }
 

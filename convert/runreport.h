@@ -57,11 +57,12 @@ struct RunOutcome {
     bool ran = false;  // false when refused: no files, no folder, or no usable converter
     int converted = 0;
     QVector<FileFailure> failures;
-    QVector<FileNote> notes;       // in list order
-    QStringList endedEarly;        // converted, from a source that was cut short
-    QVector<TrashedFile> trashed;  // in list order
-    bool stopped = false;          // asked to end early: the files after the last one started wait
+    QVector<FileNote> notes;  // in list order
+    QStringList endedEarly;   // converted, from a source that was cut short
+    bool stopped = false;     // asked to end early: the files after the last one started wait
     int notStarted = 0;
+    // Files moved to the trash to make way for results, in list order.
+    QVector<TrashedFile> trashed;
 };
 
 }  // namespace lorvane
