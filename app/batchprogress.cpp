@@ -108,7 +108,12 @@ void BatchProgress::fileMeasured(int position, double seconds) {
     m_seconds.insert(position, seconds);
 }
 
+void BatchProgress::fileWritten(int position, double seconds) {
+    m_written.insert(position, seconds);
+}
+
 void BatchProgress::fileDone(int position, const QString&, const QString& reason) {
+    m_written.remove(position);
     ++m_filesDone;
     m_converted += reason.isEmpty();
     m_started.remove(position);
@@ -137,11 +142,14 @@ QString BatchProgress::paceAndTimeLeft(qint64 elapsed) const {
         if (m_finished.contains(it.key())) {
             done += it.value();
         } else {
-            knownLeft += it.value();
+            // What a converter has written of a file in hand counts as done already.
+            const double written = std::clamp(m_written.value(it.key()), 0.0, it.value());
+            done += written;
+            knownLeft += it.value() - written;
             --unknownLeft;
         }
     }
-    if (elapsed <= 0 || m_filesDone == 0) {
+    if (elapsed <= 0 || (m_filesDone == 0 && done <= 0)) {
         return QStringLiteral("--:-- left");
     }
     if (done > 0) {
@@ -152,6 +160,9 @@ QString BatchProgress::paceAndTimeLeft(qint64 elapsed) const {
         return QStringLiteral("%1x real time, %2 left")
             .arg(pace, 0, 'f', pace < 10 ? 1 : 0)
             .arg(ClockText(static_cast<qint64>(left / pace * 1000.0)));
+    }
+    if (m_filesDone == 0) {
+        return QStringLiteral("--:-- left");
     }
     // No lengths at all: by the files.
     const double perSecond = m_filesDone * 1000.0 / elapsed;

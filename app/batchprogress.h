@@ -59,6 +59,7 @@ class BatchProgress : public ConversionEvents {
     void busyChanged(bool busy) override;
     void fileStarted(int position, int total, const QString& source) override;
     void fileMeasured(int position, double seconds) override;
+    void fileWritten(int position, double seconds) override;
     void fileDone(int position, const QString& source, const QString& reason) override;
     void refused(const QString& message) override;
     // A stop was asked for: no time left to estimate, only the files in hand to finish.
@@ -87,6 +88,7 @@ class BatchProgress : public ConversionEvents {
     bool m_stopping = false;
     QMap<int, QString> m_started;  // the files in hand, by position
     QHash<int, double> m_seconds;  // declared lengths, by position
+    QHash<int, double> m_written;  // of the files in hand, how much the converters have written
     QSet<int> m_finished;
     QString m_shown;
 };

@@ -387,6 +387,14 @@ void TestStartOptions::progress_data() {
                line.arg(1).arg("0:02").arg("5.0x real time, 0:02 left; Processing: b.ogg") +
                line.arg(1).arg("0:03").arg("3.3x real time, 0:09 left; Processing: b.ogg") +
                line.arg(2).arg("0:03").arg("10x real time, 0:00 left");
+    // A long file: what its converter has written ("w:position:seconds") sets the pace before
+    // any file is done; a file not looked at yet counts as long as those that were.
+    QTest::newRow("the pace during a long file")
+        << QStringList{"f:1:/x/a.ogg", "m:1:100", "c:10000", "k", "w:1:40", "k"} << true << false
+        << 0
+        << line.arg(0).arg("0:00").arg("--:-- left; Processing: a.ogg") +
+               line.arg(0).arg("0:10").arg("--:-- left; Processing: a.ogg") +
+               line.arg(0).arg("0:10").arg("4.0x real time, 0:40 left; Processing: a.ogg");
     // The counts are the summary's: the files the run was not given among them ("p:files:up
     // to date:refused"). Two files in hand name the first; without lengths the pace is the
     // files'; after a stop there is no time left to tell.
@@ -433,6 +441,8 @@ void TestStartOptions::progress() {
         } else if (call.startsWith("d:") || call.startsWith("x:")) {
             events.fileDone(call.section(':', 1, 1).toInt(), "/x/a.ogg",
                             call.startsWith("x:") ? "could not be read as audio" : QString());
+        } else if (call.startsWith("w:")) {
+            events.fileWritten(call.section(':', 1, 1).toInt(), call.section(':', 2).toDouble());
         } else if (call.startsWith("m:")) {
             events.fileMeasured(call.section(':', 1, 1).toInt(), call.section(':', 2).toDouble());
         } else if (call.startsWith("p:")) {

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include <QTest>
+#include <algorithm>
 #include <csignal>
 
 using namespace lorvane;
@@ -23,6 +24,7 @@ class BatchBuildStepTest : public QObject {
     void oneLinePerGroupedFile();
     void terminalLineDuringASlowFile_data();
     void terminalLineDuringASlowFile();
+    void terminalLinePacesALongFile();
     void defaultsAsTheWindows_data();
     void defaultsAsTheWindows();
     void keepTreeMirrorsEveryFolder();
@@ -193,6 +195,36 @@ void BatchBuildStepTest::terminalLineDuringASlowFile() {
     QVERIFY2(after.back().contains(" elapsed, stopping"), qPrintable(after.back()));
     QCOMPARE(lines.mid(lines.size() - 2),
              (QStringList{summary, "lorvane: 16-bit PCM; results in " + root + "/out"}));
+}
+
+// One file that FFmpeg reads no faster than it plays (-re): before it is done, the line
+// already tells the pace and the time left, from what the converter has written of it.
+void BatchBuildStepTest::terminalLinePacesALongFile() {
+    const QString root = m_dir.filePath("paced");
+    QDir().mkpath(root + "/out");
+    // Stereo at 48 kHz: FFmpeg writes its result in blocks of 256 KiB, some 1.4 s of it.
+    QVERIFY(makeOgg(root + "/long.ogg", 48000, 2, 4.0));
+    const QString standIn = root + "/ffmpeg-at-play-speed";
+    QVERIFY(writeFile(standIn, QStringLiteral("#!/bin/sh\n"
+                                              "[ \"$1\" = -hide_banner ] && exec '%1' \"$@\"\n"
+                                              "exec '%1' -re \"$@\"\n")
+                                   .arg(realFfmpeg())
+                                   .toUtf8()));
+    QVERIFY(QFile::setPermissions(standIn, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const Run run = runProgram(
+        {}, m_home,
+        QStringLiteral(R"sh(LORVANE_FFMPEG='%1' exec script -qec '"%2" --convert --format 1 )sh"
+                       R"sh(--output-folder out long.ogg' /dev/null)sh")
+            .arg(standIn, qEnvironmentVariable("LORVANE_PROGRAM")),
+        root);
+    QCOMPARE(run.exitCode, 0);
+    const QStringList updates = run.out.section('\n', 0, 0).split("\r\x1b[K", Qt::SkipEmptyParts);
+    const QRegularExpression paced(
+        R"(^0 of 1 file converted, 0:0[1-5] elapsed, [0-9.]+x real time, \d+:\d\d left; )"
+        R"(Processing: long\.ogg$)");
+    QVERIFY2(std::any_of(updates.begin(), updates.end(),
+                         [&](const QString& update) { return paced.match(update).hasMatch(); }),
+             qPrintable(updates.join('|')));
 }
 
 // Nothing stored and nothing given: the desktop folder by the program's own rule, else the
