@@ -1,5 +1,6 @@
 #include "app/batchmode.h"
 
+#include "app/batchinputs.h"
 #include "app/batchplan.h"
 #include "app/batchreport.h"
 #include "app/conversionjobs.h"
@@ -18,6 +19,8 @@
 #include "platform/stopsignals.h"
 
 #include <QElapsedTimer>
+
+#include <csignal>
 
 namespace lorvane {
 
@@ -43,6 +46,15 @@ bool storedOption(bool (*read)(const SettingsStore&), const SettingsStore& setti
     }
 }
 
+// What the first signal does, and how to have it done at once.
+QString StoppingText(int signal) {
+    if (signal == SIGINT) {
+        return QStringLiteral("stopping after the files in hand; Ctrl+C again to stop now");
+    }
+    return QStringLiteral("stopping after the files in hand (%1); %1 again stops now")
+        .arg(SignalName(signal));
+}
+
 }  // namespace
 
 void ConsoleReporter::reportFailure(const QString& description, const QString& location, int step) {
@@ -58,24 +70,26 @@ BatchChoices ResolveBatchChoices(const StartOptions& options, const SettingsStor
     ConversionChoices& choices = resolved.choices;
     if (options.formatLabel) {
         choices.formatLabel = *options.formatLabel;
+    } else if (!FormatChosenInWindow(settings)) {
+        // The window's first start stores 8-bit, its lowest quality, without anyone choosing
+        // it: the batch mode keeps its own default until the user picks a format there.
+        choices.formatLabel = OutputFormats()[kDefaultFormatIndex].label;
+        resolved.formatOrigin = BatchChoices::Default;
     } else {
         int index = -1;
         try {
             index = StoredFormatIndex(settings);
         } catch (const AppError&) {
         }
-        // Nothing stored yet: the window would show 8-bit, the lowest quality; the batch mode
-        // has no earlier habit to keep.
-        if (settings.ReadSetting(settingkeys::formatIndex(), QString()).isEmpty()) {
-            index = kDefaultFormatIndex;
-            resolved.defaultFormat = true;
-        }
         if (index < 0) {
             resolved.problem =
-                QStringLiteral("the settings choose no output format; give one with --format");
+                QStringLiteral(
+                    "the window's settings (%1) choose no output format; give one with --format")
+                    .arg(settings.fileName());
             return resolved;
         }
         choices.formatLabel = OutputFormats()[static_cast<size_t>(index)].label;
+        resolved.formatOrigin = BatchChoices::Window;
     }
 
     if (options.outputFolder) {
@@ -83,15 +97,17 @@ BatchChoices ResolveBatchChoices(const StartOptions& options, const SettingsStor
         choices.saveToFolder = true;
         return resolved;
     }
-    resolved.defaultFolder = settings.ReadSetting(settingkeys::outputFolder(),
-                                                  QStringLiteral("\n")) == QLatin1String("\n");
+    const bool folderChosen = FolderChosenInWindow(settings, desktopFolder);
     try {
-        choices.folderText = StoredOutputFolder(settings, desktopFolder);
+        choices.folderText = folderChosen ? StoredOutputFolder(settings, desktopFolder)
+                                          : DefaultOutputFolder(desktopFolder);
     } catch (const AppError&) {
         // No desktop and no home folder: a stored folder is not shown either.
     }
+    resolved.folderOrigin = folderChosen ? BatchChoices::Window : BatchChoices::Default;
     if (options.besideSource) {
         choices.saveBesideSource = true;
+        resolved.folderOrigin = BatchChoices::Given;
         return resolved;
     }
     // As start-up restores the two options: the first is on when the window is created, and
@@ -99,28 +115,51 @@ BatchChoices ResolveBatchChoices(const StartOptions& options, const SettingsStor
     choices.saveToFolder = storedOption(StoredSaveToFolder, settings, true);
     choices.saveBesideSource = storedOption(StoredSaveBesideSource, settings, false);
     if (choices.saveBesideSource) {
+        // Only a click in the window selects it.
         choices.saveToFolder = false;
+        resolved.folderOrigin = BatchChoices::Window;
+        return resolved;
+    }
+    if (choices.saveToFolder && !IsExistingFolder(choices.folderText).value_or(false)) {
+        resolved.problem = folderChosen
+                               ? QStringLiteral(
+                                     "the output folder '%1', the window's choice (stored in %2), "
+                                     "does not exist; give one with --output-folder")
+                                     .arg(choices.folderText, settings.fileName())
+                               : QStringLiteral(
+                                     "the default output folder '%1' does not exist; give one "
+                                     "with --output-folder")
+                                     .arg(choices.folderText);
     }
     return resolved;
 }
 
 namespace {
 
-QString whereTheResultsGo(const StartOptions& options, const BatchChoices& resolved) {
+QString originText(BatchChoices::Origin origin) {
+    switch (origin) {
+        case BatchChoices::Default:
+            return QStringLiteral(", the default");
+        case BatchChoices::Window:
+            return QStringLiteral(", the window's choice");
+        case BatchChoices::Given:
+            break;
+    }
+    return {};
+}
+
+// "16-bit PCM, the default; results in /home/u/Desktop/, the default"
+QString choicesText(const StartOptions& options, const BatchChoices& resolved) {
     const ConversionChoices& chosen = resolved.choices;
-    QString text;
-    if (chosen.saveToFolder) {
-        text = QStringLiteral("results in %1").arg(chosen.folderText);
-        if (resolved.defaultFolder) {
-            text += QStringLiteral(" (the default: no folder given or stored)");
-        }
-        if (options.keepTree) {
-            text += QStringLiteral(", source trees kept");
-        }
-    } else if (chosen.saveBesideSource) {
-        text = QStringLiteral("results beside their sources");
+    QString text = chosen.formatLabel + originText(resolved.formatOrigin) + QStringLiteral("; ");
+    if (chosen.saveBesideSource && !chosen.saveToFolder) {
+        text += QStringLiteral("results beside their sources");
     } else {
-        text = QStringLiteral("results in %1").arg(chosen.folderText);
+        text += QStringLiteral("results in %1").arg(chosen.folderText);
+    }
+    text += originText(resolved.folderOrigin);
+    if (chosen.saveToFolder && options.keepTree) {
+        text += QStringLiteral(", source trees kept");
     }
     return text;
 }
@@ -150,11 +189,27 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
              const QString& desktopFolder) {
     QElapsedTimer clock;
     clock.start();
+    // What cannot work is said once, before anything starts, rather than file by file; every
+    // such problem at once, so one attempt shows them all.
     BatchChoices resolved = ResolveBatchChoices(options, settings, desktopFolder);
+    const QStringList inputProblems = InputProblems(options.items);
+    for (const QString& problem : inputProblems) {
+        console.message(kPrefix + problem);
+    }
     if (!resolved.problem.isEmpty()) {
         console.message(kPrefix + resolved.problem);
         console.message(UsageHint());
         return kBatchUsageError;
+    }
+    if (!inputProblems.isEmpty()) {
+        return kBatchUsageError;
+    }
+    const int jobs = options.jobs.value_or(JobsFromEnvironment());
+    if (!options.jobs) {
+        const QString warning = JobsEnvironmentWarning(kMaxJobs, jobs);
+        if (!warning.isEmpty()) {
+            console.message(kPrefix + warning);
+        }
     }
 
     ConsoleReporter reporter(console);
@@ -165,6 +220,13 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
     QStringList sources;
     for (int index : plan.toConvert) {
         sources.append(plan.records[index].source);
+    }
+    const QStringList folderProblems = OutputFolderProblems(resolved.choices, sources);
+    for (const QString& problem : folderProblems) {
+        console.message(kPrefix + problem);
+    }
+    if (!folderProblems.isEmpty()) {
+        return kBatchUsageError;
     }
     list.addEntries(sources);
 
@@ -181,16 +243,24 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
             record.reason = reason;
             done[index] = true;
         });
+    int upToDate = 0;
+    for (const BatchRecord& record : plan.records) {
+        upToDate += record.outcome == BatchRecord::UpToDate;
+    }
+    progress.setPlan(static_cast<int>(plan.records.size()), upToDate,
+                     static_cast<int>(plan.records.size() - plan.toConvert.size()) - upToDate);
     ConversionOptions runOptions;
-    runOptions.jobs = options.jobs.value_or(JobsFromEnvironment());
+    runOptions.jobs = jobs;
     const ConversionChoices choices = resolved.choices;
     ConversionRun run(
         list, [&choices] { return choices; }, progress, reporter, runOptions);
     // A signal asks the run to finish what it has begun; a second one ends it now.
     StopSignals stopSignals;
-    QObject::connect(&stopSignals, &StopSignals::received, [&run](int, int count) {
+    QObject::connect(&stopSignals, &StopSignals::received, [&](int signal, int count) {
         if (count == 1) {
             run.requestStop();
+            progress.stopping();
+            console.message(kPrefix + StoppingText(signal));
         } else {
             run.stopNow();
         }
@@ -210,6 +280,15 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
             plan.records[index].reason = outcome.ran
                                              ? QStringLiteral("not started: the run was stopped")
                                              : QStringLiteral("not started: the run was refused");
+        }
+    }
+    for (const TrashedFile& file : outcome.trashed) {
+        for (int index : plan.toConvert) {
+            BatchRecord& record = plan.records[index];
+            if (record.source == file.source && record.trashedAs.isEmpty()) {
+                record.trashedAs = file.trashedAs;
+                break;
+            }
         }
     }
     QString reportProblem;
@@ -232,6 +311,11 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
         console.message(
             kPrefix +
             QStringLiteral("note: %1: %2").arg(DisplayPath(source), reasons::endsEarly()));
+    }
+    for (const TrashedFile& file : outcome.trashed) {
+        console.message(kPrefix +
+                        QStringLiteral("moved to the trash to make way for its result: ") +
+                        DisplayPath(TrashedLine(file)));
     }
     bool allDone = true;
     QVector<bool> byPlan(plan.records.size(), true);
@@ -259,11 +343,7 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
         }
     }
     console.message(kPrefix + summary);
-    QString format = resolved.choices.formatLabel + QStringLiteral(" WAV");
-    if (resolved.defaultFormat) {
-        format += QStringLiteral(" (the default: no format given or stored)");
-    }
-    console.message(kPrefix + format + QStringLiteral(", ") + whereTheResultsGo(options, resolved));
+    console.message(kPrefix + choicesText(options, resolved));
     if (!reportProblem.isEmpty()) {
         console.message(kPrefix + QStringLiteral("the report %1 was not written: %2")
                                       .arg(*options.reportFile, reportProblem));

@@ -35,16 +35,19 @@ class ConsoleReporter : public FailureReporter {
 // What the run reads instead of the window's controls, or why there is nothing sensible to
 // run with.
 struct BatchChoices {
+    // Where a choice came from, as the summary says it.
+    enum Origin { Given, Default, Window };
     ConversionChoices choices;
     QString problem;
-    // Neither given nor stored: the summary says the default was taken.
-    bool defaultFormat = false;
-    bool defaultFolder = false;
+    Origin formatOrigin = Given;
+    Origin folderOrigin = Given;  // of the output folder, or of "beside their sources"
 };
 
-// The options where given, otherwise the stored settings as the window would restore them
-// at start-up; the store is only read. The desktop folder (the home folder without one) is the
-// default output folder, and "16-bit PCM" the default format.
+// The options where given, otherwise what the user chose in the window (the store is only
+// read), otherwise the batch mode's defaults: "16-bit PCM" and the desktop folder (the home
+// folder without one). What the window stores by itself on its first start is no choice and
+// leaves the defaults in place (FormatChosenInWindow, FolderChosenInWindow). A chosen folder
+// that no longer exists is a problem that names it.
 BatchChoices ResolveBatchChoices(const StartOptions& options, const SettingsStore& settings,
                                  const QString& desktopFolder);
 

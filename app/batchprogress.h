@@ -5,7 +5,11 @@
 
 #include "convert/runfrontend.h"
 
+#include <QHash>
+#include <QMap>
+#include <QSet>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 
@@ -36,9 +40,11 @@ class BatchConsole {
 QString ClockText(qint64 ms);
 
 // The run's progress: "[i/n] Processing: name" as each file starts, n the files the run
-// converts; on a terminal one line with the files done of n, the time since the run began, the
-// files done per second, the time left at that rate, and the run's caption (the wait notes
-// included). Quiet, it shows nothing.
+// converts. On a terminal one line instead, shown again every second: the files converted of
+// all the summary counts (with those up to date and those not converted), the time since the
+// run began, how fast the audio goes (seconds of audio per second, from the lengths the
+// sources declare) and the time left at that pace, and the first file in hand with how many
+// more are. Quiet, it shows nothing.
 class BatchProgress : public ConversionEvents {
   public:
     // Milliseconds since the run began.
@@ -47,25 +53,43 @@ class BatchProgress : public ConversionEvents {
     using Done = std::function<void(int position, const QString& reason)>;
 
     BatchProgress(BatchConsole& console, bool quiet = false, Clock clock = {}, Done done = {});
+    // The files the summary counts that the run is not given: `files` in all, of which
+    // `upToDate` are left as they are and `refused` are not converted.
+    void setPlan(int files, int upToDate, int refused);
     void busyChanged(bool busy) override;
     void fileStarted(int position, int total, const QString& source) override;
+    void fileMeasured(int position, double seconds) override;
+    void fileWritten(int position, double seconds) override;
     void fileDone(int position, const QString& source, const QString& reason) override;
-    void progressChanged(double value, const QString& caption) override;
     void refused(const QString& message) override;
+    // A stop was asked for: no time left to estimate, only the files in hand to finish.
+    void stopping() { m_stopping = true; }
+    // The terminal's line shown again, with the time as it is now (every second by itself).
+    void tick();
     int filesStarted() const { return m_filesStarted; }
     int filesDone() const { return m_filesDone; }
 
   private:
     void show();
+    QString paceAndTimeLeft(qint64 elapsed) const;
     BatchConsole& m_console;
     bool m_quiet;
     Clock m_clock;
     Done m_done;
-    int m_total = 0;
+    QTimer m_ticker;
+    int m_total = 0;  // the files the run converts
+    int m_planned = -1;
+    int m_upToDate = 0;
+    int m_refused = 0;
     int m_filesStarted = 0;
     int m_filesDone = 0;
+    int m_converted = 0;
     bool m_inHand = false;
-    QString m_caption;
+    bool m_stopping = false;
+    QMap<int, QString> m_started;  // the files in hand, by position
+    QHash<int, double> m_seconds;  // declared lengths, by position
+    QHash<int, double> m_written;  // of the files in hand, how much the converters have written
+    QSet<int> m_finished;
     QString m_shown;
 };
 

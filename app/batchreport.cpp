@@ -51,7 +51,11 @@ QByteArray ReportLine(const BatchRecord& record) {
     addPath(line, "result", record.result);
     line += ",\"outcome\":" + jsonText(OutcomeName(record.outcome));
     // A reason may name another source.
-    line += ",\"reason\":" + jsonText(DisplayPath(record.reason)) + "}\n";
+    line += ",\"reason\":" + jsonText(DisplayPath(record.reason));
+    if (!record.trashedAs.isEmpty()) {
+        addPath(line, "trashed", record.trashedAs);
+    }
+    line += "}\n";
     line.remove(1, 1);  // the comma before the first key
     return line;
 }

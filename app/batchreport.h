@@ -14,12 +14,15 @@ struct BatchRecord {
     QString result;  // where its result is or would have gone; empty when no path was made
     Outcome outcome = NotConverted;
     QString reason;  // why it was not converted
+    // Where the file that held the result's name went in the trash, or empty.
+    QString trashedAs;
 };
 
 // The outcome as the record names it: "converted", "up to date", "not converted".
 QString OutcomeName(BatchRecord::Outcome outcome);
 
-// One record as a line of JSON: {"source":..,"result":..,"outcome":..,"reason":..}. A name
+// One record as a line of JSON: {"source":..,"result":..,"outcome":..,"reason":..}, and
+// "trashed": where the file that held the result's name went, when one was moved aside. A name
 // that is not UTF-8 is given as it is shown (each foreign byte as "\xE9"), and its exact
 // bytes in base64 under "source_bytes" or "result_bytes", so a script can still reach it.
 QByteArray ReportLine(const BatchRecord& record);

@@ -329,6 +329,9 @@ void MainWindow::Form_Load() {
         });
         stepNumber += 2;
     }
+    // The controls' change handlers run for the restore too; what they store then is not a
+    // choice the user made here.
+    m_restoringChoices = true;
     guard.step(148, [this] {
         const int index = StoredFormatIndex(settings());
         if (index >= Combo1->count()) {
@@ -342,6 +345,7 @@ void MainWindow::Form_Load() {
     });
     guard.step(152, [this] { setOptionValue(Option1, StoredSaveToFolder(settings())); });
     guard.step(154, [this] { setOptionValue(Option2, StoredSaveBesideSource(settings())); });
+    m_restoringChoices = false;
     if (guard.test(156, [this] { return Option1->isChecked(); })) {
         guard.step(158, [this] { Frame4->setEnabled(true); });
     } else {
@@ -385,11 +389,17 @@ void MainWindow::Option2_Click() {
 
 void MainWindow::Text1_Change() {
     settings().WriteSetting(settingkeys::outputFolder(), Text1->text());
+    if (!m_restoringChoices) {
+        settings().WriteSetting(settingkeys::folderChosen(), TruthText(true));
+    }
 }
 
 void MainWindow::Combo1_Click() {
     settings().WriteSetting(settingkeys::formatIndex(), QString::number(Combo1->currentIndex()));
     settings().WriteSetting(settingkeys::formatLabel(), Combo1->currentText());
+    if (!m_restoringChoices) {
+        settings().WriteSetting(settingkeys::formatChosen(), TruthText(true));
+    }
 }
 
 int MainWindow::msgBox(const QString& text, int style, const QString& title,

@@ -171,6 +171,7 @@ class MainWindow : public QWidget {
     bool m_skinned = false;
     qreal m_layoutScale = 1.0;
     QList<QPair<QWidget*, QRect>> m_designedPlaces;  // in twips
+    bool m_restoringChoices = false;  // start-up puts the stored choices into the controls
 
     FileListModel* m_fileList = nullptr;
 

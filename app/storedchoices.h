@@ -35,6 +35,14 @@ inline QString extension() {
 inline QString snapshot() {
     return QStringLiteral("Snapshot");
 }
+// "True" once the user has chosen a format, or typed or browsed an output folder, in the
+// window: what start-up stores back is only the first-start default.
+inline QString formatChosen() {
+    return QStringLiteral("FormatChosen");
+}
+inline QString folderChosen() {
+    return QStringLiteral("FolderChosen");
+}
 }  // namespace settingkeys
 
 // The user's stored choices, read as start-up restores them; the window and the batch mode
@@ -47,11 +55,21 @@ int StoredFormatIndex(const SettingsStore& settings);
 // The output folder; without a stored one the desktop folder with a separator added (the
 // home folder stands in for a missing desktop). Fails with 5 when there is no desktop or
 // home folder to default to, stored folder or not.
+// The first-start output folder: the desktop folder with a separator added. Fails with 5 for
+// an empty one.
+QString DefaultOutputFolder(const QString& desktopFolder);
 QString StoredOutputFolder(const SettingsStore& settings, const QString& desktopFolder);
 
 // "Save results to this folder:" (default on) and "Save results in folder of original file"
 // (default off). Fail with 13 for a text that is no truth value.
 bool StoredSaveToFolder(const SettingsStore& settings);
 bool StoredSaveBesideSource(const SettingsStore& settings);
+
+// Whether the stored format and output folder are choices the user made in the window. The
+// window records each choice; a store from a version that did not (no record at all) counts
+// a value as chosen when it differs from what the first start stores by itself: format 0
+// ("8-bit PCM"), and the desktop folder (`desktopFolder`, a separator added).
+bool FormatChosenInWindow(const SettingsStore& settings);
+bool FolderChosenInWindow(const SettingsStore& settings, const QString& desktopFolder);
 
 }  // namespace lorvane

@@ -104,7 +104,8 @@ RunOutcome ConversionRun::run() {
     guard.step(156, [&] { progress.setValue(0); });
     guard.step(158, [&] { progress.setText(QStringLiteral("Progress Bar")); });
     guard.step(160, [&] {
-        m_events.finished(outcome, ClosingMessage(outcome.failures, outcome.endedEarly));
+        m_events.finished(outcome,
+                          ClosingMessage(outcome.failures, outcome.endedEarly, outcome.trashed));
     });
     return outcome;
 }

@@ -50,7 +50,13 @@ QString judgeRun(int status, const SourceLook& look, const QString& source, cons
     if (IsLaunchFailure(status)) {
         return reasons::converterNotStarted();
     }
-    return ReasonForFailure(source, output, errorTail);
+    // FFmpeg says "Invalid argument" of bytes that some demuxer took for its own and then could
+    // not parse: no read of a regular file fails so, it is no audio.
+    const QString reason = ReasonForFailure(source, output, errorTail);
+    if (reason == reasons::unreadable(QString::fromLocal8Bit(std::strerror(EINVAL)))) {
+        return reasons::notAudio();
+    }
+    return reason;
 }
 
 }  // namespace
@@ -134,6 +140,13 @@ void FileSteps::lookAtSource(FileJob& file) {
     if (!file.looked) {
         file.look = LookAtSource(file.source);
         file.looked = true;
+        if (const auto& declared = file.look.declared()) {
+            double seconds = 0;
+            for (const VorbisLength::Link& link : declared->links) {
+                seconds += link.rate > 0 ? static_cast<double>(link.frames) / link.rate : 0;
+            }
+            m_events.fileMeasured(file.position, seconds);
+        }
     }
 }
 
@@ -287,6 +300,7 @@ QString FileSteps::place(FileJob& file) {
     const QByteArray mark = ResultMarkFor(file.source);
     for (int attempt = 0; attempt < 3; ++attempt) {
         QString error;
+        QString trashedAs;
         switch (result.existingAtFinalName(mark)) {
             case PendingResult::Existing::Nothing:
                 error = result.putInPlace(mark, false);
@@ -300,10 +314,11 @@ QString FileSteps::place(FileJob& file) {
             case PendingResult::Existing::OtherFile:
                 // The user's own file, or another program's: kept in the trash, where the
                 // file manager can restore it.
-                error = MoveToTrash(file.output);
+                error = MoveToTrash(file.output, &trashedAs);
                 if (!error.isEmpty()) {
                     return reasons::oldResultStays(error);
                 }
+                file.trashedAs.append(trashedAs);
                 continue;
         }
         if (error.isEmpty()) {
@@ -321,6 +336,49 @@ void FileSteps::finished(const FileJob& file) {
     m_events.fileDone(file.position, file.source, file.reason);
 }
 
+namespace {
+
+// The seconds of audio in a WAV file being written: the bytes past its "data" chunk's header
+// over the bytes a second its "fmt " chunk declares; the chunks before the samples are all
+// written first. -1 while there is no such header yet.
+double secondsWritten(int fd) {
+    char head[1024];
+    const ssize_t got = ::pread(fd, head, sizeof head, 0);
+    struct stat st {};
+    if (got < 12 || ::fstat(fd, &st) != 0 || std::memcmp(head + 8, "WAVE", 4) != 0) {
+        return -1;
+    }
+    const auto word = [&](qint64 at) {
+        const auto* b = reinterpret_cast<const unsigned char*>(head + at);
+        return quint32(b[0]) | quint32(b[1]) << 8 | quint32(b[2]) << 16 | quint32(b[3]) << 24;
+    };
+    quint32 bytesPerSecond = 0;
+    for (qint64 at = 12; at + 8 <= got;) {
+        const quint32 size = word(at + 4);
+        if (std::memcmp(head + at, "fmt ", 4) == 0 && at + 16 <= got) {
+            bytesPerSecond = at + 20 <= got ? word(at + 16) : 0;
+        } else if (std::memcmp(head + at, "data", 4) == 0) {
+            return bytesPerSecond == 0 ? -1
+                                       : static_cast<double>(st.st_size - at - 8) / bytesPerSecond;
+        }
+        at += 8 + size + (size & 1);
+    }
+    return -1;
+}
+
+}  // namespace
+
+void FileSteps::tellWritten(const QVector<FileJob>& running) {
+    for (const FileJob& file : running) {
+        if (file.pending) {
+            const double seconds = secondsWritten(file.pending->descriptor());
+            if (seconds >= 0) {
+                m_events.fileWritten(file.position, seconds);
+            }
+        }
+    }
+}
+
 void CountFile(const FileJob& file, RunOutcome& outcome) {
     if (file.reason.isEmpty()) {
         ++outcome.converted;
@@ -332,6 +390,9 @@ void CountFile(const FileJob& file, RunOutcome& outcome) {
         }
     } else {
         outcome.failures.append({file.source, file.reason});
+    }
+    for (const QString& trashedAs : file.trashedAs) {
+        outcome.trashed.append({file.source, file.output, trashedAs});
     }
 }
 

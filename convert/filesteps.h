@@ -38,6 +38,8 @@ struct FileJob {
     // than a group's); a result refused its place is refused alike however it was made.
     bool checkFailed = false;
     bool mayWrite = false;  // its output path is clear and the converter may write it
+    // Where each file that held the output path went in the trash, to make way for the result.
+    QStringList trashedAs;
     // What the converter is handed, both open before it starts: the source, and the
     // temporary file its result is written to.
     std::shared_ptr<int> sourceFd;
@@ -100,6 +102,8 @@ class FileSteps {
     void judge(FileJob& file, int status, const QByteArray& errorTail);
     // Tells the front end the file is done, as soon as it is.
     void finished(const FileJob& file);
+    // Tells the front end how much audio the converter has written of each file so far.
+    void tellWritten(const QVector<FileJob>& running);
 
     // Where the converter reads the source and writes the result: the open descriptors once
     // prepared.
@@ -122,6 +126,9 @@ class FileSteps {
     QString m_toolCommand;
     QSet<QString> m_cleanedFolders;  // output folders rid of stale temporary files
 };
+
+// How often the front end hears how much audio the running converters have written.
+constexpr int kWrittenEveryMs = 1000;
 
 // Counts the file into the outcome: converted, or not with its reason.
 void CountFile(const FileJob& file, RunOutcome& outcome);

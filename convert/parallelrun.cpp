@@ -77,6 +77,12 @@ ParallelRun::ParallelRun(FileSteps& steps, int n, int jobs, int tickMs, RunOutco
             m_animation->tick();
         }
     });
+    m_written.setInterval(kWrittenEveryMs);
+    QObject::connect(&m_written, &QTimer::timeout, [this] {
+        for (const auto& job : m_running) {
+            m_steps.tellWritten(job->files);
+        }
+    });
 }
 
 ParallelRun::~ParallelRun() = default;
@@ -87,6 +93,7 @@ bool ParallelRun::reserved(const QString& path) const {
 
 void ParallelRun::run() {
     m_ticker.start();
+    m_written.start();
     for (;;) {
         startWhatMayStart();
         if (m_running.empty()) {
@@ -95,6 +102,7 @@ void ParallelRun::run() {
         waitForAnEnd();
     }
     m_ticker.stop();
+    m_written.stop();
     std::stable_sort(m_done.begin(), m_done.end(),
                      [](const FileJob& a, const FileJob& b) { return a.position < b.position; });
     for (const FileJob& file : m_done) {
@@ -200,8 +208,16 @@ void ParallelRun::start(const QVector<FileJob>& files, bool inListOrder) {
     job->files = files;
     const FileJob& last = files.back();
     if (inListOrder) {
-        // The bar names the group's last file while its converter runs.
+        // The bar stands at the group's last file; its caption names the first, which the
+        // converter reads from its start as it does every other file of the group, and which
+        // the caption would otherwise skip.
         m_steps.showProgress(last, false);
+        if (files.size() > 1) {
+            guard.step(128, [&] {
+                progress.setText(QStringLiteral("Processing: ") +
+                                 FileNameOfPath(files.front().source));
+            });
+        }
     }
     m_steps.markBusy();
     QStringList arguments;

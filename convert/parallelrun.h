@@ -79,6 +79,7 @@ class ParallelRun {
     QSet<QString> m_reserved;
     EventWait m_wait;
     QTimer m_ticker;
+    QTimer m_written;  // tells how far the running converters are
     std::optional<WaitAnimation> m_animation;
 };
 

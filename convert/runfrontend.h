@@ -42,6 +42,19 @@ class ConversionEvents {
         Q_UNUSED(source);
         Q_UNUSED(reason);
     }
+    // How long a file's audio is, as its source declares, once the run has looked at it (at
+    // least once per file before it is done, the latest telling; not for a file that declares
+    // no length).
+    virtual void fileMeasured(int position, double seconds) {
+        Q_UNUSED(position);
+        Q_UNUSED(seconds);
+    }
+    // How many seconds of a file's audio its converter has written so far, now and then (about
+    // once a second) while it runs.
+    virtual void fileWritten(int position, double seconds) {
+        Q_UNUSED(position);
+        Q_UNUSED(seconds);
+    }
     // The run's progress as a bar shows it: a value from 0 to 100 (it may creep past 100 on
     // the last file) and a caption.
     virtual void progressChanged(double value, const QString& caption) {

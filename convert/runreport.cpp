@@ -32,14 +32,38 @@ void appendSection(ClosingReport& report, const QString& reason, const QStringLi
     }
 }
 
+// Nothing of the user's is moved aside without a word: each file is named with where it went.
+void appendTrashed(ClosingReport& report, const QVector<TrashedFile>& trashed) {
+    if (trashed.isEmpty()) {
+        return;
+    }
+    QStringList lines;
+    for (const TrashedFile& file : trashed) {
+        lines.append(TrashedLine(file));
+    }
+    appendSection(report, TrashedHeading(), lines);
+}
+
 }  // namespace
 
-ClosingReport ClosingMessage(const QVector<FileFailure>& failures, const QStringList& endedEarly) {
+QString TrashedHeading() {
+    return QStringLiteral(
+        "moved to the trash to make way for the results (\"Restore\" in the file manager "
+        "puts them back)");
+}
+
+QString TrashedLine(const TrashedFile& file) {
+    return QStringLiteral("%1, now %2").arg(file.path, file.trashedAs);
+}
+
+ClosingReport ClosingMessage(const QVector<FileFailure>& failures, const QStringList& endedEarly,
+                             const QVector<TrashedFile>& trashed) {
     ClosingReport report{QStringLiteral("Done."), QString()};
     if (failures.isEmpty()) {
         if (!endedEarly.isEmpty()) {
             appendSection(report, reasons::endsEarly(), endedEarly);
         }
+        appendTrashed(report, trashed);
         return report;
     }
     QStringList reasonOrder;
@@ -59,6 +83,7 @@ ClosingReport ClosingMessage(const QVector<FileFailure>& failures, const QString
     if (!endedEarly.isEmpty()) {
         appendSection(report, reasons::endsEarly(), endedEarly);
     }
+    appendTrashed(report, trashed);
     return report;
 }
 

@@ -15,17 +15,32 @@ struct FileFailure {
     }
 };
 
+// A file of a result's name that was neither a source nor a result of this program, moved
+// to the trash to make way for the result: where it was, and where it is now.
+struct TrashedFile {
+    QString source;  // whose result took its place
+    QString path;
+    QString trashedAs;
+    bool operator==(const TrashedFile& other) const {
+        return source == other.source && path == other.path && trashedAs == other.trashedAs;
+    }
+};
+
 // The message that ends a run: "Done." when every file was converted. Otherwise "Done.", how
 // many files could not be converted, and under each reason (in the order first met) the
 // files it struck: the first ten, then how many more. Converted files whose source was cut
-// short follow under their own heading, listed alike; they are not counted as failures. The
-// details hold every file.
+// short follow under their own heading, listed alike; they are not counted as failures. Then
+// the files moved to the trash, each with where it went. The details hold every file.
 struct ClosingReport {
     QString text;
     QString details;  // empty when every file was converted from a whole source
 };
 ClosingReport ClosingMessage(const QVector<FileFailure>& failures,
-                             const QStringList& endedEarly = {});
+                             const QStringList& endedEarly = {},
+                             const QVector<TrashedFile>& trashed = {});
+// The heading the trashed files are listed under, and how each is listed.
+QString TrashedHeading();
+QString TrashedLine(const TrashedFile& file);
 
 // A converted file with something to tell about its result, such as loop tags that had to be
 // ignored.
@@ -46,6 +61,8 @@ struct RunOutcome {
     QStringList endedEarly;   // converted, from a source that was cut short
     bool stopped = false;     // asked to end early: the files after the last one started wait
     int notStarted = 0;
+    // Files moved to the trash to make way for results, in list order.
+    QVector<TrashedFile> trashed;
 };
 
 }  // namespace lorvane

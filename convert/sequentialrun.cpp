@@ -6,6 +6,8 @@
 #include "platform/eventwait.h"
 #include "platform/stepguard.h"
 
+#include <QTimer>
+
 namespace lorvane {
 
 void RunOneAtATime(FileSteps& steps, int n, int tickMs, RunOutcome& outcome) {
@@ -25,6 +27,12 @@ void RunOneAtATime(FileSteps& steps, int n, int tickMs, RunOutcome& outcome) {
         if (file.mayWrite) {
             const ToolCall call = steps.compose(file);
             guard.step(148, [&] {
+                // The front end hears how far the converter is, also on a long file.
+                QTimer written;
+                written.setInterval(kWrittenEveryMs);
+                QObject::connect(&written, &QTimer::timeout,
+                                 [&steps, &file] { steps.tellWritten({file}); });
+                written.start();
                 QByteArray errorTail;
                 const int status = RunAndWait(
                     call.program, call.arguments, &progress, progress.caption(),

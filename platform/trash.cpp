@@ -112,7 +112,7 @@ QString HomeTrashFolder() {
     return data + QStringLiteral("/Trash");
 }
 
-QString MoveToTrash(const QString& path) {
+QString MoveToTrash(const QString& path, QString* trashedAs) {
     const QByteArray file = absolute(PathToBytes(path));
     struct stat st {};
     if (::lstat(file.constData(), &st) != 0) {
@@ -184,6 +184,9 @@ QString MoveToTrash(const QString& path) {
             const int err = errno;
             ::unlink(infoPath.constData());
             return errorText(err);
+        }
+        if (trashedAs != nullptr) {
+            *trashedAs = PathFromBytes(target);
         }
         return {};
     }

@@ -13,7 +13,8 @@ QString HomeTrashFolder();
 // lies on the home trash's file system, otherwise the volume's .Trash/$uid or .Trash-$uid.
 // It keeps its name (made unique in the trash) and a .trashinfo file records where it came
 // from, so the file manager can restore it. The file is renamed, never copied: nothing is
-// destroyed when the move fails. Returns the empty text on success, or why it failed.
-QString MoveToTrash(const QString& path);
+// destroyed when the move fails. Returns the empty text on success, or why it failed; where
+// the file now is goes to `trashedAs` when given.
+QString MoveToTrash(const QString& path, QString* trashedAs = nullptr);
 
 }  // namespace lorvane

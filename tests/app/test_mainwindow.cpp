@@ -248,6 +248,9 @@ void TestMainWindow::restartRestoresChoices() {
     QCOMPARE(window->findChild<QComboBox*>("Combo1")->currentText(), QStringLiteral("24-bit PCM"));
     QCOMPARE(fx.setting("kbps"), QStringLiteral("24-bit PCM"));
     QCOMPARE(window->findChild<QLineEdit*>("Text1")->text(), QStringLiteral("/srv/out/"));
+    // Restoring is not choosing: the batch mode tells the user's choices from these records.
+    QCOMPARE(fx.setting("FormatChosen"), QStringLiteral("<missing>"));
+    QCOMPARE(fx.setting("FolderChosen"), QStringLiteral("<missing>"));
     QVERIFY(!window->findChild<QRadioButton*>("Option1")->isChecked());
     QVERIFY(window->findChild<QRadioButton*>("Option2")->isChecked());
     QVERIFY(!window->findChild<QGroupBox*>("Frame4")->isEnabled());
@@ -400,6 +403,7 @@ void TestMainWindow::folderFieldWritesEveryKeystroke() {
         seen << fx.setting("Output Folder");
     }
     QCOMPARE(seen, QStringList({"/", "/o", "/ou"}));
+    QCOMPARE(fx.setting("FolderChosen"), QStringLiteral("True"));
     QTest::keyClick(text, Qt::Key_Backspace);
     QCOMPARE(fx.setting("Output Folder"), QStringLiteral("/o"));
 }
@@ -408,9 +412,11 @@ void TestMainWindow::formatSelectionWritesIndexAndLabel() {
     WindowFixture fx;
     {
         auto window = fx.loadedWindow();
+        QCOMPARE(fx.setting("FormatChosen"), QStringLiteral("<missing>"));
         window->findChild<QComboBox*>("Combo1")->setCurrentIndex(5);
         QCOMPARE(fx.setting("Combo1"), QStringLiteral("5"));
         QCOMPARE(fx.setting("kbps"), QStringLiteral("64-bit PCM"));
+        QCOMPARE(fx.setting("FormatChosen"), QStringLiteral("True"));
         window->findChild<QComboBox*>("Combo1")->setCurrentIndex(2);
         QCOMPARE(fx.setting("kbps"), QString::fromUtf16(u"16-bit PCM \u00B5-law"));
         window->findChild<QComboBox*>("Combo1")->setCurrentIndex(5);

@@ -229,40 +229,59 @@ void TestStartOptions::itemsMadeAbsoluteInOrder() {
 }
 
 // Stored settings as "key=value;..." and the options; the choices as
-// "format|folder|toFolder|beside" ("*" after a default taken for want of a stored value) or
-// the problem.
+// "format|folder|toFolder|beside", a mark after the format and after the folder for where it
+// came from ("*" the batch mode's default, "+" the user's choice in the window, none given
+// here), or the problem. "@" stands for an existing folder, the desktop.
 void TestStartOptions::choices_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("first start: the defaults") << "" << QStringList{} << "16-bit PCM*|/desk/*|1|0";
-    QTest::newRow("a stored 8-bit is the user's choice")
-        << "Combo1=0" << QStringList{} << "8-bit PCM|/desk/*|1|0";
-    QTest::newRow("stored format and folder")
-        << "Combo1=3;Output Folder=/music/wav" << QStringList{} << "24-bit PCM|/music/wav|1|0";
-    QTest::newRow("stored empty folder stays empty")
-        << "Output Folder=" << QStringList{} << "16-bit PCM*||1|0";
-    QTest::newRow("beside the source stored")
-        << "Option1=False;Option2=True" << QStringList{} << "16-bit PCM*|/desk/*|0|1";
+    const QString noFolder =
+        "the output folder '%1', the window's choice (stored in "
+        "@/Lorvane.conf), does not exist; give one with --output-folder";
+    QTest::newRow("first start: the defaults") << "" << QStringList{} << "16-bit PCM*|@/*|1|0";
+    QTest::newRow("what the window's first start stores is no choice")
+        << "Combo1=0;kbps=8-bit PCM;Output Folder=@/;Option1=True;Option2=False" << QStringList{}
+        << "16-bit PCM*|@/*|1|0";
+    QTest::newRow("8-bit chosen in the window")
+        << "Combo1=0;FormatChosen=True" << QStringList{} << "8-bit PCM+|@/*|1|0";
+    QTest::newRow("an earlier version's store: another format is a choice")
+        << "Combo1=3;Output Folder=/" << QStringList{} << "24-bit PCM+|/+|1|0";
+    QTest::newRow("a choice recorded as none")
+        << "Combo1=3;FormatChosen=False" << QStringList{} << "16-bit PCM*|@/*|1|0";
+    QTest::newRow("the desktop folder chosen in the window")
+        << "Output Folder=@/;FolderChosen=True" << QStringList{} << "16-bit PCM*|@/+|1|0";
+    QTest::newRow("a chosen folder that is gone")
+        << "Output Folder=/nonexistent/wav/;FolderChosen=True" << QStringList{}
+        << noFolder.arg("/nonexistent/wav/");
+    QTest::newRow("an emptied folder field")
+        << "Output Folder=" << QStringList{} << noFolder.arg("");
+    QTest::newRow("a gone folder is not read for results beside their sources")
+        << "Output Folder=/nonexistent/;Option1=False;Option2=True" << QStringList{}
+        << "16-bit PCM*|/nonexistent/+|0|1";
+    QTest::newRow("a gone folder and --output-folder")
+        << "Output Folder=/nonexistent/;FolderChosen=True" << QStringList{"--output-folder=/"}
+        << "16-bit PCM*|/|1|0";
     QTest::newRow("both stored on: the second wins")
-        << "Option1=True;Option2=-1" << QStringList{} << "16-bit PCM*|/desk/*|0|1";
+        << "Option1=True;Option2=-1" << QStringList{} << "16-bit PCM*|@/+|0|1";
     QTest::newRow("both stored off")
-        << "Option1=0;Option2=False" << QStringList{} << "16-bit PCM*|/desk/*|0|0";
+        << "Option1=0;Option2=False" << QStringList{} << "16-bit PCM*|@/*|0|0";
     QTest::newRow("unreadable options keep the window's initial state")
-        << "Option1=maybe;Option2=perhaps" << QStringList{} << "16-bit PCM*|/desk/*|1|0";
+        << "Option1=maybe;Option2=perhaps" << QStringList{} << "16-bit PCM*|@/*|1|0";
     QTest::newRow("options win over the store")
         << "Combo1=3;Option1=False;Option2=True" << QStringList{"--format=5", "--output-folder=/"}
         << "64-bit PCM|/|1|0";
     QTest::newRow("beside the source given")
-        << "Option1=True" << QStringList{"--beside-source"} << "16-bit PCM*|/desk/*|0|1";
+        << "Option1=True" << QStringList{"--beside-source"} << "16-bit PCM*|@/|0|1";
     QTest::newRow("no format stored") << "Combo1=-1" << QStringList{}
-                                      << "the settings choose no output format; give one with "
-                                         "--format";
-    QTest::newRow("a stored format out of range") << "Combo1=6" << QStringList{}
-                                                  << "the settings choose no output format; "
-                                                     "give one with --format";
+                                      << "the window's settings (@/Lorvane.conf) choose no "
+                                         "output format; give one with --format";
+    QTest::newRow("a stored format out of range")
+        << "Combo1=6;FormatChosen=True" << QStringList{}
+        << "the window's settings (@/Lorvane.conf) choose no output format; give one with "
+           "--format";
     QTest::newRow("no format stored, one given")
-        << "Combo1=junk" << QStringList{"--format=1"} << "16-bit PCM|/desk/*|1|0";
+        << "Combo1=junk" << QStringList{"--format=1"} << "16-bit PCM|@/*|1|0";
 }
 
 void TestStartOptions::choices() {
@@ -274,7 +293,8 @@ void TestStartOptions::choices() {
     {
         SettingsStore writer(path);
         for (const QString& pair : stored.split(';', Qt::SkipEmptyParts)) {
-            writer.WriteSetting(pair.section('=', 0, 0), pair.section('=', 1));
+            writer.WriteSetting(pair.section('=', 0, 0),
+                                pair.section('=', 1).replace("@", dir.path()));
         }
     }
     const QByteArray before = [&] {
@@ -285,16 +305,19 @@ void TestStartOptions::choices() {
     const StartOptions options =
         ParseStartOptions(QStringList{"lorvane", "--convert"} + args + QStringList{"a.ogg"});
     QCOMPARE(options.mode, StartOptions::Batch);
-    const BatchChoices c = ResolveBatchChoices(options, settings, "/desk");
+    const BatchChoices c = ResolveBatchChoices(options, settings, dir.path());
     const ConversionChoices& chosen = c.choices;
+    const auto mark = [](BatchChoices::Origin origin) {
+        return origin == BatchChoices::Default ? "*" : origin == BatchChoices::Window ? "+" : "";
+    };
     const QString got =
         !c.problem.isEmpty()
             ? c.problem
-            : QStringList{chosen.formatLabel + (c.defaultFormat ? "*" : ""),
-                          chosen.folderText + (c.defaultFolder ? "*" : ""),
-                          chosen.saveToFolder ? "1" : "0", chosen.saveBesideSource ? "1" : "0"}
+            : QStringList{chosen.formatLabel + mark(c.formatOrigin),
+                          chosen.folderText + mark(c.folderOrigin), chosen.saveToFolder ? "1" : "0",
+                          chosen.saveBesideSource ? "1" : "0"}
                   .join('|');
-    QCOMPARE(got, expected);
+    QCOMPARE(got, QString(expected).replace("@", dir.path()));
     QFile f(path);
     QCOMPARE(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>"), before);
 }
@@ -338,37 +361,57 @@ void TestStartOptions::progress_data() {
                        "t:Processing: a.ogg"} +
                end
         << false << false << 0 << "[1/2] Processing: a.ogg\n";
-    // Files done of n, the time since the start, the rate and the time left at that rate; the
-    // line changes only when its text does.
-    const QString line = "\r\x1b[K%1 of 2 files, %2 elapsed, %3";
+    // On a terminal: the files converted of all, the time since the start, the pace of the
+    // audio (from the lengths the files declare: "m:position:seconds") and the time left at
+    // that pace, and the first file in hand. "k" is the line's tick, every second; the line
+    // changes only when its text does, and a caption does not change it.
+    const QString line = "\r\x1b[K%1 of 2 files converted, %2 elapsed, %3";
     QTest::newRow("one updating line on a terminal")
         << quick +
-               QStringList{"c:2000",
+               QStringList{"m:1:10",
+                           "c:2000",
                            "d:1",
                            "v",
                            "f:2:/y/b.ogg",
+                           "m:2:30",
                            "t:Processing: b.ogg",
                            "c:3000",
+                           "k",
                            "t:Processing: b.ogg, Please wait.. 0",
-                           "t:Processing: b.ogg",
                            "c:3900",
                            "d:2"} +
                end
         << true << false << 0
-        << line.arg(0).arg("0:00").arg("-- files/s, --:-- left") +
-               line.arg(0).arg("0:00").arg("-- files/s, --:-- left; Processing: a.ogg") +
-               line.arg(1).arg("0:02").arg("0.5 files/s, 0:02 left; Processing: a.ogg") +
-               line.arg(1).arg("0:02").arg("0.5 files/s, 0:02 left; Processing: b.ogg") +
-               line.arg(1).arg("0:03").arg(
-                   "0.3 files/s, 0:03 left; Processing: b.ogg, Please wait.. 0") +
-               line.arg(1).arg("0:03").arg("0.3 files/s, 0:03 left; Processing: b.ogg") +
-               line.arg(2).arg("0:03").arg("0.5 files/s, 0:00 left; Processing: b.ogg");
+        << line.arg(0).arg("0:00").arg("--:-- left; Processing: a.ogg") +
+               line.arg(1).arg("0:02").arg("5.0x real time, 0:02 left") +
+               line.arg(1).arg("0:02").arg("5.0x real time, 0:02 left; Processing: b.ogg") +
+               line.arg(1).arg("0:03").arg("3.3x real time, 0:09 left; Processing: b.ogg") +
+               line.arg(2).arg("0:03").arg("10x real time, 0:00 left");
+    // A long file: what its converter has written ("w:position:seconds") sets the pace before
+    // any file is done; a file not looked at yet counts as long as those that were.
+    QTest::newRow("the pace during a long file")
+        << QStringList{"f:1:/x/a.ogg", "m:1:100", "c:10000", "k", "w:1:40", "k"} << true << false
+        << 0
+        << line.arg(0).arg("0:00").arg("--:-- left; Processing: a.ogg") +
+               line.arg(0).arg("0:10").arg("--:-- left; Processing: a.ogg") +
+               line.arg(0).arg("0:10").arg("4.0x real time, 0:40 left; Processing: a.ogg");
+    // The counts are the summary's: the files the run was not given among them ("p:files:up
+    // to date:refused"). Two files in hand name the first; without lengths the pace is the
+    // files'; after a stop there is no time left to tell.
+    const QString planned = "\r\x1b[K0 of 5 files converted, 2 up to date, %1 not converted, %2";
+    QTest::newRow("counted as the summary counts")
+        << QStringList{"p:5:2:1", "f:1:/x/a.ogg", "f:2:/y/b.ogg", "c:1000", "x:1", "s", "c:2000",
+                       "k"}
+        << true << false << 0
+        << planned.arg(1).arg("0:00 elapsed, --:-- left; Processing: a.ogg") +
+               planned.arg(1).arg("0:00 elapsed, --:-- left; Processing: a.ogg and 1 more") +
+               planned.arg(2).arg("0:01 elapsed, 1.0 files/s, 0:01 left; Processing: b.ogg") +
+               planned.arg(2).arg("0:02 elapsed, stopping; Processing: b.ogg");
     // A line as wide as the terminal would wrap, and the next update would leave the wrapped
     // part behind: it is cut one column short.
     QTest::newRow("cut to the terminal's width")
         << QStringList{"f:1:/x/a.ogg", "t:Processing: a.ogg"} << true << false << 40
-        << "\r\x1b[K0 of 2 files, 0:00 elapsed, -- files/s,"
-           "\r\x1b[K0 of 2 files, 0:00 elapsed, -- files/s,";
+        << "\r\x1b[K0 of 2 files converted, 0:00 elapsed, -";
 }
 
 void TestStartOptions::progress() {
@@ -395,8 +438,20 @@ void TestStartOptions::progress() {
             events.busyChanged(false);
         } else if (call.startsWith("f:")) {
             events.fileStarted(call.section(':', 1, 1).toInt(), 2, call.section(':', 2));
-        } else if (call.startsWith("d:")) {
-            events.fileDone(call.section(':', 1, 1).toInt(), "/x/a.ogg", QString());
+        } else if (call.startsWith("d:") || call.startsWith("x:")) {
+            events.fileDone(call.section(':', 1, 1).toInt(), "/x/a.ogg",
+                            call.startsWith("x:") ? "could not be read as audio" : QString());
+        } else if (call.startsWith("w:")) {
+            events.fileWritten(call.section(':', 1, 1).toInt(), call.section(':', 2).toDouble());
+        } else if (call.startsWith("m:")) {
+            events.fileMeasured(call.section(':', 1, 1).toInt(), call.section(':', 2).toDouble());
+        } else if (call.startsWith("p:")) {
+            events.setPlan(call.section(':', 1, 1).toInt(), call.section(':', 2, 2).toInt(),
+                           call.section(':', 3, 3).toInt());
+        } else if (call == "k") {
+            events.tick();
+        } else if (call == "s") {
+            events.stopping();
         } else if (call.startsWith("c:")) {
             now = call.mid(2).toLongLong();
         } else {
@@ -453,20 +508,30 @@ void TestStartOptions::reportLines_data() {
     QTest::addColumn<QByteArray>("source");
     QTest::addColumn<int>("outcome");
     QTest::addColumn<QString>("reason");
+    QTest::addColumn<QByteArray>("trashed");  // where a file of the result's name went
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("converted") << QByteArray("/m/a.ogg") << int(BatchRecord::Converted) << ""
+                               << QByteArray()
                                << QByteArray(R"({"source":"/m/a.ogg","result":"/w/a.wav",)"
                                              R"("outcome":"converted","reason":""})"
                                              "\n");
     QTest::newRow("up to date, odd characters")
-        << QByteArray("/m/\"q\"\t\n\\.ogg") << int(BatchRecord::UpToDate) << ""
+        << QByteArray("/m/\"q\"\t\n\\.ogg") << int(BatchRecord::UpToDate) << "" << QByteArray()
         << QByteArray(R"({"source":"/m/\"q\"\t\n\\.ogg","result":"/w/a.wav",)"
                       R"("outcome":"up to date","reason":""})"
                       "\n");
     QTest::newRow("not converted, Latin-1 name")
         << QByteArray("/m/caf\xE9.ogg") << int(BatchRecord::NotConverted) << "no audio"
+        << QByteArray()
         << QByteArray(R"({"source":"/m/caf\\xE9.ogg","source_bytes":"L20vY2Fm6S5vZ2c=",)"
                       R"("result":"/w/a.wav","outcome":"not converted","reason":"no audio"})"
+                      "\n");
+    QTest::newRow("converted, a Latin-1 file moved to the trash")
+        << QByteArray("/m/a.ogg") << int(BatchRecord::Converted) << ""
+        << QByteArray("/h/Trash/files/caf\xE9.wav")
+        << QByteArray(R"({"source":"/m/a.ogg","result":"/w/a.wav","outcome":"converted",)"
+                      R"("reason":"","trashed":"/h/Trash/files/caf\\xE9.wav",)"
+                      R"("trashed_bytes":"L2gvVHJhc2gvZmlsZXMvY2Fm6S53YXY="})"
                       "\n");
 }
 
@@ -475,8 +540,10 @@ void TestStartOptions::reportLines() {
     QFETCH(int, outcome);
     QFETCH(QString, reason);
     QFETCH(QByteArray, expected);
+    QFETCH(QByteArray, trashed);
     const BatchRecord record{PathFromBytes(source), "/w/a.wav",
-                             static_cast<BatchRecord::Outcome>(outcome), reason};
+                             static_cast<BatchRecord::Outcome>(outcome), reason,
+                             PathFromBytes(trashed)};
     QCOMPARE(ReportLine(record), expected);
 }
 

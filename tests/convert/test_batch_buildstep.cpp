@@ -8,7 +8,10 @@
 
 #include <QDateTime>
 #include <QTemporaryDir>
+
 #include <QTest>
+#include <algorithm>
+#include <csignal>
 
 using namespace lorvane;
 using namespace lorvane::test;
@@ -19,6 +22,9 @@ class BatchBuildStepTest : public QObject {
     void initTestCase();
     void oneLinePerGroupedFile_data();
     void oneLinePerGroupedFile();
+    void terminalLineDuringASlowFile_data();
+    void terminalLineDuringASlowFile();
+    void terminalLinePacesALongFile();
     void defaultsAsTheWindows_data();
     void defaultsAsTheWindows();
     void keepTreeMirrorsEveryFolder();
@@ -81,7 +87,7 @@ void BatchBuildStepTest::oneLinePerGroupedFile() {
     QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
     const QStringList summary = {
         "lorvane: 30 of 30 files converted, 0 up to date, 0 not converted, in T",
-        "lorvane: 16-bit PCM WAV, results in " + root + "/out"};
+        "lorvane: 16-bit PCM; results in " + root + "/out"};
     QCOMPARE(lines.mid(lines.size() - 2), summary);
     lines.resize(lines.size() - 2);
     if (!terminal) {
@@ -97,8 +103,8 @@ void BatchBuildStepTest::oneLinePerGroupedFile() {
         const QStringList updates = lines.front().split("\r\x1b[K", Qt::SkipEmptyParts);
         QVERIFY2(updates.size() >= 3, qPrintable(lines.front()));
         const QRegularExpression shape(
-            R"(^(\d+) of 30 files, \d+:\d\d elapsed, (-- files/s, --:-- left|[0-9.]+ files/s, )"
-            R"(\d+:\d\d left)(; Processing: t\d\d\.ogg.*)?$)");
+            R"(^(\d+) of 30 files converted, \d+:\d\d elapsed, (--:-- left|[0-9.]+x real time, )"
+            R"(\d+:\d\d left)(; Processing: t\d\d\.ogg( and \d+ more)?)?$)");
         int lastDone = 0;
         for (const QString& update : updates) {
             const QRegularExpressionMatch match = shape.match(update);
@@ -107,9 +113,118 @@ void BatchBuildStepTest::oneLinePerGroupedFile() {
             lastDone = match.captured(1).toInt();
         }
         QCOMPARE(lastDone, 30);
-        QVERIFY(updates.back().contains(" files/s, 0:00 left"));
+        QVERIFY(updates.back().contains("x real time, 0:00 left"));
     }
     QCOMPARE(filesBelow(root + "/out").size(), 30);
+}
+
+// A converter held on its file: the terminal's line (read through script(1)) goes on telling
+// the time every second, names the file in hand (and how many more), says what the first
+// Ctrl+C does, and counts as the summary does.
+void BatchBuildStepTest::terminalLineDuringASlowFile_data() {
+    QTest::addColumn<int>("jobs");
+    QTest::addColumn<QString>("inHand");   // what the line names while the converters wait
+    QTest::addColumn<QString>("stopped");  // how the line counts once the stop is asked for
+    QTest::addColumn<QString>("summary");  // the first line of the summary
+    QTest::newRow("one at a time")
+        << 1 << "Processing: a.ogg"
+        << "1 of 3 files converted, 2 not converted, "
+        << "lorvane: 1 of 3 files converted, 0 up to date, 2 not converted, in T; stopped by "
+           "SIGINT before 2 more started";
+    // Three files on two converters: a and b in one group, c alone, all three in hand.
+    QTest::newRow("two converters")
+        << 2 << "Processing: a.ogg and 2 more"
+        << "3 of 3 files converted, "
+        << "lorvane: 3 of 3 files converted, 0 up to date, 0 not converted, in T; stopped by "
+           "SIGINT";
+}
+
+void BatchBuildStepTest::terminalLineDuringASlowFile() {
+    QFETCH(int, jobs);
+    QFETCH(QString, inHand);
+    QFETCH(QString, stopped);
+    QFETCH(QString, summary);
+    const QString root = m_dir.filePath(QStringLiteral("slow%1").arg(jobs));
+    QDir().mkpath(root + "/out");
+    for (const char* name : {"a.ogg", "b.ogg", "c.ogg"}) {
+        QVERIFY(QFile::copy(m_ogg, root + "/" + name));
+    }
+    FakeTool fake(root + "/tool");
+    fake.hold();
+    QVERIFY(writeFile(root + "/run.sh",
+                      QStringLiteral("echo $$ > '%1/pid'\n"
+                                     "LORVANE_FFMPEG='%2' exec \"$LORVANE_PROGRAM\" --convert "
+                                     "--jobs %3 --format 1 --output-folder out a.ogg b.ogg c.ogg\n")
+                          .arg(root, fake.path())
+                          .arg(jobs)
+                          .toUtf8()));
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", m_home);
+    env.insert("XDG_CONFIG_HOME", m_home + "/.config");
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(root);
+    p.start("script", {"-qec", "sh run.sh", "/dev/null"});
+    QTRY_VERIFY_WITH_TIMEOUT(fake.started(jobs), 30000);
+    QTest::qWait(2300);  // at least two ticks while nothing is done
+    const pid_t pid = readFile(root + "/pid").trimmed().toInt();
+    QVERIFY(pid > 0);
+    QCOMPARE(::kill(pid, SIGINT), 0);
+    QTest::qWait(300);
+    for (int n = 1; n <= jobs; ++n) {
+        fake.release(n);
+    }
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 130);
+    QString out = QString::fromUtf8(p.readAllStandardOutput());
+    out.replace("\r\n", "\n");
+    out.replace(QRegularExpression(", in [0-9.:]+( s)?;"), ", in T;");
+    QStringList lines = out.split('\n', Qt::SkipEmptyParts);
+    QVERIFY2(lines.size() >= 5, qPrintable(out));
+    // Before the stop: one line rewritten in place, its clock moving while the file waits.
+    QStringList before = lines.front().split("\r\x1b[K", Qt::SkipEmptyParts);
+    before.removeAll("^C");  // the terminal's own echo of the key, where it shows one
+    const QString waiting = "0 of 3 files converted, %1 elapsed, --:-- left; " + inHand;
+    QVERIFY2(before.contains(waiting.arg("0:01")), qPrintable(before.join('|')));
+    QVERIFY2(before.contains(waiting.arg("0:02")), qPrintable(before.join('|')));
+    QCOMPARE(lines[1].trimmed(),
+             QStringLiteral("lorvane: stopping after the files in hand; Ctrl+C again to stop now"));
+    // After it: no more time left to tell, and the last count is the summary's.
+    const QStringList after = lines[2].split("\r\x1b[K", Qt::SkipEmptyParts);
+    QVERIFY2(after.back().startsWith(stopped), qPrintable(after.join('|')));
+    QVERIFY2(after.back().contains(" elapsed, stopping"), qPrintable(after.back()));
+    QCOMPARE(lines.mid(lines.size() - 2),
+             (QStringList{summary, "lorvane: 16-bit PCM; results in " + root + "/out"}));
+}
+
+// One file that FFmpeg reads no faster than it plays (-re): before it is done, the line
+// already tells the pace and the time left, from what the converter has written of it.
+void BatchBuildStepTest::terminalLinePacesALongFile() {
+    const QString root = m_dir.filePath("paced");
+    QDir().mkpath(root + "/out");
+    // Stereo at 48 kHz: FFmpeg writes its result in blocks of 256 KiB, some 1.4 s of it.
+    QVERIFY(makeOgg(root + "/long.ogg", 48000, 2, 4.0));
+    const QString standIn = root + "/ffmpeg-at-play-speed";
+    QVERIFY(writeFile(standIn, QStringLiteral("#!/bin/sh\n"
+                                              "[ \"$1\" = -hide_banner ] && exec '%1' \"$@\"\n"
+                                              "exec '%1' -re \"$@\"\n")
+                                   .arg(realFfmpeg())
+                                   .toUtf8()));
+    QVERIFY(QFile::setPermissions(standIn, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const Run run = runProgram(
+        {}, m_home,
+        QStringLiteral(R"sh(LORVANE_FFMPEG='%1' exec script -qec '"%2" --convert --format 1 )sh"
+                       R"sh(--output-folder out long.ogg' /dev/null)sh")
+            .arg(standIn, qEnvironmentVariable("LORVANE_PROGRAM")),
+        root);
+    QCOMPARE(run.exitCode, 0);
+    const QStringList updates = run.out.section('\n', 0, 0).split("\r\x1b[K", Qt::SkipEmptyParts);
+    const QRegularExpression paced(
+        R"(^0 of 1 file converted, 0:0[1-5] elapsed, [0-9.]+x real time, \d+:\d\d left; )"
+        R"(Processing: long\.ogg$)");
+    QVERIFY2(std::any_of(updates.begin(), updates.end(),
+                         [&](const QString& update) { return paced.match(update).hasMatch(); }),
+             qPrintable(updates.join('|')));
 }
 
 // Nothing stored and nothing given: the desktop folder by the program's own rule, else the
@@ -153,9 +268,8 @@ void BatchBuildStepTest::defaultsAsTheWindows() {
     const QString folder = home + "/" + expected;
     QCOMPARE(run.err,
              "lorvane: 1 of 1 file converted, 0 up to date, 0 not converted, in T\n"
-             "lorvane: 16-bit PCM WAV (the default: no format given or stored), results "
-             "in " +
-                 folder + " (the default: no folder given or stored)\n");
+             "lorvane: 16-bit PCM, the default; results in " +
+                 folder + ", the default\n");
     const WavLook wav = LookAtWav(folder + "tune.wav");
     QVERIFY(wav.wellFormed());
     QCOMPARE(wav.bitsPerSample, 16);
@@ -182,7 +296,7 @@ void BatchBuildStepTest::keepTreeMirrorsEveryFolder() {
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.err,
              "lorvane: 6 of 6 files converted, 0 up to date, 0 not converted, in T\n"
-             "lorvane: 16-bit PCM WAV, results in " +
+             "lorvane: 16-bit PCM; results in " +
                  root + "/out, source trees kept\n");
     QStringList expected = sources;
     for (const QString& name : sources) {
@@ -235,7 +349,7 @@ void BatchBuildStepTest::updateConvertsOnlyWhatChanged() {
         }
         return expected;
     };
-    const QString tail = QStringLiteral("lorvane: 16-bit PCM WAV, results in %1/out%2\n")
+    const QString tail = QStringLiteral("lorvane: 16-bit PCM; results in %1/out%2\n")
                              .arg(root, keepTree ? ", source trees kept" : "");
 
     Run run = runProgram(args, m_home);
@@ -259,7 +373,14 @@ void BatchBuildStepTest::updateConvertsOnlyWhatChanged() {
     const QByteArray d = readFile(result("d"));
     run = runProgram(args, m_home);
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.err,
+    // The copy in c's place is no result of c's source: it is moved aside, and said so.
+    const QString trashed =
+        "lorvane: moved to the trash to make way for its result: " + result("c") + ", now " +
+        m_home + "/.local/share/Trash/files/c";
+    const QStringList said = run.err.split('\n', Qt::SkipEmptyParts);
+    QVERIFY2(said.size() == 3 && said.front().startsWith(trashed) && said.front().endsWith(".wav"),
+             qPrintable(run.err));
+    QCOMPARE(said.mid(1).join('\n') + '\n',
              "lorvane: 3 of 5 files converted, 2 up to date, 0 not converted, in T\n" + tail);
     QCOMPARE(reportOf(root + "/report.jsonl", root), records("abc"));
     for (const QString& name : names) {

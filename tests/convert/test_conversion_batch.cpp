@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QTest>
+#include <QThread>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -65,6 +66,7 @@ class ConversionBatchTest : public QObject {
   private:
     QTemporaryDir m_dir;
     QString m_home;
+    QString m_inputs;
 };
 
 void ConversionBatchTest::cleanupTestCase() {
@@ -75,24 +77,102 @@ void ConversionBatchTest::cleanupTestCase() {
 void ConversionBatchTest::initTestCase() {
     m_home = m_dir.filePath("home");
     QDir().mkpath(m_home);
+    // The inputs of the table of bad inputs, "@" in its rows: a good source, bytes FFmpeg takes
+    // for MP3 and then cannot parse, an output folder, one that only root may write, and a
+    // home whose window settings name a folder that is gone. Another user reads them all.
+    m_inputs = m_dir.filePath("inputs");
+    QVERIFY(QDir().mkpath(m_inputs + "/out"));
+    QVERIFY(QDir().mkpath(m_inputs + "/locked"));
+    QVERIFY(makeOgg(m_inputs + "/a.ogg", 8000, 1, 0.2));
+    QByteArray noise("\xFF\xFB\x90\x00");
+    for (int i = 0; i < 2000; ++i) {
+        noise.append(static_cast<char>((i * 37 + 11) % 256));
+    }
+    QVERIFY(writeFile(m_inputs + "/noise.ogg", noise));
+    const QString conf = m_inputs + "/gone/.config/Merrowind/Lorvane.conf";
+    QVERIFY(QDir().mkpath(QFileInfo(conf).path()));
+    QVERIFY(writeFile(conf, "[Lorvane]\nOutput Folder=/nonexistent/wav/\nFolderChosen=True\n"));
+    for (const QString& folder : {m_dir.path(), m_inputs, m_inputs + "/locked", m_home}) {
+        QVERIFY(::chmod(PathToBytes(folder).constData(), 0755) == 0);
+    }
 }
 
+// The command line's conventions, and bad inputs: each refused before anything starts, once,
+// naming its path (exit 2, as a usage error), or failing as that file's conversion (exit 1).
+// "@" is the folder of the inputs; a script runs the program its own way ("$0" "$@").
 void ConversionBatchTest::gnuConventions_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("out");  // how standard output begins
     QTest::addColumn<QString>("err");  // standard error, exactly
+    QTest::addColumn<QString>("script");
     QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: lorvane [FILE|FOLDER]...\n"
+                          << ""
                           << "";
     QTest::newRow("version") << QStringList{"--version"} << 0 << "lorvane (Lorvane) 1.0.0\n"
+                             << ""
                              << "";
     QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2 << ""
-                                    << "lorvane: unknown option '--frobnicate'\n" + kHint;
+                                    << "lorvane: unknown option '--frobnicate'\n" + kHint << "";
     QTest::newRow("no files") << QStringList{"--convert"} << 2 << ""
-                              << "lorvane: no files or folders to convert\n" + kHint;
+                              << "lorvane: no files or folders to convert\n" + kHint << "";
     QTest::newRow("missing output folder")
         << QStringList{"--convert", "--output-folder=/nonexistent/wav", "a.ogg"} << 2 << ""
-        << "lorvane: the output folder '/nonexistent/wav' does not exist\n" + kHint;
+        << "lorvane: the output folder '/nonexistent/wav' does not exist\n" + kHint << "";
+    const QString jobs = QString::number(std::clamp(QThread::idealThreadCount(), 1, 64));
+    const QString ran =
+        "lorvane: 1 of 1 file converted, 0 up to date, 0 not converted, in T\n"
+        "lorvane: 16-bit PCM, the default; results in @/out\n";
+    QTest::newRow("a missing input")
+        << QStringList{"--convert", "--output-folder", "@/out", "@/a.ogg", "@/nosuch.ogg"} << 2
+        << ""
+        << "lorvane: '@/nosuch.ogg': no such file or folder\n"
+        << "";
+    QTest::newRow("a file named with a trailing slash, and a missing folder")
+        << QStringList{"--convert", "--output-folder", "@/out", "@/a.ogg/", "@/nosuch/"} << 2 << ""
+        << "lorvane: '@/a.ogg/' is a file, not a folder: leave out the trailing '/'\n"
+           "lorvane: '@/nosuch/': no such file or folder\n"
+        << "";
+    QTest::newRow("a file below a file")
+        << QStringList{"--convert", "--output-folder", "@/out", "@/a.ogg/b.ogg"} << 2 << ""
+        << "lorvane: '@/a.ogg/b.ogg': no such file or folder\n"
+        << "";
+    // As root every folder takes files: another user meets the folder only root may write.
+    QTest::newRow("an output folder that takes no files")
+        << QStringList{"--convert", "--output-folder", "@/locked", "@/a.ogg"} << 2 << ""
+        << "lorvane: the output folder '@/locked' takes no new files (Permission denied)\n"
+        << "exec setpriv --reuid=65534 --regid=65534 --clear-groups \"$0\" \"$@\"";
+    QTest::newRow("beside a source in a folder that takes no files")
+        << QStringList{"--convert", "--beside-source", "@/a.ogg"} << 2 << ""
+        << "lorvane: the output folder '@' takes no new files (Permission denied)\n"
+        << "exec setpriv --reuid=65534 --regid=65534 --clear-groups \"$0\" \"$@\"";
+    QTest::newRow("a stored folder that is gone")
+        << QStringList{"--convert", "@/a.ogg"} << 2 << ""
+        << "lorvane: the output folder '/nonexistent/wav/', the window's choice (stored in "
+           "@/gone/.config/Merrowind/Lorvane.conf), does not exist; give one with "
+           "--output-folder\n" +
+               kHint
+        << "HOME=@/gone XDG_CONFIG_HOME=@/gone/.config exec \"$0\" \"$@\"";
+    QTest::newRow("bytes that are no audio")
+        << QStringList{"--convert", "--output-folder", "@/out", "@/noise.ogg"} << 1 << ""
+        << "[1/1] Processing: noise.ogg\n"
+           "lorvane: not converted: @/noise.ogg: could not be read as audio\n"
+           "lorvane: 0 of 1 file converted, 0 up to date, 1 not converted, in T\n"
+           "lorvane: 16-bit PCM, the default; results in @/out\n"
+        << "";
+    for (const char* value : {"abc", "0", "-3", "2x"}) {
+        QTest::newRow(qPrintable(QStringLiteral("LORVANE_JOBS=%1").arg(value)))
+            << QStringList{"--convert", "--quiet", "--output-folder", "@/out", "@/a.ogg"} << 0 << ""
+            << QStringLiteral(
+                   "lorvane: warning: LORVANE_JOBS='%1' is not a whole number from 1 "
+                   "to 64; running %2 %3 at once\n")
+                       .arg(value, jobs, jobs == "1" ? "conversion" : "conversions") +
+                   ran
+            << QStringLiteral("LORVANE_JOBS=%1 exec \"$0\" \"$@\"").arg(value);
+    }
+    QTest::newRow("--jobs over a bad LORVANE_JOBS")
+        << QStringList{"--convert", "--quiet", "--jobs=1", "--output-folder", "@/out", "@/a.ogg"}
+        << 0 << "" << ran << "LORVANE_JOBS=abc exec \"$0\" \"$@\"";
 }
 
 void ConversionBatchTest::gnuConventions() {
@@ -100,10 +180,14 @@ void ConversionBatchTest::gnuConventions() {
     QFETCH(int, exitCode);
     QFETCH(QString, out);
     QFETCH(QString, err);
-    const Run run = runProgram(args, m_home);
+    QFETCH(QString, script);
+    for (QString& arg : args) {
+        arg.replace("@", m_inputs);
+    }
+    const Run run = runProgram(args, m_home, QString(script).replace("@/", m_inputs + "/"));
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(out.isEmpty() ? run.out.isEmpty() : run.out.startsWith(out), qPrintable(run.out));
-    QCOMPARE(run.err, err);
+    QCOMPARE(run.err, QString(err).replace("@", m_inputs));
 }
 
 void ConversionBatchTest::sameFilesAsTheWindowAndSettingsUntouched() {
@@ -116,7 +200,8 @@ void ConversionBatchTest::sameFilesAsTheWindowAndSettingsUntouched() {
     QVERIFY(makeOgg(in + "/sub/c.ogg", 8000, 1, 0.3));
     QVERIFY(writeFile(in + "/cover.jpg", "not taken: the batch mode takes *.ogg"));
 
-    // The window's own settings file, as it leaves it: 16-bit, into one folder.
+    // The window's own settings file, as an earlier version left it, without records of what
+    // the user chose: 16-bit and a folder of their own are choices all the same.
     const QString home = m_dir.filePath("same/home");
     const QString conf = home + "/.config/Merrowind/Lorvane.conf";
     QDir().mkpath(QFileInfo(conf).path());
@@ -141,8 +226,8 @@ void ConversionBatchTest::sameFilesAsTheWindowAndSettingsUntouched() {
     QCOMPARE(run.err,
              "[1/3] Processing: a.ogg\n[2/3] Processing: b.ogg\n[3/3] Processing: c.ogg\n"
              "lorvane: 3 of 3 files converted, 0 up to date, 0 not converted, in T\n"
-             "lorvane: 16-bit PCM WAV, results in " +
-                 batchOut + "/\n");
+             "lorvane: 16-bit PCM, the window's choice; results in " +
+                 batchOut + "/, the window's choice\n");
     QCOMPARE(readFile(conf), confBytes);
     QCOMPARE(QFileInfo(conf).lastModified(), past);
     QCOMPARE(QDir(QFileInfo(conf).path()).entryList(QDir::Files), QStringList{"Lorvane.conf"});
@@ -184,7 +269,7 @@ void ConversionBatchTest::corruptSourceGivesOneWithReasons() {
 
     const Run run = runProgram(
         {"--convert", "--format", "0", "--output-folder", root + "/out", root + "/broken.ogg",
-         root + "/good.ogg", root + "/missing.ogg", root + "/looped.ogg", root + "/cut.ogg"},
+         root + "/good.ogg", root + "/looped.ogg", root + "/cut.ogg"},
         m_home);
     QCOMPARE(run.exitCode, 1);
     // The report, after the progress lines (as many as converters were started).
@@ -192,16 +277,15 @@ void ConversionBatchTest::corruptSourceGivesOneWithReasons() {
     lines.erase(std::remove_if(lines.begin(), lines.end(),
                                [](const QString& line) { return line.contains("Processing: "); }),
                 lines.end());
-    QCOMPARE(lines, (QStringList{
-                        "lorvane: note: " + root +
-                            "/looped.ogg: its loop tags were ignored: LOOPEND is not a "
-                            "whole number",
-                        "lorvane: note: " + root + "/cut.ogg: " + reasons::endsEarly(),
-                        "lorvane: not converted: " + root + "/broken.ogg: " + reasons::notAudio(),
-                        "lorvane: not converted: " + root + "/missing.ogg: " + reasons::notFound(),
-                        "lorvane: 3 of 5 files converted, 0 up to date, 2 not converted, "
-                        "in T",
-                        "lorvane: 8-bit PCM WAV, results in " + root + "/out"}));
+    QCOMPARE(lines,
+             (QStringList{"lorvane: note: " + root +
+                              "/looped.ogg: its loop tags were ignored: LOOPEND is not a "
+                              "whole number",
+                          "lorvane: note: " + root + "/cut.ogg: " + reasons::endsEarly(),
+                          "lorvane: not converted: " + root + "/broken.ogg: " + reasons::notAudio(),
+                          "lorvane: 3 of 4 files converted, 0 up to date, 1 not converted, "
+                          "in T",
+                          "lorvane: 8-bit PCM; results in " + root + "/out"}));
     const WavLook cut = LookAtWav(root + "/out/cut.wav");
     QVERIFY(cut.wellFormed());
     QVERIFY(cut.frames > 4000 && cut.frames < 3 * 8000);
@@ -209,7 +293,6 @@ void ConversionBatchTest::corruptSourceGivesOneWithReasons() {
     QVERIFY(LookAtWav(root + "/out/looped.wav").wellFormed());
     // A failed conversion leaves the earlier file of its name as it was, and writes nothing.
     QCOMPARE(readFile(root + "/out/broken.wav"), QByteArray("an earlier result"));
-    QVERIFY(!QFileInfo::exists(root + "/out/missing.wav"));
 
     // Alone, the cut source is a success with its note.
     const Run alone = runProgram(
@@ -331,10 +414,18 @@ void ConversionBatchTest::foreignFileBesideSourceGoesToTheTrash() {
 
     const QStringList args = {"--convert", "--format", "0", "--beside-source",
                               root + "/music/intro.ogg"};
-    const Run first = runProgram(args, home);
+    const Run first = runProgram(QStringList{"--report", root + "/report.jsonl"} + args, home);
     QCOMPARE(first.exitCode, 0);
     QVERIFY(LookAtWav(root + "/music/intro.wav").wellFormed());
     const QString trash = home + "/.local/share/Trash";
+    // Told on standard error and in the report's record of the file, with where it went.
+    QVERIFY2(first.err.contains("lorvane: moved to the trash to make way for its result: " + root +
+                                "/music/intro.wav, now " + trash + "/files/intro.wav\n"),
+             qPrintable(first.err));
+    const QJsonObject record =
+        QJsonDocument::fromJson(readFile(root + "/report.jsonl").trimmed()).object();
+    QCOMPARE(record["trashed"].toString(), trash + "/files/intro.wav");
+    QCOMPARE(record["outcome"].toString(), QStringLiteral("converted"));
     QCOMPARE(readFile(trash + "/files/intro.wav"), master);
     const QByteArray info = readFile(trash + "/info/intro.wav.trashinfo");
     QVERIFY2(info.startsWith("[Trash Info]\nPath=" +
@@ -345,6 +436,7 @@ void ConversionBatchTest::foreignFileBesideSourceGoesToTheTrash() {
     // Its own result is replaced in place: the trash still holds the master alone.
     const Run again = runProgram(args, home);
     QCOMPARE(again.exitCode, 0);
+    QVERIFY2(!again.err.contains("trash"), qPrintable(again.err));
     QCOMPARE(QDir(trash + "/files").entryList(QDir::Files | QDir::Hidden),
              QStringList{"intro.wav"});
 

@@ -296,7 +296,7 @@ void ConversionProcessTest::batchModeStoppedBySigterm() {
     const QString err = QString::fromUtf8(p.readAllStandardError());
     QVERIFY2(QRegularExpression("lorvane: 1 of 2 files converted, 0 up to date, 1 not converted, "
                                 "in [0-9.]+ s; stopped by SIGTERM before 1 more started\n"
-                                "lorvane: 16-bit PCM WAV, results in " +
+                                "lorvane: 16-bit PCM; results in " +
                                 QRegularExpression::escape(root) + "out\n$")
                  .match(err)
                  .hasMatch(),

@@ -202,6 +202,26 @@ void ConvertTextTest::closingMessage_data() {
         << "Done.\n\n1 file could not be converted.\n\nIs not a file:\n/m/b.ogg\n\n" + cut +
                "\n/m/a.ogg\n/m/caf\\xE9.ogg"
         << "Is not a file:\n/m/b.ogg\n\n" + cut + "\n/m/a.ogg\n/m/caf\\xE9.ogg";
+    // "trash:path|where it went": a file that held a result's name, named with where it is now,
+    // after everything else, a failure or not.
+    const QString trashed = QStringLiteral(
+        "Moved to the trash to make way for the results (\"Restore\" in the file manager puts "
+        "them back):");
+    QTest::newRow("a file moved to the trash")
+        << QStringList{"trash:/w/a.wav|/h/Trash/files/a.wav"}
+        << "Done.\n\n" + trashed + "\n/w/a.wav, now /h/Trash/files/a.wav"
+        << trashed + "\n/w/a.wav, now /h/Trash/files/a.wav";
+    QTest::newRow("trashed files after failures and cut sources")
+        << QStringList{"/m/b.ogg|is not a file", "trash:/w/a.wav|/h/Trash/files/a.2.wav",
+                       "/m/a.ogg|",
+                       "trash:" + latin + "|" + PathFromBytes("/h/Trash/files/caf\xE9.ogg")}
+        << "Done.\n\n1 file could not be converted.\n\nIs not a file:\n/m/b.ogg\n\n" + cut +
+               "\n/m/a.ogg\n\n" + trashed +
+               "\n/w/a.wav, now /h/Trash/files/a.2.wav\n/m/caf\\xE9.ogg, now "
+               "/h/Trash/files/caf\\xE9.ogg"
+        << "Is not a file:\n/m/b.ogg\n\n" + cut + "\n/m/a.ogg\n\n" + trashed +
+               "\n/w/a.wav, now /h/Trash/files/a.2.wav\n/m/caf\\xE9.ogg, now "
+               "/h/Trash/files/caf\\xE9.ogg";
     QStringList ten;
     QStringList twelve;
     for (int i = 1; i <= 12; ++i) {
@@ -236,15 +256,18 @@ void ConvertTextTest::closingMessage() {
     QFETCH(QString, details);
     QVector<FileFailure> failures;
     QStringList endedEarly;
+    QVector<TrashedFile> trashed;
     for (const QString& f : failed) {
         const QString source = f.section('|', 0, 0);
-        if (f.section('|', 1).isEmpty()) {
+        if (source.startsWith("trash:")) {
+            trashed.append({"/m/x.ogg", source.mid(6), f.section('|', 1)});
+        } else if (f.section('|', 1).isEmpty()) {
             endedEarly.append(source);
         } else {
             failures.append({source, f.section('|', 1)});
         }
     }
-    const ClosingReport report = ClosingMessage(failures, endedEarly);
+    const ClosingReport report = ClosingMessage(failures, endedEarly, trashed);
     QCOMPARE(report.text, expected);
     QCOMPARE(report.details, details);
 }

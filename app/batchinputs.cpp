@@ -1,0 +1,106 @@
+#include "app/batchinputs.h"
+
+#include "platform/pathbytes.h"
+#include "platform/paths.h"
+
+#include <QSet>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace lorvane {
+
+namespace {
+
+QString systemError(int err) {
+    return QString::fromLocal8Bit(std::strerror(err));
+}
+
+QString withoutTrailingSlashes(QString path) {
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/'))) {
+        path.chop(1);
+    }
+    return path;
+}
+
+QString quoted(const QString& path) {
+    return QLatin1Char('\'') + DisplayPath(path) + QLatin1Char('\'');
+}
+
+}  // namespace
+
+QStringList InputProblems(const QStringList& items) {
+    QStringList problems;
+    for (const QString& item : items) {
+        struct stat st {};
+        if (::stat(PathToBytes(item).constData(), &st) == 0) {
+            continue;
+        }
+        const int err = errno;
+        const QString bare = withoutTrailingSlashes(item);
+        struct stat plain {};
+        if (err == ENOTDIR && bare != item && ::stat(PathToBytes(bare).constData(), &plain) == 0 &&
+            !S_ISDIR(plain.st_mode)) {
+            problems.append(QStringLiteral("%1 is a file, not a folder: leave out the trailing '/'")
+                                .arg(quoted(item)));
+        } else if (err == ENOENT || err == ENOTDIR) {
+            problems.append(QStringLiteral("%1: no such file or folder").arg(quoted(item)));
+        } else {
+            problems.append(
+                QStringLiteral("%1 cannot be reached (%2)").arg(quoted(item), systemError(err)));
+        }
+    }
+    return problems;
+}
+
+QStringList OutputFolderProblems(const ConversionChoices& choices, const QStringList& sources) {
+    QStringList folders;
+    if (choices.saveToFolder) {
+        folders.append(choices.folderText);
+    } else if (choices.saveBesideSource) {
+        QSet<QString> seen;
+        for (const QString& source : sources) {
+            const QString folder = FolderOfPath(source);
+            if (!seen.contains(folder)) {
+                seen.insert(folder);
+                folders.append(folder);
+            }
+        }
+    }
+    QStringList problems;
+    for (const QString& folder : folders) {
+        const QString shown = withoutTrailingSlashes(folder);
+        // As the user the program runs as: root passes every permission, not a read-only mount.
+        if (::faccessat(AT_FDCWD, PathToBytes(shown.isEmpty() ? QStringLiteral(".") : shown),
+                        W_OK | X_OK, AT_EACCESS) != 0) {
+            problems.append(QStringLiteral("the output folder %1 takes no new files (%2)")
+                                .arg(quoted(shown), systemError(errno)));
+        }
+    }
+    return problems;
+}
+
+QString JobsEnvironmentWarning(int most, int instead) {
+    if (!qEnvironmentVariableIsSet("LORVANE_JOBS")) {
+        return {};
+    }
+    const QString value = qEnvironmentVariable("LORVANE_JOBS");
+    bool ok = false;
+    const int n = value.toInt(&ok);
+    if (ok && n >= 1 && n <= most && !value.isEmpty() && value.front().isDigit()) {
+        return {};
+    }
+    return QStringLiteral(
+               "warning: LORVANE_JOBS='%1' is not a whole number from 1 to %2; running %3 %4 "
+               "at once")
+        .arg(value)
+        .arg(most)
+        .arg(instead)
+        .arg(instead == 1 ? QStringLiteral("conversion") : QStringLiteral("conversions"));
+}
+
+}  // namespace lorvane
