@@ -50,13 +50,7 @@ QString judgeRun(int status, const SourceLook& look, const QString& source, cons
     if (IsLaunchFailure(status)) {
         return reasons::converterNotStarted();
     }
-    // FFmpeg says "Invalid argument" of bytes that some demuxer took for its own and then could
-    // not parse: no read of a regular file fails so, it is no audio.
-    const QString reason = ReasonForFailure(source, output, errorTail);
-    if (reason == reasons::unreadable(QString::fromLocal8Bit(std::strerror(EINVAL)))) {
-        return reasons::notAudio();
-    }
-    return reason;
+    return ReasonForFailure(source, output, errorTail);
 }
 
 }  // namespace

@@ -154,7 +154,9 @@ QString ReasonForFailure(const QString& sourcePath, const QString& output,
         if (line.contains(target) || isWriteError(number)) {
             return reasons::notWritten(text);
         }
-        if (line.contains(source) && !sourceError) {
+        // FFmpeg says "Invalid argument" of bytes that some demuxer took for its own and
+        // then could not parse: no read of a regular file fails so, it is no audio.
+        if (line.contains(source) && !sourceError && number != EINVAL) {
             sourceError = text;
         }
     }
