@@ -5,6 +5,7 @@
 #include "app/settingsstore.h"
 #include "app/startoptions.h"
 #include "convert/commandline.h"
+#include "convert/formattable.h"
 #include "convert/outputtree.h"
 #include "platform/pathbytes.h"
 
@@ -36,6 +37,7 @@ class TestStartOptions : public QObject {
     void treeFolders();
     void reportLines_data();
     void reportLines();
+    void formatsDescribedInHelpAndManual();
 
     // Qt cannot remove names that are not valid UTF-8; rm can.
     void cleanupTestCase() {
@@ -488,6 +490,33 @@ void TestStartOptions::reportLines() {
     const BatchRecord record{PathFromBytes(source), "/w/a.wav",
                              static_cast<BatchRecord::Outcome>(outcome), reason};
     QCOMPARE(ReportLine(record), expected);
+}
+
+// The format table is the one source of what each format holds: --help prints it, and the
+// manual page, written by hand, must say the same in its table.
+void TestStartOptions::formatsDescribedInHelpAndManual() {
+    const QString help = HelpText();
+    for (const QString& line : help.split('\n')) {
+        QVERIFY2(line.size() < 80, qPrintable(line));
+    }
+    QFile page(LORVANE_SOURCE_DIR "/resources/lorvane.1");
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QStringList manual = QString::fromUtf8(page.readAll()).split('\n');
+    int index = 0;
+    for (const OutputFormat& format : OutputFormats()) {
+        const QRegularExpression row(QStringLiteral("^ +%1  %2 +%3$")
+                                         .arg(index)
+                                         .arg(QRegularExpression::escape(format.label),
+                                              QRegularExpression::escape(format.description)),
+                                     QRegularExpression::MultilineOption);
+        QVERIFY2(row.match(help).hasMatch(), qPrintable(format.label));
+        const QString troff = QStringLiteral("%1\t%2\t%3")
+                                  .arg(index)
+                                  .arg(format.label, format.description)
+                                  .replace(QChar(0x00B5), QStringLiteral("\\(mc"));
+        QVERIFY2(manual.contains(troff), qPrintable(troff));
+        ++index;
+    }
 }
 
 QTEST_GUILESS_MAIN(TestStartOptions)
