@@ -4,6 +4,7 @@
 #include "platform/paths.h"
 
 #include <QRegularExpression>
+#include <QStringTokenizer>
 
 #include <algorithm>
 
@@ -62,7 +63,8 @@ bool HasUnsafeChars(const QByteArray& rawName) {
 }
 
 bool MatchesPattern(const QString& name, const QString& pattern) {
-    for (const QStringView one : QStringView(pattern).split(QLatin1Char(';'))) {
+    // Asked once per listed name: the patterns are walked in place, never split into a list.
+    for (const QStringView one : qTokenize(QStringView(pattern), u';')) {
         if (wildcardMatch(name, one)) {
             return true;
         }
