@@ -12,6 +12,7 @@
 #include "convert/reasons.h"
 #include "filelist/filedrop.h"
 #include "filelist/filelistmodel.h"
+#include "filelist/namerules.h"
 #include "platform/apperror.h"
 #include "platform/eventwait.h"
 #include "platform/pathbytes.h"
@@ -53,6 +54,38 @@ QString StoppingText(int signal) {
     }
     return QStringLiteral("stopping after the files in hand (%1); %1 again stops now")
         .arg(SignalName(signal));
+}
+
+// Which files a folder was searched for, and what to do when it held none: "no .ogg, .oga
+// or .opus files in FOLDER or its subfolders; ...".
+QString nothingFoundIn(const QStringList& folders, const QString& extension) {
+    const QStringList named = TypedExtensions(extension);
+    const bool everyFile = named.contains(QStringLiteral("*"));
+    QString files = QStringLiteral("files");
+    if (!everyFile) {
+        QStringList dotted;
+        for (const QString& one : named) {
+            dotted.append(QLatin1Char('.') + one);
+        }
+        const QString last = dotted.takeLast();
+        files =
+            (dotted.isEmpty() ? last
+                              : dotted.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last) +
+            QStringLiteral(" files");
+    }
+    QStringList shown;
+    for (const QString& folder : folders) {
+        shown.append(DisplayPath(folder));
+    }
+    QString text = QStringLiteral("no %1 in %2 or %3 subfolders")
+                       .arg(files, shown.join(QStringLiteral(", ")),
+                            folders.size() == 1 ? QStringLiteral("its") : QStringLiteral("their"));
+    if (!everyFile) {
+        text += QStringLiteral(
+            "; --extension chooses other endings (--extension='*' takes every "
+            "file)");
+    }
+    return text;
 }
 
 }  // namespace
@@ -213,8 +246,20 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
     }
 
     ConsoleReporter reporter(console);
+    QStringList emptyFolders;
     const QVector<QueuedSource> queued =
-        QueueBatchItems(options.items, options.extension, reporter);
+        QueueBatchItems(options.items, options.extension, reporter, &emptyFolders);
+    // A folder that gave nothing is named with what it was searched for, never passed over.
+    const bool nothingQueued = queued.isEmpty();
+    if (nothingQueued) {
+        console.message(kPrefix + QStringLiteral("nothing to convert: ") +
+                        nothingFoundIn(emptyFolders, options.extension));
+    } else {
+        for (const QString& folder : emptyFolders) {
+            console.message(kPrefix + QStringLiteral("note: ") +
+                            nothingFoundIn({folder}, options.extension));
+        }
+    }
     BatchPlan plan = PlanBatch(queued, resolved.choices, options.keepTree, options.update);
     FileListModel list;
     QStringList sources;
@@ -270,7 +315,7 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
     RunOutcome outcome;
     if (nothingToRun) {
         outcome.ran = true;
-    } else {
+    } else if (!nothingQueued) {
         outcome = run.run();
     }
     console.endProgress();

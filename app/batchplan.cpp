@@ -7,6 +7,7 @@
 #include "convert/reasons.h"
 #include "filelist/filedrop.h"
 #include "filelist/filelistmodel.h"
+#include "filelist/namerules.h"
 #include "platform/eventwait.h"
 
 #include <QHash>
@@ -48,10 +49,10 @@ QString LeavesOutputFolder() {
 }
 
 QVector<QueuedSource> QueueBatchItems(const QStringList& items, const QString& extension,
-                                      FailureReporter& reporter) {
+                                      FailureReporter& reporter, QStringList* emptyFolders) {
     FileListModel list;
     QVector<QueuedSource> queued;
-    const QString pattern = QStringLiteral("*.") + extension;
+    const QString pattern = ExtensionPattern(extension);
     for (const QString& item : items) {
         const bool folder = IsDroppedFolder(item);
         const int before = list.count();
@@ -59,6 +60,9 @@ QVector<QueuedSource> QueueBatchItems(const QStringList& items, const QString& e
         for (int position = before + 1; position <= list.count(); ++position) {
             const QString source = list.entryText(position);
             queued.append({source, folder ? subfolderOf(source, item) : QString()});
+        }
+        if (folder && list.count() == before && emptyFolders != nullptr) {
+            emptyFolders->append(item);
         }
     }
     return queued;

@@ -19,10 +19,12 @@ struct QueuedSource {
     QString subfolder;
 };
 
-// The files as given and every file of each folder's tree that has the extension ("*": every
-// file), in order. The walk reports its own failures to the reporter.
+// The files as given and every file of each folder's tree that has one of the extensions
+// (separated by commas or blanks; "*": every file), in order. The walk reports its own
+// failures to the reporter. The folders that gave no file go to emptyFolders, when given.
 QVector<QueuedSource> QueueBatchItems(const QStringList& items, const QString& extension,
-                                      FailureReporter& reporter);
+                                      FailureReporter& reporter,
+                                      QStringList* emptyFolders = nullptr);
 
 struct BatchPlan {
     QVector<BatchRecord> records;  // every queued source, in order; the run fills in the rest

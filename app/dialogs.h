@@ -30,7 +30,8 @@ class Dialogs {
 
     // Multiple-selection open dialog. Returns the empty text when cancelled, the full path
     // for one chosen file, or the folder, NUL, name, NUL, name ... for several. May fail with
-    // AppError 20476 when the selection does not fit.
+    // AppError 20476 when the selection does not fit. The filter is one or more name filters
+    // separated by ";;" ("Text (*.txt *.md);;All files (*)"); the first is chosen at first.
     virtual QString openFiles(const QString& title, const QString& filter) = 0;
 
     // Returns the chosen folder without trailing separator (except the root), or the empty

@@ -325,6 +325,10 @@ void MainWindow::Form_Load() {
             // selects one here, and its selection handler must run only for that.
             const QSignalBlocker blocker(Combo1);
             Combo1->addItem(format.label);
+            // Three labels do not say what the file holds; the list says it on each entry.
+            const int item = Combo1->count() - 1;
+            Combo1->setItemData(item, format.description, Qt::ToolTipRole);
+            Combo1->setItemData(item, format.description, Qt::AccessibleDescriptionRole);
             Combo1->setCurrentIndex(-1);
         });
         stepNumber += 2;

@@ -1,6 +1,7 @@
 #include "app/startoptions.h"
 
 #include "convert/formattable.h"
+#include "filelist/namerules.h"
 #include "platform/pathbytes.h"
 #include "platform/paths.h"
 
@@ -8,6 +9,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <vector>
@@ -170,15 +172,17 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
     }
     options.besideSource = parser.isSet(besideSource);
     if (parser.isSet(extension)) {
-        QString ext = parser.value(extension);
-        if (ext.startsWith(QLatin1Char('.'))) {
-            ext.remove(0, 1);
+        // "--extension ogg,opus", "--extension 'ogg opus'" and the option twice all say the
+        // same.
+        QStringList taken;
+        for (const QString& value : parser.values(extension)) {
+            const QStringList named = TypedExtensions(value);
+            if (named.isEmpty() || value.contains(QLatin1Char('/'))) {
+                return usageError(QStringLiteral("'%1' is no file extension").arg(value));
+            }
+            taken.append(named);
         }
-        if (ext.isEmpty() || ext.contains(QLatin1Char('/'))) {
-            return usageError(
-                QStringLiteral("'%1' is no file extension").arg(parser.value(extension)));
-        }
-        options.extension = ext;
+        options.extension = TypedExtensions(taken.join(QLatin1Char(','))).join(QLatin1Char(','));
     }
     if (parser.isSet(jobs)) {
         const QString value = parser.value(jobs);
@@ -213,16 +217,23 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
 }
 
 QString HelpText() {
+    // Index, label and what the file holds, in columns.
+    qsizetype labelWidth = 0;
+    for (const OutputFormat& format : OutputFormats()) {
+        labelWidth = std::max(labelWidth, format.label.size());
+    }
     QString formats;
     int index = 0;
     for (const OutputFormat& format : OutputFormats()) {
-        formats +=
-            QStringLiteral("                             %1  %2\n").arg(index++).arg(format.label);
+        formats += QStringLiteral("                             %1  %2  %3\n")
+                       .arg(index++)
+                       .arg(format.label, -static_cast<int>(labelWidth))
+                       .arg(format.description);
     }
     return QStringLiteral(
                "Usage: lorvane [FILE|FOLDER]...\n"
                "  or:  lorvane --convert [OPTION]... FILE|FOLDER...\n"
-               "Convert Ogg Vorbis files into WAV files with FFmpeg.\n"
+               "Convert Ogg Vorbis and Opus files into WAV files with FFmpeg.\n"
                "\n"
                "Without --convert, Lorvane opens its window and queues the files as given and\n"
                "every file of each folder and its subfolders. When a Lorvane window of yours\n"
@@ -239,8 +250,8 @@ QString HelpText() {
            QStringLiteral(
                "      --output-folder=DIR    save the results in DIR (it must exist)\n"
                "      --beside-source        save each result in its source's folder\n"
-               "      --extension=EXT        take the files ending in .EXT from the folders\n"
-               "                             given (default: ogg; * for every file)\n"
+               "      --extension=EXT[,EXT]  take the files ending in .EXT from the folders\n"
+               "                             given (default: ogg,oga,opus; * for every file)\n"
                "      --jobs=N               run up to N conversions at once (1 to %1)\n"
                "      --keep-tree            keep each folder's tree below the output folder:\n"
                "                             FOLDER/a/b.ogg becomes OUTPUT/a/b.wav\n"

@@ -20,7 +20,8 @@ struct StartOptions {
     std::optional<QString> formatLabel;   // a label of the format table
     std::optional<QString> outputFolder;  // an existing folder, absolute
     bool besideSource = false;
-    QString extension = QStringLiteral("ogg");  // of the files taken from a folder
+    // Of the files taken from a folder, separated by commas; Vorbis and Opus by default.
+    QString extension = QStringLiteral("ogg,oga,opus");
     std::optional<int> jobs;
     bool keepTree = false;              // each folder's tree kept below the output folder
     bool update = false;                // results already up to date are left as they are

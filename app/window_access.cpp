@@ -131,7 +131,16 @@ void MainWindow::connectAccessHandlers() {
     // On Linux, Qt gives a drop-down its current value as its name, as Orca expects, and
     // labels it by its frame's caption; other platforms take this name.
     Combo1->setAccessibleName(QStringLiteral("Output WAV format"));
-    Combo1->setAccessibleDescription(QStringLiteral("Output WAV format"));
+    // The closed drop-down says what its choice writes, as each entry of its list does: three
+    // of the labels do not.
+    const auto describeChoice = [combo = Combo1] {
+        const QString written = combo->currentData(Qt::AccessibleDescriptionRole).toString();
+        combo->setToolTip(written);
+        combo->setAccessibleDescription(written.isEmpty() ? QStringLiteral("Output WAV format")
+                                                          : written);
+    };
+    connect(Combo1, qOverload<int>(&QComboBox::currentIndexChanged), Combo1, describeChoice);
+    describeChoice();
     Option1->setAccessibleName(Option1->text());
     Option2->setAccessibleName(Option2->text());
     // The bar's line of text is its name, so a screen reader reads the file in hand; the

@@ -7,6 +7,7 @@
 #include "filelist/filelistview.h"
 #include "filelist/folderintake.h"
 #include "filelist/folderwalk.h"
+#include "filelist/namerules.h"
 #include "filelist/samples.h"
 #include "platform/eventwait.h"
 #include "platform/paths.h"
@@ -25,7 +26,14 @@ const QChar kSep = PathStyle::native().separator;
 
 QString extensionPrompt() {
     return QStringLiteral("Enter file extension to load:") + QStringLiteral("\r\r") +
-           QStringLiteral("(* for all files, txt for all txt files, doc for all doc files, etc.)");
+           QStringLiteral("(* for all files, txt for all txt files, doc for all doc files, etc.)") +
+           QStringLiteral("\r\r") + QStringLiteral("(several at once: ogg oga opus)");
+}
+
+// Vorbis and Opus alike: a first press takes every Ogg audio file. A stored single extension
+// ("ogg", "*") still means what it meant.
+QString defaultExtensions() {
+    return QStringLiteral("ogg oga opus");
 }
 
 QString tooManyFilesText() {
@@ -72,7 +80,10 @@ void MainWindow::PushButton1_Click() {
     guard.step(106, [] {});
     guard.step(108,
                [&] { title = QStringLiteral("Add File(s) - Hold Ctrl to select multiple files"); });
-    guard.step(110, [&] { filter = QStringLiteral("OGG File (*.ogg)"); });
+    // Opus files are Ogg files too, and .oga is the Ogg audio ending; "All files" reaches a
+    // file whose ending says nothing, which the converter's check then judges.
+    guard.step(110,
+               [&] { filter = QStringLiteral("Ogg audio (*.ogg *.oga *.opus);;All files (*)"); });
     guard.step(112, [&] { fileName = dialogs().openFiles(title, filter); });
     if (guard.aborted()) {
         return;
@@ -111,7 +122,7 @@ void MainWindow::PushButton3_Click() {
     guard.step(100, [&] {
         extension = dialogs().inputBox(
             extensionPrompt(), appTitle(),
-            settings().ReadSetting(settingkeys::extension(), QStringLiteral("ogg")));
+            settings().ReadSetting(settingkeys::extension(), defaultExtensions()));
         if (!extension.isEmpty()) {
             settings().WriteSetting(settingkeys::extension(), extension);
         }
@@ -140,7 +151,7 @@ void MainWindow::PushButton3_Click() {
     });
 
     FolderWalk walk(reporter(), YieldToEvents);
-    AddFolderFiles(folder, QStringLiteral("*.") + extension, fileList(), walk, guard);
+    AddFolderFiles(folder, ExtensionPattern(extension), fileList(), walk, guard);
 
     guard.step(136, [&] { setPointerKind(othersBusy ? kPointerBusy : kPointerDefault); });
 }

@@ -9,6 +9,9 @@ namespace lorvane {
 struct OutputFormat {
     QString label;  // what the drop-down shows and "kbps" stores
     QString codec;  // the FFmpeg encoder that writes it
+    // What the file holds, for labels that do not say it: "32-bit PCM" and "64-bit PCM" write
+    // floating point, "16-bit PCM µ-law" 8-bit µ-law. Short enough for a column of --help.
+    QString description;
 };
 
 // The six output formats in drop-down order; the index is what "Combo1" stores.

@@ -3,6 +3,9 @@
 #include "platform/folderlisting.h"
 #include "platform/paths.h"
 
+#include <QRegularExpression>
+#include <QStringTokenizer>
+
 #include <algorithm>
 
 namespace lorvane {
@@ -60,12 +63,44 @@ bool HasUnsafeChars(const QByteArray& rawName) {
 }
 
 bool MatchesPattern(const QString& name, const QString& pattern) {
-    if (wildcardMatch(name, pattern)) {
-        return true;
+    // Asked once per listed name: the patterns are walked in place, never split into a list.
+    for (const QStringView one : qTokenize(QStringView(pattern), u';')) {
+        if (wildcardMatch(name, one)) {
+            return true;
+        }
+        // "name.*" stands for the name with any extension or none, as on Windows.
+        if (one.endsWith(QLatin1String(".*")) && wildcardMatch(name, one.chopped(2))) {
+            return true;
+        }
     }
-    // "name.*" stands for the name with any extension or none, as on Windows.
-    return pattern.endsWith(QLatin1String(".*")) &&
-           wildcardMatch(name, QStringView(pattern).chopped(2));
+    return false;
+}
+
+QStringList TypedExtensions(const QString& typed) {
+    static const QRegularExpression kSeparators(QStringLiteral("[\\s,;]+"));
+    QStringList extensions;
+    for (QString extension : typed.split(kSeparators, Qt::SkipEmptyParts)) {
+        if (extension.startsWith(QLatin1String("*."))) {
+            extension.remove(0, 2);
+        }
+        while (extension.startsWith(QLatin1Char('.'))) {
+            extension.remove(0, 1);
+        }
+        if (extension.isEmpty() || extensions.contains(extension, Qt::CaseInsensitive)) {
+            continue;
+        }
+        extensions.append(extension);
+    }
+    return extensions;
+}
+
+QString ExtensionPattern(const QString& typed) {
+    QStringList patterns;
+    for (const QString& extension : TypedExtensions(typed)) {
+        // "*" was always "*.*": every name, with a dot or without.
+        patterns.append(QStringLiteral("*.") + extension);
+    }
+    return patterns.join(QLatin1Char(';'));
 }
 
 bool ListingOrderLess(const QString& a, const QString& b) {

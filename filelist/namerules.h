@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace lorvane {
 
@@ -14,8 +15,18 @@ bool HasUnsafeChars(const QString& name);
 bool HasUnsafeChars(const QByteArray& rawName);
 
 // Wildcard match, case-insensitive: "*" any run, "?" one character; a pattern ending in ".*"
-// also matches names without a dot, so "*.*" matches every name.
+// also matches names without a dot, so "*.*" matches every name. Several patterns separated
+// by ";" match a name that one of them matches.
 bool MatchesPattern(const QString& name, const QString& pattern);
+
+// The extensions of a text as typed for the folder intake: separated by blanks, commas or
+// semicolons, each with or without its "." or "*." ("ogg", ".ogg", "*.ogg"), in order, each
+// once (letter case ignored), without the dot; "*" stands for every file.
+QStringList TypedExtensions(const QString& typed);
+
+// The pattern that takes the files of those extensions: "ogg, opus" gives "*.ogg;*.opus",
+// "ogg" "*.ogg" and "*" "*.*", as one extension always gave. Empty when none is named.
+QString ExtensionPattern(const QString& typed);
 
 // The order in which a folder lists its names: case-insensitive (upper-cased, as the Windows
 // file systems sort), names that differ only in case by their bytes.

@@ -3,6 +3,7 @@
 an accessibility bus, reads its AT-SPI tree and checks the names, descriptions and what is
 left out. Run as: xvfb-run -a dbus-run-session -- atspi_tree.py PROGRAM"""
 import os
+import re
 import subprocess
 import sys
 import time
@@ -67,6 +68,10 @@ def main():
         combo = [s for s in seen if s[0] == "combo box"]
         if not combo or combo[0][3] != ["Output WAV Format"]:
             problems.append("the format box is not labelled by its frame: %r" % combo)
+        # Its description says what the chosen format writes ("8-bit integer, unsigned").
+        if not combo or not re.match(r"\d+-bit (integer|floating point|\u00b5-law)",
+                                     combo[0][2] or ""):
+            problems.append("the format box does not describe its choice: %r" % combo)
         if any(not s[1] and s[0] in ("push button", "text", "tree", "progress bar", "radio button")
                for s in seen):
             problems.append("a control without a name")

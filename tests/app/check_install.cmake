@@ -55,7 +55,7 @@ endif()
 
 file(READ "${root}/share/applications/lorvane.desktop" entry)
 foreach(line "[Desktop Entry]" "Type=Application" "Name=Lorvane" "Exec=lorvane %F" "Icon=lorvane"
-        "MimeType=audio/ogg;audio/x-vorbis+ogg;audio/vorbis;")
+        "MimeType=audio/ogg;audio/x-vorbis+ogg;audio/vorbis;audio/x-opus+ogg;audio/opus;")
     string(FIND "${entry}" "${line}" at)
     if(at LESS 0)
         message(FATAL_ERROR "lorvane.desktop lacks ${line}")

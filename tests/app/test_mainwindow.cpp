@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "app/qtdialogs.h"
 #include "app/textprogressbar.h"
+#include "convert/formattable.h"
 #include "filelist/filelistmodel.h"
 #include "support/modalanswers.h"
 #include "support/windowfixture.h"
@@ -209,6 +210,16 @@ void TestMainWindow::windowFrame() {
     QCOMPARE(labels,
              QStringList({"8-bit PCM", "16-bit PCM", QString::fromUtf16(u"16-bit PCM \u00B5-law"),
                           "24-bit PCM", "32-bit PCM", "64-bit PCM"}));
+    // Each entry, and the closed drop-down for its choice, says what the file holds, to the
+    // pointer and to a screen reader.
+    for (int i = 0; i < combo->count(); ++i) {
+        const QString holds = OutputFormats()[static_cast<size_t>(i)].description;
+        QCOMPARE(combo->itemData(i, Qt::ToolTipRole).toString(), holds);
+        QCOMPARE(combo->itemData(i, Qt::AccessibleDescriptionRole).toString(), holds);
+        combo->setCurrentIndex(i);
+        QCOMPARE(combo->toolTip(), holds);
+        QCOMPARE(combo->accessibleDescription(), holds);
+    }
     auto* bar = window->findChild<TextProgressBar*>("ProgressBar1");
     QCOMPARE(bar->value(), 0);
     QCOMPARE(bar->minimum(), 0);

@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QtTest>
 
@@ -62,12 +63,35 @@ void typeAndConfirm(QDialog* dialog, const QString& folder, const QString& typed
 
 QTemporaryDir* filledFolder() {
     auto* dir = new QTemporaryDir;
-    for (const char* name : {"a.ogg", "b b.ogg", "c.txt"}) {
+    for (const char* name : {"a.ogg", "b b.ogg", "c.txt", "d.OPUS", "e.oga"}) {
         QFile file(dir->filePath(QLatin1String(name)));
         file.open(QIODevice::WriteOnly);
     }
     QDir(dir->path()).mkpath(QStringLiteral("Music/deeper"));
     return dir;
+}
+
+// The names the file dialog lists in its folder under the filter chosen, once it has read
+// the folder.
+QStringList listedNames(QFileDialog* files, const QString& filter) {
+    files->selectNameFilter(filter);
+    auto* view = files->findChild<QListView*>(QStringLiteral("listView"));
+    QStringList names;
+    if (view == nullptr) {
+        return names;
+    }
+    QElapsedTimer waited;
+    waited.start();
+    do {
+        QTest::qWait(20);
+        names.clear();
+        const QModelIndex root = view->rootIndex();
+        for (int row = 0; row < view->model()->rowCount(root); ++row) {
+            names.append(view->model()->index(row, 0, root).data().toString());
+        }
+    } while (names.size() < 2 && waited.elapsed() < 2000);
+    names.sort();
+    return names;
 }
 
 }  // namespace
@@ -181,11 +205,21 @@ void TestQtDialogs::realOpenDialog() {
         QVERIFY(files);
         QCOMPARE(files->windowTitle(), QStringLiteral("Add File(s)"));
         QCOMPARE(files->fileMode(), QFileDialog::ExistingFiles);
-        QCOMPARE(files->nameFilters(), QStringList{QStringLiteral("OGG File (*.ogg)")});
+        // Vorbis and Opus endings in any letter case, and every file on request.
+        const QString ogg = QStringLiteral("Ogg audio (*.ogg *.oga *.opus)");
+        const QString all = QStringLiteral("All files (*)");
+        QCOMPARE(files->nameFilters(), (QStringList{ogg, all}));
+        QCOMPARE(files->selectedNameFilter(), ogg);
+        files->setDirectory(dir->path());
+        QCOMPARE(listedNames(files, ogg),
+                 (QStringList{"Music", "a.ogg", "b b.ogg", "d.OPUS", "e.oga"}));
+        QCOMPARE(listedNames(files, all),
+                 (QStringList{"Music", "a.ogg", "b b.ogg", "c.txt", "d.OPUS", "e.oga"}));
         typeAndConfirm(dialog, dir->path(), typed);
     }});
-    const QString answer =
-        dialogs.openFiles(QStringLiteral("Add File(s)"), QStringLiteral("OGG File (*.ogg)"));
+    const QString answer = dialogs.openFiles(QStringLiteral("Add File(s)"),
+                                             QStringLiteral("Ogg audio (*.ogg *.oga *.opus);;"
+                                                            "All files (*)"));
     QVERIFY(answers.allAnswered());
     for (QString& part : expected) {
         part.replace(QLatin1Char('~'), dir->path());

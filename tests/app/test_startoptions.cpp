@@ -5,6 +5,7 @@
 #include "app/settingsstore.h"
 #include "app/startoptions.h"
 #include "convert/commandline.h"
+#include "convert/formattable.h"
 #include "convert/outputtree.h"
 #include "platform/pathbytes.h"
 
@@ -36,6 +37,7 @@ class TestStartOptions : public QObject {
     void treeFolders();
     void reportLines_data();
     void reportLines();
+    void formatsDescribedInHelpAndManual();
 
     // Qt cannot remove names that are not valid UTF-8; rm can.
     void cleanupTestCase() {
@@ -64,35 +66,45 @@ void TestStartOptions::parse_data() {
     const auto B = StartOptions::Batch;
     const auto E = StartOptions::UsageError;
     const QString out = QDir::current().absoluteFilePath("out");
-    QTest::newRow("nothing: the window as ever") << QStringList{} << W << "|||ogg|";
-    QTest::newRow("files for the window") << QStringList{"a.ogg", "b"} << W << "|||ogg|";
-    QTest::newRow("-- ends the options") << QStringList{"--", "--convert"} << W << "|||ogg|";
+    QTest::newRow("nothing: the window as ever") << QStringList{} << W << "|||ogg,oga,opus|";
+    QTest::newRow("files for the window") << QStringList{"a.ogg", "b"} << W << "|||ogg,oga,opus|";
+    QTest::newRow("-- ends the options")
+        << QStringList{"--", "--convert"} << W << "|||ogg,oga,opus|";
     QTest::newRow("help") << QStringList{"--help"} << StartOptions::Help << "";
     QTest::newRow("-h") << QStringList{"-h"} << StartOptions::Help << "";
     QTest::newRow("help wins over convert")
         << QStringList{"--convert", "--help"} << StartOptions::Help << "";
     QTest::newRow("version") << QStringList{"--version"} << StartOptions::Version << "";
-    QTest::newRow("convert, stored choices") << QStringList{"--convert", "a"} << B << "|||ogg|";
-    QTest::newRow("options after the files") << QStringList{"a", "--convert"} << B << "|||ogg|";
+    QTest::newRow("convert, stored choices")
+        << QStringList{"--convert", "a"} << B << "|||ogg,oga,opus|";
+    QTest::newRow("options after the files")
+        << QStringList{"a", "--convert"} << B << "|||ogg,oga,opus|";
     QTest::newRow("format by index")
-        << QStringList{"--convert", "--format", "3", "a"} << B << "24-bit PCM|||ogg|";
+        << QStringList{"--convert", "--format", "3", "a"} << B << "24-bit PCM|||ogg,oga,opus|";
     QTest::newRow("format by label, any case, with =")
         << QStringList{"--convert", QString::fromUtf8("--format=16-BIT pcm µ-LAW"), "a"} << B
-        << QString::fromUtf8("16-bit PCM µ-law|||ogg|");
-    QTest::newRow("output folder")
-        << QStringList{"--convert", "--output-folder", "out", "a"} << B << "|" + out + "||ogg|";
+        << QString::fromUtf8("16-bit PCM µ-law|||ogg,oga,opus|");
+    QTest::newRow("output folder") << QStringList{"--convert", "--output-folder", "out", "a"} << B
+                                   << "|" + out + "||ogg,oga,opus|";
     QTest::newRow("beside source")
-        << QStringList{"--convert", "--beside-source", "a"} << B << "||beside|ogg|";
+        << QStringList{"--convert", "--beside-source", "a"} << B << "||beside|ogg,oga,opus|";
     QTest::newRow("extension, dot dropped")
         << QStringList{"--convert", "--extension", ".OGA", "a"} << B << "|||OGA|";
     QTest::newRow("extension: every file")
         << QStringList{"--convert", "--extension=*", "a"} << B << "|||*|";
-    QTest::newRow("jobs") << QStringList{"--convert", "--jobs", "4", "a"} << B << "|||ogg|4";
-    QTest::newRow("jobs at most") << QStringList{"--convert", "--jobs=64", "a"} << B << "|||ogg|64";
+    QTest::newRow("extensions: commas, blanks and dots")
+        << QStringList{"--convert", "--extension=ogg, .opus *.OGA", "a"} << B << "|||ogg,opus,OGA|";
+    QTest::newRow("extensions: the option twice, one named again")
+        << QStringList{"--convert", "--extension=ogg", "--extension", "opus,OGG", "a"} << B
+        << "|||ogg,opus|";
+    QTest::newRow("jobs") << QStringList{"--convert", "--jobs", "4", "a"} << B
+                          << "|||ogg,oga,opus|4";
+    QTest::newRow("jobs at most") << QStringList{"--convert", "--jobs=64", "a"} << B
+                                  << "|||ogg,oga,opus|64";
     QTest::newRow("a build step") << QStringList{"--convert", "--keep-tree", "--update", "--quiet",
                                                  "--report",  "r.jsonl",     "a"}
                                   << B
-                                  << "|||ogg| +keep-tree +update +quiet +report=" +
+                                  << "|||ogg,oga,opus| +keep-tree +update +quiet +report=" +
                                          QDir::current().absoluteFilePath("r.jsonl");
 
     QTest::newRow("unknown option")
@@ -127,7 +139,7 @@ void TestStartOptions::parse_data() {
             << QStringLiteral("the report '%1' cannot be written: no such folder, or a folder")
                    .arg(bad);
     }
-    for (const char* bad : {"", ".", "a/b"}) {
+    for (const char* bad : {"", ".", "a/b", " , ", "ogg,a/b"}) {
         QTest::newRow(qPrintable(QStringLiteral("extension '%1'").arg(bad)))
             << QStringList{"--convert", QStringLiteral("--extension=") + bad, "a"} << E
             << QStringLiteral("'%1' is no file extension").arg(bad);
@@ -545,6 +557,33 @@ void TestStartOptions::reportLines() {
                              static_cast<BatchRecord::Outcome>(outcome), reason,
                              PathFromBytes(trashed)};
     QCOMPARE(ReportLine(record), expected);
+}
+
+// The format table is the one source of what each format holds: --help prints it, and the
+// manual page, written by hand, must say the same in its table.
+void TestStartOptions::formatsDescribedInHelpAndManual() {
+    const QString help = HelpText();
+    for (const QString& line : help.split('\n')) {
+        QVERIFY2(line.size() < 80, qPrintable(line));
+    }
+    QFile page(LORVANE_SOURCE_DIR "/resources/lorvane.1");
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QStringList manual = QString::fromUtf8(page.readAll()).split('\n');
+    int index = 0;
+    for (const OutputFormat& format : OutputFormats()) {
+        const QRegularExpression row(QStringLiteral("^ +%1  %2 +%3$")
+                                         .arg(index)
+                                         .arg(QRegularExpression::escape(format.label),
+                                              QRegularExpression::escape(format.description)),
+                                     QRegularExpression::MultilineOption);
+        QVERIFY2(row.match(help).hasMatch(), qPrintable(format.label));
+        const QString troff = QStringLiteral("%1\t%2\t%3")
+                                  .arg(index)
+                                  .arg(format.label, format.description)
+                                  .replace(QChar(0x00B5), QStringLiteral("\\(mc"));
+        QVERIFY2(manual.contains(troff), qPrintable(troff));
+        ++index;
+    }
 }
 
 QTEST_GUILESS_MAIN(TestStartOptions)

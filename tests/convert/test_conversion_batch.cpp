@@ -57,6 +57,8 @@ class ConversionBatchTest : public QObject {
     void gnuConventions_data();
     void gnuConventions();
     void sameFilesAsTheWindowAndSettingsUntouched();
+    void whatAFolderGives_data();
+    void whatAFolderGives();
     void corruptSourceGivesOneWithReasons();
     void namesThatAreNotUtf8_data();
     void namesThatAreNotUtf8();
@@ -249,6 +251,66 @@ void ConversionBatchTest::sameFilesAsTheWindowAndSettingsUntouched() {
         const QByteArray batch = readFile(batchOut + "/" + name);
         QVERIFY(batch.startsWith("RIFF"));
         QVERIFY2(batch == readFile(windowOut + "/" + name), qPrintable(name));
+    }
+}
+
+// Vorbis and Opus alike from a folder by default, and a folder that gives nothing is named
+// with what it was searched for and what to do.
+void ConversionBatchTest::whatAFolderGives_data() {
+    QTest::addColumn<QStringList>("extension");  // --extension values; none: the default
+    QTest::addColumn<bool>("withFile");          // a file given after the folder
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("results");
+    QTest::addColumn<QString>("said");  // a line of standard error; "@" is the folder
+    const QString others = "; --extension chooses other endings (--extension='*' takes every file)";
+    QTest::newRow("Vorbis and Opus by default")
+        << QStringList{} << false << 0 << QStringList{"a.wav", "b.wav", "c.wav"} << "";
+    QTest::newRow("Opus only") << QStringList{"opus"} << false << 0 << QStringList{"c.wav"} << "";
+    QTest::newRow("two, the option twice")
+        << QStringList{"OPUS", ".oga"} << false << 0 << QStringList{"b.wav", "c.wav"} << "";
+    QTest::newRow("nothing to convert")
+        << QStringList{"mp3"} << false << 1 << QStringList{}
+        << "lorvane: nothing to convert: no .mp3 files in @ or its subfolders" + others;
+    QTest::newRow("several, nothing to convert")
+        << QStringList{"mp3,flac wma"} << false << 1 << QStringList{}
+        << "lorvane: nothing to convert: no .mp3, .flac or .wma files in @ or its subfolders" +
+               others;
+    QTest::newRow("a folder that gives nothing beside a file")
+        << QStringList{"mp3"} << true << 0 << QStringList{"given.wav"}
+        << "lorvane: note: no .mp3 files in @ or its subfolders" + others;
+}
+
+void ConversionBatchTest::whatAFolderGives() {
+    QFETCH(QStringList, extension);
+    QFETCH(bool, withFile);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, results);
+    QFETCH(QString, said);
+    const QString root = m_dir.filePath("gives/" + QString(QTest::currentDataTag()));
+    const QString in = root + "/in";
+    QDir().mkpath(in + "/sub");
+    QDir().mkpath(root + "/out");
+    QVERIFY(makeOgg(in + "/a.ogg", 8000, 1, 0.2));
+    QVERIFY(makeOgg(in + "/sub/b.oga", 8000, 1, 0.2));
+    QVERIFY(makeOgg(in + "/c.opus", 48000, 1, 0.2, 440, {}, "libopus"));
+    QVERIFY(writeFile(in + "/notes.txt", "not audio"));
+    QStringList args = {"--convert", "--quiet", "--output-folder", root + "/out"};
+    for (const QString& value : extension) {
+        args << "--extension" << value;
+    }
+    args << in;
+    if (withFile) {
+        QVERIFY(makeOgg(root + "/given.ogg", 8000, 1, 0.2));
+        args << root + "/given.ogg";
+    }
+    const Run run = runProgram(args, m_home);
+    QVERIFY2(run.exitCode == exitCode, qPrintable(run.err));
+    QCOMPARE(filesBelow(root + "/out"), results);
+    if (said.isEmpty()) {
+        QVERIFY2(!run.err.contains("nothing to convert") && !run.err.contains("note:"),
+                 qPrintable(run.err));
+    } else {
+        QVERIFY2(run.err.split('\n').contains(said.replace("@", in)), qPrintable(run.err));
     }
 }
 

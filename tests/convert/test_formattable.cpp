@@ -56,6 +56,23 @@ void TestFormatTable::tableOrder() {
     QCOMPARE(codecs, QStringList({"pcm_u8", "pcm_s16le", "pcm_mulaw", "pcm_s24le", "pcm_f32le",
                                   "pcm_f64le"}));
     QCOMPARE(OutputFormats()[2].label.at(11).unicode(), char16_t(0x00B5));
+
+    // Each description says what its codec writes, whatever the label says: the bits,
+    // integer or floating point, and mu-law's 8 bits.
+    for (const OutputFormat& f : OutputFormats()) {
+        const QRegularExpressionMatch pcm =
+            QRegularExpression("^pcm_([usf])(\\d+)(le)?$").match(f.codec);
+        QString written;
+        if (f.codec == "pcm_mulaw") {
+            written = QString::fromUtf16(u"8-bit \u00B5-law, companded");
+        } else if (pcm.captured(1) == "f") {
+            written = pcm.captured(2) + "-bit floating point";
+        } else {
+            written = pcm.captured(2) + "-bit integer, " +
+                      (pcm.captured(1) == "u" ? "unsigned" : "signed");
+        }
+        QCOMPARE(f.description, written);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestFormatTable)

@@ -74,6 +74,8 @@ class TestAddFolder : public QObject {
   private slots:
     void matchesPattern_data();
     void matchesPattern();
+    void extensionPattern_data();
+    void extensionPattern();
     void listingOrder();
     void unsafeNames_data();
     void unsafeNames();
@@ -145,6 +147,48 @@ void TestAddFolder::matchesPattern_data() {
                                   << "*.ögg" << true;
     QTest::newRow("star in the middle") << "track 01 (live).ogg"
                                         << "track*live*" << true;
+    QTest::newRow("second of several") << "song.OPUS"
+                                       << "*.ogg;*.oga;*.opus" << true;
+    QTest::newRow("none of several") << "song.mp3"
+                                     << "*.ogg;*.oga;*.opus" << false;
+    QTest::newRow("several, one of them *.*") << "README"
+                                              << "*.ogg;*.*" << true;
+    QTest::newRow("empty pattern") << "song.ogg"
+                                   << "" << false;
+}
+
+// What a user types in the prompt or gives --extension, old stored texts included.
+void TestAddFolder::extensionPattern_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("pattern");
+    QTest::newRow("one, as ever") << "ogg"
+                                  << "*.ogg";
+    QTest::newRow("every file, as ever") << "*"
+                                         << "*.*";
+    QTest::newRow("a wildcard kept") << "og?"
+                                     << "*.og?";
+    QTest::newRow("two endings kept") << "tar.gz"
+                                      << "*.tar.gz";
+    QTest::newRow("blanks") << "ogg oga opus"
+                            << "*.ogg;*.oga;*.opus";
+    QTest::newRow("commas and blanks") << " ogg, oga ,opus, "
+                                       << "*.ogg;*.oga;*.opus";
+    QTest::newRow("semicolons and a tab") << "ogg;\topus"
+                                          << "*.ogg;*.opus";
+    QTest::newRow("with dots and stars") << ".ogg *.opus *.*"
+                                         << "*.ogg;*.opus;*.*";
+    QTest::newRow("twice in other letter case") << "ogg OGG Ogg"
+                                                << "*.ogg";
+    QTest::newRow("separators only") << " , ;"
+                                     << "";
+    QTest::newRow("a dot only") << "."
+                                << "";
+}
+
+void TestAddFolder::extensionPattern() {
+    QFETCH(QString, typed);
+    QFETCH(QString, pattern);
+    QCOMPARE(ExtensionPattern(typed), pattern);
 }
 
 void TestAddFolder::matchesPattern() {
@@ -296,6 +340,10 @@ void TestAddFolder::intakeOrderAndFilters_data() {
                                << QStringList{"Alpha.ogg", "beta.Ogg", "notes.txt",   "zeta.ogg",
                                               "A/a1.OGG",  "B/b1.ogg", "B/cover.jpg", "A/X/x1.ogg"};
     QTest::newRow("txt") << "*.txt" << QStringList{"notes.txt"};
+    // Several: each folder's files in listing order, not grouped by pattern.
+    QTest::newRow("txt and ogg") << "*.txt;*.ogg"
+                                 << QStringList{"Alpha.ogg", "beta.Ogg", "notes.txt", "zeta.ogg",
+                                                "A/a1.OGG",  "B/b1.ogg", "A/X/x1.ogg"};
     QTest::newRow("nothing matches") << "*.flac" << QStringList{};
 }
 

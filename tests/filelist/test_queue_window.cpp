@@ -80,7 +80,7 @@ void selectRow(MainWindow& window, int row) {
 QString prompt() {
     return QStringLiteral(
         "Enter file extension to load:\r\r(* for all files, txt for all txt files, doc for all "
-        "doc files, etc.)");
+        "doc files, etc.)\r\r(several at once: ogg oga opus)");
 }
 
 }  // namespace
@@ -160,7 +160,7 @@ void TestQueueWindow::openDialog() {
     const DialogCall call = f.dialogs.calls.front();
     QCOMPARE(call.kind, QStringLiteral("open"));
     QCOMPARE(call.title, QStringLiteral("Add File(s) - Hold Ctrl to select multiple files"));
-    QCOMPARE(call.text, QStringLiteral("OGG File (*.ogg)"));
+    QCOMPARE(call.text, QStringLiteral("Ogg audio (*.ogg *.oga *.opus);;All files (*)"));
 }
 
 void TestQueueWindow::openDialogTwiceAddsTwice() {
@@ -284,7 +284,7 @@ void TestQueueWindow::addAllPromptAndSettings() {
     QCOMPARE(input.kind, QStringLiteral("input"));
     QCOMPARE(input.text, prompt());
     QCOMPARE(input.title, window->appTitle());
-    QCOMPARE(input.preset, QStringLiteral("ogg"));
+    QCOMPARE(input.preset, QStringLiteral("ogg oga opus"));
     QCOMPARE(f.setting(QStringLiteral("Extension")), QStringLiteral("<missing>"));
 
     // An extension confirmed and the browser cancelled: the extension is kept, no folder.
@@ -319,11 +319,15 @@ void TestQueueWindow::addAllPromptAndSettings() {
 void TestQueueWindow::addAllTakesTheTree_data() {
     QTest::addColumn<QString>("extension");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("ogg, any case") << "ogg" << QStringList{"A.OGG", "b.ogg", "Sub/c.ogg"};
+    QTest::newRow("ogg, any case") << "ogg" << QStringList{"A.OGG", "b.ogg"};
     QTest::newRow("every file") << "*"
-                                << QStringList{"A.OGG", "b.ogg", "notes.txt", "Sub/c.ogg",
-                                               "Sub/cover.jpg"};
+                                << QStringList{"A.OGG",     "b.ogg",         "c.opus",    "d.Oga",
+                                               "notes.txt", "Sub/cover.jpg", "Sub/e.opus"};
     QTest::newRow("jpg") << "jpg" << QStringList{"Sub/cover.jpg"};
+    QTest::newRow("the first press's preset")
+        << "ogg oga opus" << QStringList{"A.OGG", "b.ogg", "c.opus", "d.Oga", "Sub/e.opus"};
+    QTest::newRow("commas and a dot")
+        << ".opus, jpg" << QStringList{"c.opus", "Sub/cover.jpg", "Sub/e.opus"};
 }
 
 void TestQueueWindow::addAllTakesTheTree() {
@@ -331,7 +335,11 @@ void TestQueueWindow::addAllTakesTheTree() {
     QFETCH(QStringList, expected);
     WindowFixture f;
     auto window = f.loadedWindow();
-    const QString root = tree();
+    const QString root = m_dir.filePath(QStringLiteral("Vorbis and Opus"));
+    for (const char* name : {"b.ogg", "A.OGG", "c.opus", "d.Oga", "notes.txt", "~temp.opus",
+                             "Sub/e.opus", "Sub/cover.jpg"}) {
+        makeFile(root + QLatin1Char('/') + QLatin1String(name));
+    }
     f.dialogs.inputAnswers.enqueue(extension);
     f.dialogs.folderAnswers.enqueue(root);
     window->PushButton3_Click();
