@@ -5,11 +5,13 @@
 #include "app/settingsstore.h"
 #include "app/startoptions.h"
 #include "convert/commandline.h"
+#include "convert/formattable.h"
 #include "convert/outputtree.h"
 #include "platform/pathbytes.h"
 
 #include <QDir>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -30,6 +32,8 @@ class TestStartOptions : public QObject {
     void itemsMadeAbsoluteInOrder();
     void withoutADisplay_data();
     void withoutADisplay();
+    void completions_data();
+    void completions();
     void choices_data();
     void choices();
     void progress_data();
@@ -357,6 +361,97 @@ void TestStartOptions::withoutADisplay() {
                       "); use `lorvane --convert` to convert without a window\n");
     QCOMPARE(p.exitCode(), 2);
     QCOMPARE(p.readAllStandardOutput(), QByteArray());
+}
+
+// The shell completions, run by each shell as a Tab would: the words typed after "lorvane"
+// (the last one being completed; "@" a folder holding "folder/" and "file.ogg") and what is
+// offered, by its last part ("folder" for ".../folder/"), quoting undone, in name order.
+void TestStartOptions::completions_data() {
+    QTest::addColumn<QString>("shell");
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QStringList>("offered");
+    QStringList labels;
+    for (const OutputFormat& format : OutputFormats()) {
+        labels.append(format.label);
+    }
+    labels.sort();
+    const QStringList sixteen{"16-bit PCM", QString::fromUtf8("16-bit PCM µ-law")};
+    for (const char* shell : {"bash", "zsh", "fish"}) {
+        const auto row = [&](const char* name, const QStringList& words,
+                             const QStringList& offered) {
+            QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(shell, name)))
+                << shell << words << offered;
+        };
+        row("an option", {"--for"}, {"--format"});
+        row("every format, all of the table", {"--format", ""}, labels);
+        row("formats by their start", {"--format", "16"}, sixteen);
+        row("a quoted format", {"--format", "'16-bit P"}, sixteen);
+        row("a format after =", {"--format", "=", "2"}, {"24-bit PCM"});
+        row("only folders for the output", {"--output-folder", "@/"}, {"folder"});
+        row("files and folders to convert", {"--convert", "@/"}, {"file.ogg", "folder"});
+        row("files to open", {"@/f"}, {"file.ogg", "folder"});
+    }
+    QTest::newRow("bash: no options after --")
+        << "bash" << QStringList{"--", "--f"} << QStringList{};
+    QTest::newRow("zsh: no options after --") << "zsh" << QStringList{"--", "--f"} << QStringList{};
+}
+
+void TestStartOptions::completions() {
+    QFETCH(QString, shell);
+    QFETCH(QStringList, words);
+    QFETCH(QStringList, offered);
+    if (QStandardPaths::findExecutable(shell).isEmpty()) {
+        QSKIP(qPrintable(shell + " is not installed (Debian package " + shell + ")"));
+    }
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("folder"));
+    QFile file(dir.filePath("file.ogg"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    words.replaceInStrings("@", dir.path());
+    const QString scripts = QStringLiteral(LORVANE_COMPLETIONS_DIR);
+    QString line = "lorvane";
+    for (const QString& word : words) {
+        line += (word == "=" || line.endsWith('=') ? "" : " ") + word;
+    }
+    QProcess p;
+    p.setWorkingDirectory(dir.path());
+    if (shell == "bash") {
+        p.start(
+            "bash",
+            QStringList{"--norc", "--noprofile", "-c",
+                        "source \"$1\"; shift; complete -p lorvane; COMP_WORDS=(lorvane \"$@\"); "
+                        "COMP_CWORD=$#; COMP_LINE=\"${COMP_WORDS[*]}\"; "
+                        "COMP_POINT=${#COMP_LINE}; _lorvane; printf '%s\\n' \"${COMPREPLY[@]}\"",
+                        "bash", scripts + "/lorvane.bash"} +
+                words);
+    } else if (shell == "zsh") {
+        p.start("zsh", {"-f", QStringLiteral(LORVANE_ZSH_COMPLETE), line, scripts});
+    } else {
+        p.start("fish", {"--no-config", "-c", "source $argv[1]; complete -C $argv[2]",
+                         scripts + "/lorvane.fish", line});
+    }
+    QVERIFY(p.waitForFinished(20000));
+    QCOMPARE(p.exitCode(), 0);
+    QStringList got = QString::fromUtf8(p.readAllStandardOutput()).split('\n');
+    if (shell == "bash") {
+        QCOMPARE(got.takeFirst(), "complete -F _lorvane lorvane");
+    }
+    QStringList shown;
+    for (QString candidate : got) {
+        candidate = candidate.section('\t', 0, 0).trimmed().remove('\\');
+        if (candidate.startsWith("--") && candidate.contains('=')) {
+            candidate = candidate.section('=', 1);  // fish repeats "--format="
+        }
+        while (candidate.endsWith('/')) {
+            candidate.chop(1);
+        }
+        candidate = candidate.section('/', -1);
+        if (!candidate.isEmpty() && !shown.contains(candidate)) {
+            shown.append(candidate);
+        }
+    }
+    shown.sort();
+    QCOMPARE(shown, offered);
 }
 
 // Stored settings as "key=value;..." and the options; the choices as
