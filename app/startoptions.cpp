@@ -1,5 +1,6 @@
 #include "app/startoptions.h"
 
+#include "app/qtoptions.h"
 #include "convert/formattable.h"
 #include "filelist/namerules.h"
 #include "platform/pathbytes.h"
@@ -54,6 +55,17 @@ StartOptions usageError(const QString& problem) {
 
 QString dashed(const QString& name) {
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+// An unknown option as the user wrote it: "-stylx" stays "-stylx".
+QString asTyped(const QStringList& arguments, const QString& name) {
+    for (const QString& argument : arguments) {
+        const QString word = argument.section(QLatin1Char('='), 0, 0);
+        if (word == QLatin1Char('-') + name || word == QStringLiteral("--") + name) {
+            return word;
+        }
+    }
+    return dashed(name);
 }
 
 // Qt's parser texts read "Missing value after '--format'."; ours are lines that follow
@@ -114,11 +126,19 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
     const QCommandLineOption report(QStringLiteral("report"), {}, QStringLiteral("FILE"));
     parser.addOptions({help, version, convert, format, outputFolder, besideSource, extension, jobs,
                        keepTree, update, quiet, report});
+    // "-stylex" is then one unknown option, not "-s" and four more.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 
-    if (!parser.parse(arguments.isEmpty() ? QStringList{kProgram} : arguments)) {
+    const QtOptionSplit split =
+        SplitQtOptions(arguments.isEmpty() ? QStringList{kProgram} : arguments);
+    if (!split.problem.isEmpty()) {
+        return usageError(split.problem);
+    }
+    if (!parser.parse(split.ours)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
-            return usageError(QStringLiteral("unknown option '%1'").arg(dashed(unknown.front())));
+            return usageError(
+                QStringLiteral("unknown option '%1'").arg(asTyped(split.ours, unknown.front())));
         }
         return usageError(asProblem(parser.errorText()));
     }
@@ -140,6 +160,7 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
     }
 
     if (!parser.isSet(convert)) {
+        options.qtOptions = split.qt;
         for (const QCommandLineOption* batchOnly :
              {&format, &outputFolder, &besideSource, &extension, &jobs, &keepTree, &update, &quiet,
               &report}) {
@@ -152,6 +173,9 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
     }
 
     options.mode = StartOptions::Batch;
+    if (!split.qt.isEmpty()) {
+        return usageError(QStringLiteral("%1 is for the window only").arg(split.qt.front()));
+    }
     if (parser.isSet(format)) {
         const QString value = parser.value(format);
         options.formatLabel = FormatLabelFor(value);
@@ -237,7 +261,9 @@ QString HelpText() {
                "\n"
                "Without --convert, Lorvane opens its window and queues the files as given and\n"
                "every file of each folder and its subfolders. When a Lorvane window of yours\n"
-               "is already open, the files and folders are queued there instead.\n"
+               "is already open, the files and folders are queued there instead. The window\n"
+               "takes Qt's standard options (-style Fusion, -platform offscreen, -reverse,\n"
+               "-stylesheet FILE, -display DISPLAY ...) and needs a graphical session.\n"
                "\n"
                "With --convert, Lorvane converts without a window and then ends. Each file\n"
                "becomes a .wav file of the same name. Format and location not given here are\n"

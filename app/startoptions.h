@@ -16,6 +16,8 @@ struct StartOptions {
     Mode mode = Window;
     // Files and folders in the order given, made absolute against the current folder.
     QStringList items;
+    // Window only: Qt's own options (-style Fusion, -platform offscreen ...), for Qt to read.
+    QStringList qtOptions;
     // Batch mode only; unset means "as the stored settings say".
     std::optional<QString> formatLabel;   // a label of the format table
     std::optional<QString> outputFolder;  // an existing folder, absolute

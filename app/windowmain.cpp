@@ -5,12 +5,16 @@
 #include "app/qtdialogs.h"
 #include "app/settingsstore.h"
 #include "app/startoptions.h"
+#include "app/windowstart.h"
 #include "platform/pathbytes.h"
 #include "platform/stopsignals.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <memory>
+#include <optional>
+#include <vector>
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
@@ -23,10 +27,21 @@ int main(int argc, char* argv[]) {
         return lorvane::kBatchUsageError;
     }
 
-    // Qt takes options of its own (-style, -reverse ...) from what it is given; a file may be
-    // named like one, and every argument was ours to read.
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
+    // Qt is given only its own options, read out above: it would take a file named like one
+    // of them (-reverse) for one, and every other argument was ours to read. It keeps argv.
+    std::vector<QByteArray> qtWords{QByteArray(argv[0])};
+    for (const QString& option : options.qtOptions) {
+        qtWords.push_back(lorvane::PathToBytes(option));
+    }
+    std::vector<char*> qtArgv;
+    for (QByteArray& word : qtWords) {
+        qtArgv.push_back(word.data());
+    }
+    qtArgv.push_back(nullptr);
+    int qtArgc = static_cast<int>(qtWords.size());
+    std::optional<lorvane::WindowStartGuard> guard(std::in_place, options.qtOptions);
+    QApplication app(qtArgc, qtArgv.data());
+    guard.reset();
     std::unique_ptr<lorvane::InstanceServer> server;
     switch (lorvane::ClaimInstance(lorvane::InstanceServerName(), options.items, server)) {
         case lorvane::InstanceRole::HandedOver:

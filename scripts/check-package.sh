@@ -27,7 +27,9 @@ contents=$(dpkg-deb -c "$deb")
 for path in ./usr/bin/lorvane ./usr/lib/lorvane/lorvane ./usr/lib/lorvane/lorvane-window \
     ./usr/lib/lorvane/HAND-M.CUR \
     ./usr/share/applications/lorvane.desktop "./usr/share/metainfo/$appstream_id.metainfo.xml" \
-    ./usr/share/man/man1/lorvane.1.gz ./usr/share/icons/hicolor/48x48/apps/lorvane.png; do
+    ./usr/share/man/man1/lorvane.1.gz ./usr/share/icons/hicolor/48x48/apps/lorvane.png \
+    ./usr/share/bash-completion/completions/lorvane ./usr/share/zsh/vendor-completions/_lorvane \
+    ./usr/share/fish/vendor_completions.d/lorvane.fish; do
     grep -q " $path\( \|$\)" <<<"$contents" || fail "the package lacks $path"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -55,6 +57,15 @@ unset DISPLAY WAYLAND_DISPLAY
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
 mkdir -p "$HOME" "$work/in/sub" "$work/out"
 lorvane --version | grep -qx "lorvane (Lorvane) $version" || fail "lorvane --version: $(lorvane --version)"
+bash --norc -c 'source /usr/share/bash-completion/completions/lorvane && complete -p lorvane' |
+    grep -qx "complete -F _lorvane lorvane" || fail "the bash completion does not load"
+
+# The window without a display: one line and status 2, no abort.
+status=0
+lorvane 2>"$work/log" || status=$?
+[ "$status" -eq 2 ] && [ "$(wc -l <"$work/log")" -eq 1 ] &&
+    grep -q "needs a graphical session" "$work/log" ||
+    fail "the window without a display gave status $status: $(cat "$work/log")"
 
 make_ogg() {  # PATH RATE CHANNELS
     ffmpeg -nostdin -v error -y -f lavfi -i "sine=frequency=440:sample_rate=$2:duration=0.5" \

@@ -11,12 +11,13 @@ set -eu
 # dbus-daemon gives the tests a private session bus for the desktop's services and, with
 # at-spi2-core and python3-pyatspi, lets a test read the window's real accessibility tree.
 # clang-format checks that the code keeps its format (CI).
+# zsh and fish let the tests run the shell completions as those shells do.
 # dosfstools and fusefat give the tests a case-insensitive FAT folder without the kernel's vfat.
 # vorbis-tools (oggenc) encodes part of the tests' corpus, as most of our users' files are.
 packages="cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayland ffmpeg \
 fonts-liberation libsndfile1-dev libvorbis-dev libopusfile-dev util-linux weston xvfb xdotool \
 dpkg-dev file appstream desktop-file-utils dbus-daemon \
-at-spi2-core python3-pyatspi clang-format dosfstools fusefat vorbis-tools"
+at-spi2-core python3-pyatspi clang-format dosfstools fusefat vorbis-tools zsh fish"
 
 missing=""
 for p in $packages; do

@@ -42,7 +42,11 @@ def walk(node, depth, seen):
 
 
 def main():
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+    # The window must reach the X server xvfb-run started, whatever platform the caller set
+    # (CI often sets QT_QPA_PLATFORM=offscreen, where nothing reaches the accessibility bus).
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
+               QT_QPA_PLATFORM="xcb")
+    env.pop("WAYLAND_DISPLAY", None)
     program = subprocess.Popen([sys.argv[1]], env=env)
     try:
         app = None

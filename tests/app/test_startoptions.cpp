@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -29,6 +30,10 @@ class TestStartOptions : public QObject {
     void parse();
     void itemsMadeAbsoluteInOrder_data();
     void itemsMadeAbsoluteInOrder();
+    void withoutADisplay_data();
+    void withoutADisplay();
+    void completions_data();
+    void completions();
     void choices_data();
     void choices();
     void progress_data();
@@ -107,9 +112,71 @@ void TestStartOptions::parse_data() {
                                   << "|||ogg,oga,opus| +keep-tree +update +quiet +report=" +
                                          QDir::current().absoluteFilePath("r.jsonl");
 
+    // Qt's own options go to Qt whole, values and all, wherever they stand before "--"; a
+    // file named like one is still a file after "--".
+    const auto qtRow = [&](const char* name, const QStringList& args, const QString& qt) {
+        QTest::newRow(name) << args << W << "|||ogg| +qt=" + qt;
+    };
+    qtRow("-style", {"-style", "Fusion"}, "-style Fusion");
+    qtRow("-style=", {"-style=Fusion"}, "-style=Fusion");
+    qtRow("two dashes, as Qt allows", {"--style", "Fusion"}, "--style Fusion");
+    qtRow("-platform", {"-platform", "offscreen"}, "-platform offscreen");
+    qtRow("-platform with its options", {"-platform", "xcb:nomitshm"}, "-platform xcb:nomitshm");
+    qtRow("-reverse among files", {"a.ogg", "-reverse", "b.ogg"}, "-reverse");
+    qtRow("-stylesheet", {"-stylesheet", "dark.qss"}, "-stylesheet dark.qss");
+    qtRow("-stylesheet=", {"-stylesheet=dark.qss"}, "-stylesheet=dark.qss");
+    qtRow("-qwindowgeometry", {"-qwindowgeometry", "640x480+10+10"},
+          "-qwindowgeometry 640x480+10+10");
+    qtRow("X11's -geometry", {"-geometry", "+0+0"}, "-geometry +0+0");
+    qtRow("-display", {"-display", ":1"}, "-display :1");
+    qtRow("a value that starts with a dash", {"-qwindowtitle", "-x-"}, "-qwindowtitle -x-");
+    qtRow("all of them",
+          {"-platformtheme",
+           "qt6ct",
+           "-platformpluginpath",
+           "/p",
+           "-plugin",
+           "evdevtouch",
+           "-qwindowicon",
+           "i.png",
+           "-icon",
+           "i.png",
+           "-qwindowtitle",
+           "T",
+           "-title",
+           "T",
+           "-session",
+           "s1",
+           "-name",
+           "n",
+           "-visual",
+           "32",
+           "-testability",
+           "-widgetcount",
+           "-nograb",
+           "-dograb",
+           "-qmljsdebugger=port:1234"},
+          "-platformtheme qt6ct -platformpluginpath /p -plugin evdevtouch -qwindowicon i.png "
+          "-icon i.png -qwindowtitle T -title T -session s1 -name n -visual 32 -testability "
+          "-widgetcount -nograb -dograb -qmljsdebugger=port:1234");
+    QTest::newRow("after -- a file") << QStringList{"--", "-reverse"} << W << "|||ogg|";
+    QTest::newRow("help with Qt's options")
+        << QStringList{"-style", "Fusion", "--help"} << StartOptions::Help << "";
+
     QTest::newRow("unknown option")
         << QStringList{"--convert", "--bogus", "a"} << E << "unknown option '--bogus'";
     QTest::newRow("unknown short option") << QStringList{"-x"} << E << "unknown option '-x'";
+    QTest::newRow("unknown word, as typed")
+        << QStringList{"-stylx"} << E << "unknown option '-stylx'";
+    QTest::newRow("Qt's option without its value")
+        << QStringList{"a", "-style"} << E << "missing value after '-style'";
+    // The batch mode makes no window: it has no use for Qt's options and says so.
+    for (const QStringList& qt : {QStringList{"-style", "Fusion"}, QStringList{"-reverse"},
+                                  QStringList{"-platform", "offscreen"}}) {
+        QTest::newRow(qPrintable(qt.front() + " with --convert"))
+            << QStringList{"--convert"} + qt + QStringList{"a"} << E
+            << qt.front() + " is for the window only";
+    }
     QTest::newRow("missing value")
         << QStringList{"--convert", "a", "--format"} << E << "missing value after '--format'";
     QTest::newRow("no files at all")
@@ -185,6 +252,9 @@ void TestStartOptions::parse() {
     if (o.reportFile) {
         flags += " +report=" + *o.reportFile;
     }
+    if (!o.qtOptions.isEmpty()) {
+        flags += " +qt=" + o.qtOptions.join(' ');
+    }
     QCOMPARE(fields + flags, expected);
 }
 
@@ -238,6 +308,161 @@ void TestStartOptions::itemsMadeAbsoluteInOrder() {
     }
     QCOMPARE(got, items);
     QCOMPARE(PathToBytes(o.outputFolder.value_or(QString())), outputFolder.replace("@", here));
+}
+
+// A window start where no display can be opened, through either program: one line naming
+// what was missing and pointing to the batch mode, exit status 2, and no abort (Qt's own end
+// is a core dump and the advice to reinstall). Each row sets its environment afresh: none
+// of the caller's display reaches it.
+void TestStartOptions::withoutADisplay_data() {
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("env");
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("none at all") << "lorvane" << QStringList{} << QStringList{}
+                                 << "no display found";
+    QTest::newRow("none, with files")
+        << "lorvane" << QStringList{} << QStringList{"a.ogg"} << "no display found";
+    QTest::newRow("none, the window program itself")
+        << "lorvane-window" << QStringList{} << QStringList{} << "no display found";
+    QTest::newRow("an X11 display that is not there")
+        << "lorvane" << QStringList{"DISPLAY=:4093"} << QStringList{}
+        << "the display :4093 could not be opened";
+    QTest::newRow("-display names one that is not there")
+        << "lorvane-window" << QStringList{} << QStringList{"-display", ":4093"}
+        << "the display :4093 could not be opened";
+    QTest::newRow("Wayland asked for, none there")
+        << "lorvane" << QStringList{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=lorvane-none"}
+        << QStringList{} << "the display lorvane-none could not be opened";
+    QTest::newRow("a Wayland session, neither display there")
+        << "lorvane"
+        << QStringList{"XDG_SESSION_TYPE=wayland", "WAYLAND_DISPLAY=lorvane-none", "DISPLAY=:4093"}
+        << QStringList{} << "the displays :4093 and lorvane-none could not be opened";
+    QTest::newRow("-platform xcb, no display")
+        << "lorvane" << QStringList{"WAYLAND_DISPLAY=lorvane-none"}
+        << QStringList{"-platform", "xcb"} << "no display found";
+    QTest::newRow("a platform Qt does not have")
+        << "lorvane" << QStringList{} << QStringList{"-platform", "nosuch"}
+        << "Qt's platform 'nosuch' could not be started";
+}
+
+void TestStartOptions::withoutADisplay() {
+    QFETCH(QString, program);
+    QFETCH(QStringList, env);
+    QFETCH(QStringList, args);
+    QFETCH(QString, reason);
+    if (QFile::exists("/tmp/.X11-unix/X4093")) {
+        QSKIP("an X server runs as :4093 here");
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"}) {
+        environment.remove(name);
+    }
+    environment.insert("XDG_RUNTIME_DIR", m_dir.path());
+    for (const QString& pair : env) {
+        environment.insert(pair.section('=', 0, 0), pair.section('=', 1));
+    }
+    QProcess p;
+    p.setProcessEnvironment(environment);
+    p.start(QFileInfo(qEnvironmentVariable("LORVANE_PROGRAM")).dir().filePath(program), args);
+    QVERIFY(p.waitForFinished(30000));
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(err, "lorvane: needs a graphical session (" + reason +
+                      "); use `lorvane --convert` to convert without a window\n");
+    QCOMPARE(p.exitCode(), 2);
+    QCOMPARE(p.readAllStandardOutput(), QByteArray());
+}
+
+// The shell completions, run by each shell as a Tab would: the words typed after "lorvane"
+// (the last one being completed; "@" a folder holding "folder/" and "file.ogg") and what is
+// offered, by its last part ("folder" for ".../folder/"), quoting undone, in name order.
+void TestStartOptions::completions_data() {
+    QTest::addColumn<QString>("shell");
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QStringList>("offered");
+    QStringList labels;
+    for (const OutputFormat& format : OutputFormats()) {
+        labels.append(format.label);
+    }
+    labels.sort();
+    const QStringList sixteen{"16-bit PCM", QString::fromUtf8("16-bit PCM µ-law")};
+    for (const char* shell : {"bash", "zsh", "fish"}) {
+        const auto row = [&](const char* name, const QStringList& words,
+                             const QStringList& offered) {
+            QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(shell, name)))
+                << shell << words << offered;
+        };
+        row("an option", {"--for"}, {"--format"});
+        row("every format, all of the table", {"--format", ""}, labels);
+        row("formats by their start", {"--format", "16"}, sixteen);
+        row("a quoted format", {"--format", "'16-bit P"}, sixteen);
+        row("a format after =", {"--format", "=", "2"}, {"24-bit PCM"});
+        row("only folders for the output", {"--output-folder", "@/"}, {"folder"});
+        row("files and folders to convert", {"--convert", "@/"}, {"file.ogg", "folder"});
+        row("files to open", {"@/f"}, {"file.ogg", "folder"});
+    }
+    QTest::newRow("bash: no options after --")
+        << "bash" << QStringList{"--", "--f"} << QStringList{};
+    QTest::newRow("zsh: no options after --") << "zsh" << QStringList{"--", "--f"} << QStringList{};
+}
+
+void TestStartOptions::completions() {
+    QFETCH(QString, shell);
+    QFETCH(QStringList, words);
+    QFETCH(QStringList, offered);
+    if (QStandardPaths::findExecutable(shell).isEmpty()) {
+        QSKIP(qPrintable(shell + " is not installed (Debian package " + shell + ")"));
+    }
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("folder"));
+    QFile file(dir.filePath("file.ogg"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    words.replaceInStrings("@", dir.path());
+    const QString scripts = QStringLiteral(LORVANE_COMPLETIONS_DIR);
+    QString line = "lorvane";
+    for (const QString& word : words) {
+        line += (word == "=" || line.endsWith('=') ? "" : " ") + word;
+    }
+    QProcess p;
+    p.setWorkingDirectory(dir.path());
+    if (shell == "bash") {
+        p.start(
+            "bash",
+            QStringList{"--norc", "--noprofile", "-c",
+                        "source \"$1\"; shift; complete -p lorvane; COMP_WORDS=(lorvane \"$@\"); "
+                        "COMP_CWORD=$#; COMP_LINE=\"${COMP_WORDS[*]}\"; "
+                        "COMP_POINT=${#COMP_LINE}; _lorvane; printf '%s\\n' \"${COMPREPLY[@]}\"",
+                        "bash", scripts + "/lorvane.bash"} +
+                words);
+    } else if (shell == "zsh") {
+        p.start("zsh", {"-f", QStringLiteral(LORVANE_ZSH_COMPLETE), line, scripts});
+    } else {
+        p.start("fish", {"--no-config", "-c", "source $argv[1]; complete -C $argv[2]",
+                         scripts + "/lorvane.fish", line});
+    }
+    QVERIFY(p.waitForFinished(20000));
+    QCOMPARE(p.exitCode(), 0);
+    QStringList got = QString::fromUtf8(p.readAllStandardOutput()).split('\n');
+    if (shell == "bash") {
+        QCOMPARE(got.takeFirst(), "complete -F _lorvane lorvane");
+    }
+    QStringList shown;
+    for (QString candidate : got) {
+        candidate = candidate.section('\t', 0, 0).trimmed().remove('\\');
+        if (candidate.startsWith("--") && candidate.contains('=')) {
+            candidate = candidate.section('=', 1);  // fish repeats "--format="
+        }
+        while (candidate.endsWith('/')) {
+            candidate.chop(1);
+        }
+        candidate = candidate.section('/', -1);
+        if (!candidate.isEmpty() && !shown.contains(candidate)) {
+            shown.append(candidate);
+        }
+    }
+    shown.sort();
+    QCOMPARE(shown, offered);
 }
 
 // Stored settings as "key=value;..." and the options; the choices as

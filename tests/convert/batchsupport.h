@@ -33,6 +33,8 @@ inline Run runProgram(const QStringList& args, const QString& home, const QStrin
     }
     env.insert("HOME", home);
     env.insert("XDG_CONFIG_HOME", home + "/.config");
+    // The trash is below the data folder: the test's own, beside its files, not the caller's.
+    env.insert("XDG_DATA_HOME", home + "/.local/share");
     QProcess p;
     p.setProcessEnvironment(env);
     p.setStandardInputFile(QProcess::nullDevice());

@@ -45,6 +45,7 @@ QProcessEnvironment helperEnvironment(const QString& home) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", home);
     env.insert("XDG_CONFIG_HOME", home + "/.config");
+    env.insert("XDG_DATA_HOME", home + "/.local/share");  // its trash, on the files' own disk
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.remove("XDG_RUNTIME_DIR");
     return env;
