@@ -115,7 +115,7 @@ void TestStartOptions::parse_data() {
     // Qt's own options go to Qt whole, values and all, wherever they stand before "--"; a
     // file named like one is still a file after "--".
     const auto qtRow = [&](const char* name, const QStringList& args, const QString& qt) {
-        QTest::newRow(name) << args << W << "|||ogg| +qt=" + qt;
+        QTest::newRow(name) << args << W << "|||ogg,oga,opus| +qt=" + qt;
     };
     qtRow("-style", {"-style", "Fusion"}, "-style Fusion");
     qtRow("-style=", {"-style=Fusion"}, "-style=Fusion");
@@ -159,7 +159,7 @@ void TestStartOptions::parse_data() {
           "-platformtheme qt6ct -platformpluginpath /p -plugin evdevtouch -qwindowicon i.png "
           "-icon i.png -qwindowtitle T -title T -session s1 -name n -visual 32 -testability "
           "-widgetcount -nograb -dograb -qmljsdebugger=port:1234");
-    QTest::newRow("after -- a file") << QStringList{"--", "-reverse"} << W << "|||ogg|";
+    QTest::newRow("after -- a file") << QStringList{"--", "-reverse"} << W << "|||ogg,oga,opus|";
     QTest::newRow("help with Qt's options")
         << QStringList{"-style", "Fusion", "--help"} << StartOptions::Help << "";
 
