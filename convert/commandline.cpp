@@ -121,7 +121,7 @@ QStringList ToolArguments(const QString& source, const QString& codec, const QSt
         return chainedArguments(source, codec, output, exact);
     }
     QStringList args = commonStart();
-    if (!exact.isEmpty()) {
+    if (!exact.isEmpty() && exact.front().untrimmed) {
         args << untrimmedInput();
     }
     args << QStringLiteral("-i") << fileAddress(source) << QStringLiteral("-map_metadata")
@@ -141,7 +141,7 @@ QStringList GroupToolArguments(const QVector<QPair<QString, QString>>& sourcesAn
         if (k < queuePackets.size()) {
             args << QStringLiteral("-thread_queue_size") << QString::number(queuePackets[k]);
         }
-        if (isExact(k)) {
+        if (isExact(k) && exact[k].untrimmed) {
             args << untrimmedInput();
         }
         args << QStringLiteral("-i") << fileAddress(sourcesAndOutputs[k].first);

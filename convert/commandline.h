@@ -35,10 +35,11 @@ QString ComposeCommandLine(const QString& toolPath, const QString& source, const
 //
 // With `exact` (one entry per chained stream of a whole Ogg Vorbis source) the result holds
 // exactly the samples libvorbisfile decodes: FFmpeg 5.1's Ogg reader trims the end of a stream
-// that fits in one or two pages wrongly (up to a block too many or too few), so FFmpeg is told
-// to trim nothing itself (-flags2 +skip_manual) and atrim keeps the stream's own samples. A
-// chained file is read link by link (FFmpeg joins links with a misaligned seam) and the links
-// are joined again at the first link's rate.
+// that fits in one or two pages wrongly (up to a block too many or too few), so for such a
+// stream FFmpeg is told to trim nothing itself (-flags2 +skip_manual; it costs a long file some
+// 5 % of its conversion, so longer streams keep FFmpeg's own trimming, exact there) and atrim
+// keeps the stream's own samples. A chained file is read link by link (FFmpeg joins links with
+// a misaligned seam) and the links are joined again at the first link's rate.
 struct ExactLink {
     qint64 begin = 0;  // the link's bytes in the file
     qint64 end = 0;
@@ -49,6 +50,7 @@ struct ExactLink {
     qint64 frames = 0;  // samples libvorbisfile gives
     long rate = 0;
     int channels = 0;
+    bool untrimmed = true;  // FFmpeg is to trim nothing of the stream itself
 };
 using ExactLinks = QVector<ExactLink>;
 QStringList ToolArguments(const QString& source, const QString& codec, const QString& output,

@@ -119,8 +119,11 @@ class PageWalk {
                         QByteArray(reinterpret_cast<const char*>(page.body), page.body_len);
                 }
             }
-            if (granule >= 0 && m_audioSeen) {
-                link.lastGranule = granule;
+            if (m_audioSeen) {
+                ++link.audioPages;
+                if (granule >= 0) {
+                    link.lastGranule = granule;
+                }
             }
             link.ended = ogg_page_eos(&page) != 0;
         }

@@ -25,6 +25,7 @@ struct OggPages {
         qint64 preSkip = 0;         // Opus only
         qint64 lastGranule = -1;    // the last whole page's
         QByteArray firstAudioPage;  // a Vorbis link's first page after its headers, whole
+        int audioPages = 0;         // pages after the headers
         bool ended = false;         // its end-of-stream page was seen
     };
     struct Damage {

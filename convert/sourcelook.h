@@ -28,6 +28,7 @@ struct VorbisLength {
         qint64 end = 0;
         qint64 dropAt = 0;
         qint64 dropped = 0;
+        int audioPages = 0;
     };
     QVector<Link> links;
     qint64 frames() const;

@@ -291,6 +291,9 @@ const Sound kCorpus[] = {
     {"oe-pluck-1.45s", "oggenc", "pluck", 1.45, 44100, 2},
     {"ff-noise-3s-48k", "ffmpeg", "noise", 3.0, 48000, 2},
     {"oe-sine-3s-mono", "oggenc", "sine", 3.0, 44100, 1},
+    // Long enough for FFmpeg's own trimming, which is kept there.
+    {"oe-noise-10s", "oggenc", "noise", 10.0, 44100, 2},
+    {"ff-noise-10s", "ffmpeg", "noise", 10.0, 22050, 1},
 };
 // Put together from the files above: the first two chained, a stream cut from a longer one,
 // one whose first page says to drop samples from its start.
@@ -306,6 +309,7 @@ const Derived kDerived[] = {
     {"chained-rates", "ff-noise-3s-48k", "oe-pluck-22k-mono", 2, 0},
     {"past-granule-0", "ff-noise-3s-48k", nullptr, 4, 0},
     {"trimmed-start", "oe-sine-3s-mono", nullptr, 2, 500},
+    {"long-past-granule-0", "oe-noise-10s", nullptr, 5, 0},
 };
 
 void ConversionEndToEndTest::everySampleOfTheSource_data() {
