@@ -3,6 +3,7 @@
 #include "platform/pathbytes.h"
 #include "platform/paths.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <fcntl.h>
@@ -45,13 +46,17 @@ QStringList InputProblems(const QStringList& items) {
         struct stat plain {};
         if (err == ENOTDIR && bare != item && ::stat(PathToBytes(bare).constData(), &plain) == 0 &&
             !S_ISDIR(plain.st_mode)) {
-            problems.append(QStringLiteral("%1 is a file, not a folder: leave out the trailing '/'")
-                                .arg(quoted(item)));
-        } else if (err == ENOENT || err == ENOTDIR) {
-            problems.append(QStringLiteral("%1: no such file or folder").arg(quoted(item)));
-        } else {
             problems.append(
-                QStringLiteral("%1 cannot be reached (%2)").arg(quoted(item), systemError(err)));
+                QCoreApplication::translate(
+                    "BatchInputs", "%1 is a file, not a folder: leave out the trailing '/'")
+                    .arg(quoted(item)));
+        } else if (err == ENOENT || err == ENOTDIR) {
+            problems.append(QCoreApplication::translate("BatchInputs", "%1: no such file or folder")
+                                .arg(quoted(item)));
+        } else {
+            //: %1 is a file or folder given; %2 is the system's reason.
+            problems.append(QCoreApplication::translate("BatchInputs", "%1 cannot be reached (%2)")
+                                .arg(quoted(item), systemError(err)));
         }
     }
     return problems;
@@ -77,7 +82,9 @@ QStringList OutputFolderProblems(const ConversionChoices& choices, const QString
         // As the user the program runs as: root passes every permission, not a read-only mount.
         if (::faccessat(AT_FDCWD, PathToBytes(shown.isEmpty() ? QStringLiteral(".") : shown),
                         W_OK | X_OK, AT_EACCESS) != 0) {
-            problems.append(QStringLiteral("the output folder %1 takes no new files (%2)")
+            //: %2 is the system's reason.
+            problems.append(QCoreApplication::translate(
+                                "BatchInputs", "the output folder %1 takes no new files (%2)")
                                 .arg(quoted(shown), systemError(errno)));
         }
     }
@@ -94,13 +101,17 @@ QString JobsEnvironmentWarning(int most, int instead) {
     if (ok && n >= 1 && n <= most && !value.isEmpty() && value.front().isDigit()) {
         return {};
     }
-    return QStringLiteral(
-               "warning: LORVANE_JOBS='%1' is not a whole number from 1 to %2; running %3 %4 "
-               "at once")
-        .arg(value)
-        .arg(most)
-        .arg(instead)
-        .arg(instead == 1 ? QStringLiteral("conversion") : QStringLiteral("conversions"));
+    //: %1 is the variable's value; %2 is the most conversions at once; %n is how many run.
+    const QString text =
+        instead == 1
+            ? QCoreApplication::translate("BatchInputs",
+                                          "warning: LORVANE_JOBS='%1' is not a whole number from "
+                                          "1 to %2; running 1 conversion at once")
+            : QCoreApplication::translate("BatchInputs",
+                                          "warning: LORVANE_JOBS='%1' is not a whole number from "
+                                          "1 to %2; running %n conversions at once",
+                                          nullptr, instead);
+    return text.arg(value, QString::number(most));  // in one go: the value may hold a "%2"
 }
 
 }  // namespace lorvane

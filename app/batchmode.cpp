@@ -19,7 +19,9 @@
 #include "platform/paths.h"
 #include "platform/stopsignals.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLocale>
 
 #include <csignal>
 
@@ -50,9 +52,12 @@ bool storedOption(bool (*read)(const SettingsStore&), const SettingsStore& setti
 // What the first signal does, and how to have it done at once.
 QString StoppingText(int signal) {
     if (signal == SIGINT) {
-        return QStringLiteral("stopping after the files in hand; Ctrl+C again to stop now");
+        return QCoreApplication::translate(
+            "BatchMode", "stopping after the files in hand; Ctrl+C again to stop now");
     }
-    return QStringLiteral("stopping after the files in hand (%1); %1 again stops now")
+    //: %1 is the signal's name, such as SIGTERM.
+    return QCoreApplication::translate("BatchMode",
+                                       "stopping after the files in hand (%1); %1 again stops now")
         .arg(SignalName(signal));
 }
 
@@ -60,32 +65,42 @@ QString StoppingText(int signal) {
 // or .opus files in FOLDER or its subfolders; ...".
 QString nothingFoundIn(const QStringList& folders, const QString& extension) {
     const QStringList named = TypedExtensions(extension);
-    const bool everyFile = named.contains(QStringLiteral("*"));
-    QString files = QStringLiteral("files");
-    if (!everyFile) {
-        QStringList dotted;
-        for (const QString& one : named) {
-            dotted.append(QLatin1Char('.') + one);
-        }
-        const QString last = dotted.takeLast();
-        files =
-            (dotted.isEmpty() ? last
-                              : dotted.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last) +
-            QStringLiteral(" files");
-    }
     QStringList shown;
     for (const QString& folder : folders) {
         shown.append(DisplayPath(folder));
     }
-    QString text = QStringLiteral("no %1 in %2 or %3 subfolders")
-                       .arg(files, shown.join(QStringLiteral(", ")),
-                            folders.size() == 1 ? QStringLiteral("its") : QStringLiteral("their"));
-    if (!everyFile) {
-        text += QStringLiteral(
-            "; --extension chooses other endings (--extension='*' takes every "
-            "file)");
+    const int count = static_cast<int>(folders.size());
+    if (named.contains(QStringLiteral("*"))) {
+        //: %1 names the folders (%n of them) that held no file at all.
+        return (count == 1
+                    ? QCoreApplication::translate("BatchMode", "no files in %1 or its subfolders")
+                    : QCoreApplication::translate("BatchMode", "no files in %1 or their subfolders",
+                                                  nullptr, count))
+            .arg(shown.join(QStringLiteral(", ")));
     }
-    return text;
+    QStringList dotted;
+    for (const QString& one : named) {
+        dotted.append(QLatin1Char('.') + one);
+    }
+    const QString last = dotted.takeLast();
+    //: The endings a folder was searched for: %1 lists all but the last (".ogg, .oga"), %2 is
+    //: the last (".opus").
+    const QString endings = dotted.isEmpty() ? last
+                                             : QCoreApplication::translate("BatchMode", "%1 or %2")
+                                                   .arg(dotted.join(QStringLiteral(", ")), last);
+    //: %1 is the endings searched for (".ogg, .oga or .opus"), %2 names the folders (%n of
+    //: them). Keep the options as they are.
+    return (count == 1
+                ? QCoreApplication::translate(
+                      "BatchMode",
+                      "no %1 files in %2 or its subfolders; --extension chooses other endings "
+                      "(--extension='*' takes every file)")
+                : QCoreApplication::translate(
+                      "BatchMode",
+                      "no %1 files in %2 or their subfolders; --extension chooses other endings "
+                      "(--extension='*' takes every file)",
+                      nullptr, count))
+        .arg(endings, shown.join(QStringLiteral(", ")));
 }
 
 }  // namespace
@@ -93,7 +108,9 @@ QString nothingFoundIn(const QStringList& folders, const QString& extension) {
 void ConsoleReporter::reportFailure(const QString& description, const QString& location, int step) {
     ++m_reports;
     for (const QString& line : linesOf(ComposeErrorReport(description, location, step))) {
-        m_console.message(kPrefix + QStringLiteral("Application Error: ") + line);
+        //: A line of a failure report, as the window's "Application Error" box would show it.
+        m_console.message(
+            kPrefix + QCoreApplication::translate("BatchMode", "Application Error: %1").arg(line));
     }
 }
 
@@ -115,8 +132,10 @@ BatchChoices ResolveBatchChoices(const StartOptions& options, const SettingsStor
         } catch (const AppError&) {
         }
         if (index < 0) {
+            //: %1 is the settings file.
             resolved.problem =
-                QStringLiteral(
+                QCoreApplication::translate(
+                    "BatchMode",
                     "the window's settings (%1) choose no output format; give one with --format")
                     .arg(settings.fileName());
             return resolved;
@@ -154,47 +173,61 @@ BatchChoices ResolveBatchChoices(const StartOptions& options, const SettingsStor
         return resolved;
     }
     if (choices.saveToFolder && !IsExistingFolder(choices.folderText).value_or(false)) {
-        resolved.problem = folderChosen
-                               ? QStringLiteral(
-                                     "the output folder '%1', the window's choice (stored in %2), "
-                                     "does not exist; give one with --output-folder")
-                                     .arg(choices.folderText, settings.fileName())
-                               : QStringLiteral(
-                                     "the default output folder '%1' does not exist; give one "
-                                     "with --output-folder")
-                                     .arg(choices.folderText);
+        if (folderChosen) {
+            //: %1 is the folder, %2 the settings file.
+            resolved.problem = QCoreApplication::translate(
+                                   "BatchMode",
+                                   "the output folder '%1', the window's choice (stored in %2), "
+                                   "does not exist; give one with --output-folder")
+                                   .arg(choices.folderText, settings.fileName());
+        } else {
+            resolved.problem = QCoreApplication::translate(
+                                   "BatchMode",
+                                   "the default output folder '%1' does not exist; give one "
+                                   "with --output-folder")
+                                   .arg(choices.folderText);
+        }
     }
     return resolved;
 }
 
 namespace {
 
-QString originText(BatchChoices::Origin origin) {
+// A choice of the last line, and where it came from when not from the command line.
+QString withOrigin(const QString& choice, BatchChoices::Origin origin) {
     switch (origin) {
         case BatchChoices::Default:
-            return QStringLiteral(", the default");
+            //: In the batch mode's last line: %1 is the format or where the results went,
+            //: which nobody chose.
+            return QCoreApplication::translate("BatchMode", "%1, the default").arg(choice);
         case BatchChoices::Window:
-            return QStringLiteral(", the window's choice");
+            //: In the batch mode's last line: %1 is the format or where the results went, as
+            //: chosen in the window.
+            return QCoreApplication::translate("BatchMode", "%1, the window's choice").arg(choice);
         case BatchChoices::Given:
             break;
     }
-    return {};
+    return choice;
 }
 
 // "16-bit PCM, the default; results in /home/u/Desktop/, the default"
 QString choicesText(const StartOptions& options, const BatchChoices& resolved) {
     const ConversionChoices& chosen = resolved.choices;
-    QString text = chosen.formatLabel + originText(resolved.formatOrigin) + QStringLiteral("; ");
+    QString results;
     if (chosen.saveBesideSource && !chosen.saveToFolder) {
-        text += QStringLiteral("results beside their sources");
+        results = QCoreApplication::translate("BatchMode", "results beside their sources");
     } else {
-        text += QStringLiteral("results in %1").arg(chosen.folderText);
+        //: In the batch mode's last line: %1 is the output folder.
+        results = QCoreApplication::translate("BatchMode", "results in %1").arg(chosen.folderText);
     }
-    text += originText(resolved.folderOrigin);
+    results = withOrigin(results, resolved.folderOrigin);
     if (chosen.saveToFolder && options.keepTree) {
-        text += QStringLiteral(", source trees kept");
+        //: In the batch mode's last line: %1 says where the results went; --keep-tree was given.
+        results = QCoreApplication::translate("BatchMode", "%1, source trees kept").arg(results);
     }
-    return text;
+    //: The batch mode's last line: %1 is the format, %2 where the results went.
+    return QCoreApplication::translate("BatchMode", "%1; %2")
+        .arg(withOrigin(chosen.formatLabel, resolved.formatOrigin), results);
 }
 
 QString summaryOf(const QVector<BatchRecord>& records, qint64 ms) {
@@ -205,15 +238,34 @@ QString summaryOf(const QVector<BatchRecord>& records, qint64 ms) {
         upToDate += record.outcome == BatchRecord::UpToDate;
     }
     const int total = static_cast<int>(records.size());
-    const QString time =
-        ms < 60000 ? QStringLiteral("%1 s").arg(ms / 1000.0, 0, 'f', 1) : ClockText(ms);
-    return QStringLiteral("%1 of %2 %3 converted, %4 up to date, %5 not converted, in %6")
+    //: The time a short run took: %1 is in seconds.
+    const QString time = ms < 60000 ? QCoreApplication::translate("BatchMode", "%1 s")
+                                          .arg(QLocale().toString(ms / 1000.0, 'f', 1))
+                                    : ClockText(ms);
+    //: The batch mode's summary: %1 of the run's %n files were converted, %2 were up to date
+    //: and %3 not converted; %4 is the time the run took.
+    return (total == 1
+                ? QCoreApplication::translate(
+                      "BatchMode", "%1 of 1 file converted, %2 up to date, %3 not converted, in %4")
+                : QCoreApplication::translate(
+                      "BatchMode",
+                      "%1 of %n files converted, %2 up to date, %3 not converted, in %4", nullptr,
+                      total))
         .arg(converted)
-        .arg(total)
-        .arg(total == 1 ? QStringLiteral("file") : QStringLiteral("files"))
         .arg(upToDate)
         .arg(total - converted - upToDate)
         .arg(time);
+}
+
+QString reportNotWritten(const QString& file, const QString& problem) {
+    //: %1 is the report file, %2 the system's reason.
+    return QCoreApplication::translate("BatchMode", "the report %1 was not written: %2")
+        .arg(file, problem);
+}
+
+QString fileNote(const QString& source, const QString& text) {
+    //: Something about a converted file worth knowing: %1 is the source, %2 what.
+    return QCoreApplication::translate("BatchMode", "note: %1: %2").arg(source, text);
 }
 
 }  // namespace
@@ -252,12 +304,14 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
     // A folder that gave nothing is named with what it was searched for, never passed over.
     const bool nothingQueued = queued.isEmpty();
     if (nothingQueued) {
-        console.message(kPrefix + QStringLiteral("nothing to convert: ") +
-                        nothingFoundIn(emptyFolders, options.extension));
+        //: %1 says what the folders given held none of.
+        console.message(kPrefix + QCoreApplication::translate("BatchMode", "nothing to convert: %1")
+                                      .arg(nothingFoundIn(emptyFolders, options.extension)));
     } else {
         for (const QString& folder : emptyFolders) {
-            console.message(kPrefix + QStringLiteral("note: ") +
-                            nothingFoundIn({folder}, options.extension));
+            //: %1 says what a folder given held none of.
+            console.message(kPrefix + QCoreApplication::translate("BatchMode", "note: %1")
+                                          .arg(nothingFoundIn({folder}, options.extension)));
         }
     }
     BatchPlan plan = PlanBatch(queued, resolved.choices, options.keepTree, options.update);
@@ -322,9 +376,10 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
 
     for (int index : plan.toConvert) {
         if (!done[index] && plan.records[index].reason.isEmpty()) {
-            plan.records[index].reason = outcome.ran
-                                             ? QStringLiteral("not started: the run was stopped")
-                                             : QStringLiteral("not started: the run was refused");
+            plan.records[index].reason =
+                outcome.ran
+                    ? QCoreApplication::translate("BatchMode", "not started: the run was stopped")
+                    : QCoreApplication::translate("BatchMode", "not started: the run was refused");
         }
     }
     for (const TrashedFile& file : outcome.trashed) {
@@ -342,25 +397,22 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
     }
     if (!outcome.ran) {
         if (!reportProblem.isEmpty()) {
-            console.message(kPrefix + QStringLiteral("the report %1 was not written: %2")
-                                          .arg(*options.reportFile, reportProblem));
+            console.message(kPrefix + reportNotWritten(*options.reportFile, reportProblem));
         }
         return kBatchSomeNotConverted;  // refused: no files, no folder, no usable FFmpeg
     }
     for (const FileNote& note : outcome.notes) {
-        console.message(
-            kPrefix +
-            QStringLiteral("note: %1: %2").arg(DisplayPath(note.source), DisplayPath(note.text)));
+        console.message(kPrefix + fileNote(DisplayPath(note.source), DisplayPath(note.text)));
     }
     for (const QString& source : outcome.endedEarly) {
-        console.message(
-            kPrefix +
-            QStringLiteral("note: %1: %2").arg(DisplayPath(source), reasons::endsEarly()));
+        console.message(kPrefix + fileNote(DisplayPath(source), reasons::endsEarly()));
     }
     for (const TrashedFile& file : outcome.trashed) {
+        //: %1 is the file that was in the way, and where in the trash it went.
         console.message(kPrefix +
-                        QStringLiteral("moved to the trash to make way for its result: ") +
-                        DisplayPath(TrashedLine(file)));
+                        QCoreApplication::translate(
+                            "BatchMode", "moved to the trash to make way for its result: %1")
+                            .arg(DisplayPath(TrashedLine(file))));
     }
     bool allDone = true;
     QVector<bool> byPlan(plan.records.size(), true);
@@ -375,23 +427,31 @@ int RunBatch(const StartOptions& options, const SettingsStore& settings, BatchCo
         allDone = false;
         // Files the stop kept from starting are counted in the summary, not named.
         if (done[i] || byPlan[i]) {
+            //: %1 is the source, %2 the reason.
             console.message(kPrefix +
-                            QStringLiteral("not converted: %1: %2")
+                            QCoreApplication::translate("BatchMode", "not converted: %1: %2")
                                 .arg(DisplayPath(record.source), DisplayPath(record.reason)));
         }
     }
     QString summary = summaryOf(plan.records, clock.elapsed());
     if (outcome.stopped) {
-        summary += QStringLiteral("; stopped by %1").arg(SignalName(stopSignals.firstSignal()));
+        const QString signal = SignalName(stopSignals.firstSignal());
         if (outcome.notStarted > 0) {
-            summary += QStringLiteral(" before %1 more started").arg(outcome.notStarted);
+            //: Added to the summary: %1 is the signal's name, such as SIGINT; %n files were
+            //: still to start.
+            summary +=
+                QCoreApplication::translate("BatchMode", "; stopped by %1 before %n more started",
+                                            nullptr, outcome.notStarted)
+                    .arg(signal);
+        } else {
+            //: Added to the summary: %1 is the signal's name, such as SIGINT.
+            summary += QCoreApplication::translate("BatchMode", "; stopped by %1").arg(signal);
         }
     }
     console.message(kPrefix + summary);
     console.message(kPrefix + choicesText(options, resolved));
     if (!reportProblem.isEmpty()) {
-        console.message(kPrefix + QStringLiteral("the report %1 was not written: %2")
-                                      .arg(*options.reportFile, reportProblem));
+        console.message(kPrefix + reportNotWritten(*options.reportFile, reportProblem));
         allDone = false;
     }
     if (outcome.stopped) {

@@ -10,6 +10,7 @@
 #include "filelist/namerules.h"
 #include "platform/eventwait.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace lorvane {
@@ -45,7 +46,10 @@ QString resultPathFor(const ConversionChoices& choices, const QString& source) {
 }  // namespace
 
 QString LeavesOutputFolder() {
-    return QStringLiteral("its result would be outside the output folder");
+    //: Why a file found in a folder was not converted with --keep-tree: its subfolder would
+    //: lead out of the output folder.
+    return QCoreApplication::translate("BatchPlan",
+                                       "its result would be outside the output folder");
 }
 
 QVector<QueuedSource> QueueBatchItems(const QStringList& items, const QString& extension,

@@ -3,6 +3,7 @@
 #include "platform/pathbytes.h"
 #include "platform/paths.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QStringList>
 
@@ -19,6 +20,12 @@ QStringList linesOf(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QString timeLeftUnknown() {
+    //: In the progress line, before the time left can be estimated; "--:--" stands for the
+    //: minutes and seconds.
+    return QCoreApplication::translate("BatchProgress", "--:-- left");
 }
 
 }  // namespace
@@ -97,7 +104,9 @@ void BatchProgress::fileStarted(int position, int total, const QString& source) 
         }
         show();
     } else {
-        m_console.progress(QStringLiteral("[%1/%2] Processing: %3")
+        //: A line for each file as it starts, when standard error is no terminal: %1 is the
+        //: file's place in the run, %2 the files of the run, %3 the file's name.
+        m_console.progress(QCoreApplication::translate("BatchProgress", "[%1/%2] Processing: %3")
                                .arg(position)
                                .arg(total)
                                .arg(DisplayPath(FileNameOfPath(source))));
@@ -150,23 +159,27 @@ QString BatchProgress::paceAndTimeLeft(qint64 elapsed) const {
         }
     }
     if (elapsed <= 0 || (m_filesDone == 0 && done <= 0)) {
-        return QStringLiteral("--:-- left");
+        return timeLeftUnknown();
     }
     if (done > 0) {
         // Files not looked at yet are taken to be as long as those that were.
         const double perFile = known / m_seconds.size();
         const double pace = done * 1000.0 / elapsed;  // seconds of audio a second
         const double left = knownLeft + std::max(0, unknownLeft) * perFile;
-        return QStringLiteral("%1x real time, %2 left")
+        //: In the progress line: %1 is how many seconds of sound are converted a second, %2
+        //: the time left (minutes:seconds).
+        return QCoreApplication::translate("BatchProgress", "%1x real time, %2 left")
             .arg(pace, 0, 'f', pace < 10 ? 1 : 0)
             .arg(ClockText(static_cast<qint64>(left / pace * 1000.0)));
     }
     if (m_filesDone == 0) {
-        return QStringLiteral("--:-- left");
+        return timeLeftUnknown();
     }
     // No lengths at all: by the files.
     const double perSecond = m_filesDone * 1000.0 / elapsed;
-    return QStringLiteral("%1 files/s, %2 left")
+    //: In the progress line, when no file's length is known: %1 is how many files are
+    //: converted a second, %2 the time left (minutes:seconds).
+    return QCoreApplication::translate("BatchProgress", "%1 files/s, %2 left")
         .arg(perSecond, 0, 'f', perSecond < 10 ? 1 : 0)
         .arg(ClockText((m_total - m_filesDone) * elapsed / m_filesDone));
 }
@@ -174,28 +187,46 @@ QString BatchProgress::paceAndTimeLeft(qint64 elapsed) const {
 void BatchProgress::show() {
     const qint64 elapsed = m_clock();
     const int files = m_planned >= 0 ? m_planned : m_total;
-    QString line = QStringLiteral("%1 of %2 %3 converted")
-                       .arg(m_converted)
-                       .arg(files)
-                       .arg(files == 1 ? QStringLiteral("file") : QStringLiteral("files"));
+    //: The start of the progress line: %1 of the run's %n files are converted so far.
+    QString line =
+        (files == 1 ? QCoreApplication::translate("BatchProgress", "%1 of 1 file converted")
+                    : QCoreApplication::translate("BatchProgress", "%1 of %n files converted",
+                                                  nullptr, files))
+            .arg(m_converted);
     if (m_upToDate > 0) {
-        line += QStringLiteral(", %1 up to date").arg(m_upToDate);
+        //: Added to the progress line: %1 files were left as they were (--update).
+        line += QCoreApplication::translate("BatchProgress", ", %1 up to date").arg(m_upToDate);
     }
     // Once a stop is asked for, the files not started never will be: the summary counts them
     // as not converted, and so does the line.
     const int notConverted =
         m_refused + m_filesDone - m_converted + (m_stopping ? m_total - m_filesStarted : 0);
     if (notConverted > 0) {
-        line += QStringLiteral(", %1 not converted").arg(notConverted);
+        //: Added to the progress line: %1 files were not converted.
+        line +=
+            QCoreApplication::translate("BatchProgress", ", %1 not converted").arg(notConverted);
     }
-    line += QStringLiteral(", %1 elapsed, ").arg(ClockText(elapsed)) +
-            (m_stopping ? QStringLiteral("stopping") : paceAndTimeLeft(elapsed));
+    //: In the progress line, once a stop was asked for, in place of the time left.
+    const QString pace = m_stopping ? QCoreApplication::translate("BatchProgress", "stopping")
+                                    : paceAndTimeLeft(elapsed);
+    //: Added to the progress line: %1 is the time since the start (minutes:seconds), %2 the
+    //: pace and the time left, or "stopping".
+    line += QCoreApplication::translate("BatchProgress", ", %1 elapsed, %2")
+                .arg(ClockText(elapsed), pace);
     // The first file in hand is one the converter is on: the files of a group are read side
     // by side, from their starts. A name shows its foreign bytes as \xHH.
     if (!m_started.isEmpty()) {
-        line += QStringLiteral("; Processing: ") + DisplayPath(FileNameOfPath(m_started.first()));
-        if (m_started.size() > 1) {
-            line += QStringLiteral(" and %1 more").arg(m_started.size() - 1);
+        const QString name = DisplayPath(FileNameOfPath(m_started.first()));
+        const int more = static_cast<int>(m_started.size()) - 1;
+        if (more > 0) {
+            //: The end of the progress line: %1 is the name of a file being converted, %n how
+            //: many more are.
+            line += QCoreApplication::translate("BatchProgress", "; Processing: %1 and %n more",
+                                                nullptr, more)
+                        .arg(name);
+        } else {
+            //: The end of the progress line: %1 is the name of the file being converted.
+            line += QCoreApplication::translate("BatchProgress", "; Processing: %1").arg(name);
         }
     }
     if (line != m_shown) {

@@ -1,5 +1,7 @@
 #include "app/desktoprun.h"
 
+#include <QCoreApplication>
+
 namespace lorvane {
 
 namespace {
@@ -7,10 +9,6 @@ namespace {
 // The desktop file the package installs; the desktop ties notifications and launcher
 // entries to the program through it.
 const QString kDesktopEntry = QStringLiteral("lorvane");
-
-QString files(int count) {
-    return count == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(count);
-}
 
 }  // namespace
 
@@ -26,7 +24,9 @@ DesktopRun::DesktopRun(QDBusConnection sessionBus, QDBusConnection systemBus,
 void DesktopRun::busyChanged(bool busy) {
     m_busy = busy;
     if (busy) {
-        m_inhibitor.hold(QStringLiteral("Converting files"));
+        //: Why the machine is kept awake, as the desktop shows it to one about to suspend or
+        //: log out.
+        m_inhibitor.hold(QCoreApplication::translate("DesktopRun", "Converting files"));
     } else {
         m_inhibitor.release();
         m_launcher.clear();
@@ -47,16 +47,33 @@ void DesktopRun::finished(const RunOutcome& outcome, bool userAway) {
 }
 
 QString DesktopRun::summary() {
-    return QStringLiteral("Conversion finished");
+    //: The heading of the desktop notification at the end of a run.
+    return QCoreApplication::translate("DesktopRun", "Conversion finished");
 }
 
 QString DesktopRun::body(const RunOutcome& outcome) {
     const int failed = static_cast<int>(outcome.failures.size());
     if (failed == 0) {
-        return files(outcome.converted) + QStringLiteral(" converted.");
+        //: The desktop notification's text after a run that converted every file.
+        return outcome.converted == 1
+                   ? QCoreApplication::translate("DesktopRun", "1 file converted.")
+                   : QCoreApplication::translate("DesktopRun", "%n files converted.", nullptr,
+                                                 outcome.converted);
     }
-    return QStringLiteral("%1 converted, %2 not converted.")
-        .arg(files(outcome.converted), files(failed));
+    // Each count has its own text, so that a language whose words agree with the number
+    // can make both halves agree.
+    //: The desktop notification's text after a run that left files out: %1 is "N files
+    //: converted", %2 "N files not converted".
+    return QCoreApplication::translate("DesktopRun", "%1, %2.")
+        .arg(
+            //: The first half of "N files converted, N files not converted."
+            outcome.converted == 1 ? QCoreApplication::translate("DesktopRun", "1 file converted")
+                                   : QCoreApplication::translate("DesktopRun", "%n files converted",
+                                                                 nullptr, outcome.converted),
+            //: The second half of "N files converted, N files not converted."
+            failed == 1 ? QCoreApplication::translate("DesktopRun", "1 file not converted")
+                        : QCoreApplication::translate("DesktopRun", "%n files not converted",
+                                                      nullptr, failed));
 }
 
 }  // namespace lorvane

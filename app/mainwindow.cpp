@@ -42,10 +42,6 @@ constexpr int kClientHeightTwips = 7575;
 // window from its top-left corner.
 constexpr qreal kSmallestScale = 0.5;
 
-const QString kListTooltip = QStringLiteral(
-    "Drag and drop files here. Double-click item to remove it. Move | line to right and out "
-    "of window to reveal full names.");
-
 }  // namespace
 
 WindowServices WindowServices::forProgram(Dialogs& dialogs, SettingsStore& settings) {
@@ -119,42 +115,65 @@ void MainWindow::buildControls() {
     ListView1->setObjectName(QStringLiteral("ListView1"));
     place(ListView1, QRect(120, 120, 7800, 2535));
     ListView1->setModel(m_fileList);
-    ListView1->setToolTip(kListTooltip);
+    //: The file list's tooltip; "| line" is the edge of the list's one column, which the
+    //: mouse drags to widen it.
+    ListView1->setToolTip(QCoreApplication::translate(
+        "MainWindow",
+        "Drag and drop files here. Double-click item to remove it. Move | line to right and "
+        "out of window to reveal full names."));
 
     ProgressBar1 = new TextProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     place(ProgressBar1, QRect(120, 7060, 7800, 405));
-    ProgressBar1->setCaption(QStringLiteral("Progress Bar"));
+    //: What the progress bar at the foot of the window says while no file is converted.
+    ProgressBar1->setCaption(QCoreApplication::translate("MainWindow", "Progress Bar"));
 
-    button(PushButton1, "PushButton1", QStringLiteral("Add OGG File(s)"), this,
-           QRect(120, 2750, 3840, 405));
-    button(PushButton3, "PushButton3", QStringLiteral("Add All OGG File(s) In Folder"), this,
+    // Every caption is in place before the designed look is applied: the fonts shrink until
+    // the longest caption, in whatever language, fits its control.
+    //: Button: opens a file dialog to add Ogg files to the list.
+    button(PushButton1, "PushButton1", QCoreApplication::translate("MainWindow", "Add OGG File(s)"),
+           this, QRect(120, 2750, 3840, 405));
+    //: Button: asks for file endings and a folder, and adds the matching files in that folder
+    //: and the folders in it.
+    button(PushButton3, "PushButton3",
+           QCoreApplication::translate("MainWindow", "Add All OGG File(s) In Folder"), this,
            QRect(4080, 2750, 3840, 405));
-    button(PushButton2, "PushButton2", QStringLiteral("Start Converting"), this,
+    button(PushButton2, "PushButton2",
+           QCoreApplication::translate("MainWindow", "Start Converting"), this,
            QRect(120, 6540, 7800, 405));
-    button(PushButton4, "PushButton4", QStringLiteral("Clear List"), this,
-           QRect(120, 3260, 3840, 405));
-    button(PushButton5, "PushButton5", QStringLiteral("Load Sample/Example Files"), this,
+    //: Button: empties the file list.
+    button(PushButton4, "PushButton4", QCoreApplication::translate("MainWindow", "Clear List"),
+           this, QRect(120, 3260, 3840, 405));
+    button(PushButton5, "PushButton5",
+           QCoreApplication::translate("MainWindow", "Load Sample/Example Files"), this,
            QRect(4080, 3260, 3840, 405));
 
-    frame(Frame2, "Frame2", QStringLiteral("Output WAV Format"), this, QRect(120, 3720, 7800, 825));
+    //: Caption of the frame around the drop-down of WAV formats.
+    frame(Frame2, "Frame2", QCoreApplication::translate("MainWindow", "Output WAV Format"), this,
+          QRect(120, 3720, 7800, 825));
     Combo1 = new QComboBox(Frame2);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(false);
     place(Combo1, QRect(240, 300, 7335, 345));
 
-    frame(Frame3, "Frame3", QStringLiteral("Save Option"), this, QRect(120, 4600, 7800, 1815));
+    //: Caption of the frame around the choice of where the WAV files are saved.
+    frame(Frame3, "Frame3", QCoreApplication::translate("MainWindow", "Save Option"), this,
+          QRect(120, 4600, 7800, 1815));
     frame(Frame4, "Frame4", QString(), Frame3, QRect(480, 510, 6840, 810));
     Text1 = new QLineEdit(Frame4);
     Text1->setObjectName(QStringLiteral("Text1"));
     place(Text1, QRect(240, 300, 5670, 345));
     button(PushButton7, "PushButton7", QStringLiteral("..."), Frame4, QRect(6000, 300, 600, 345));
 
-    Option1 = new QRadioButton(QStringLiteral("Save results to this folder:"), Frame3);
+    //: Option; the folder field follows it.
+    Option1 = new QRadioButton(
+        QCoreApplication::translate("MainWindow", "Save results to this folder:"), Frame3);
     Option1->setObjectName(QStringLiteral("Option1"));
     place(Option1, QRect(240, 300, 3615, 255));
     Option1->setChecked(true);
-    Option2 = new QRadioButton(QStringLiteral("Save results in folder of original file"), Frame3);
+    Option2 = new QRadioButton(
+        QCoreApplication::translate("MainWindow", "Save results in folder of original file"),
+        Frame3);
     Option2->setObjectName(QStringLiteral("Option2"));
     place(Option2, QRect(240, 1410, 3615, 255));
 
@@ -315,7 +334,10 @@ void MainWindow::Form_Load() {
             takeSampleSnapshot();
         }
     });
-    guard.step(132, [this] { m_fileList->setColumnHeader(QStringLiteral("OGG File(s)")); });
+    guard.step(132, [this] {
+        //: Header of the file list's one column.
+        m_fileList->setColumnHeader(QCoreApplication::translate("MainWindow", "OGG File(s)"));
+    });
     guard.step(134, [this] { ListView1->setColumnWidth(0, scaled(7000)); });
 
     int stepNumber = 136;
@@ -327,8 +349,9 @@ void MainWindow::Form_Load() {
             Combo1->addItem(format.label);
             // Three labels do not say what the file holds; the list says it on each entry.
             const int item = Combo1->count() - 1;
-            Combo1->setItemData(item, format.description, Qt::ToolTipRole);
-            Combo1->setItemData(item, format.description, Qt::AccessibleDescriptionRole);
+            const QString described = format.described();
+            Combo1->setItemData(item, described, Qt::ToolTipRole);
+            Combo1->setItemData(item, described, Qt::AccessibleDescriptionRole);
             Combo1->setCurrentIndex(-1);
         });
         stepNumber += 2;

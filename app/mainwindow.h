@@ -143,8 +143,9 @@ class MainWindow : public QWidget {
     void connectLookHandlers();
     void connectAccessHandlers();  // keyboard and assistive technology
     void keepTabOnSelectedOption();
-    void applyDesignedLook();     // fonts and colours as designed, before any skin
-    void applyDesignedFonts();    // the designed sizes, times the layout's scale
+    void applyDesignedLook();   // fonts and colours as designed, before any skin
+    void applyDesignedFonts();  // the designed sizes, times the layout's scale
+    void widenOptionsToFit(const QFont& font);
     void applyDesignedColours();  // white as designed, the skin's, or a dark desktop's own
     void placeCentred();          // the frame, as far as it is known, centred on the screen
     QRect availableArea() const;

@@ -1,5 +1,7 @@
 #include "app/qtoptions.h"
 
+#include <QCoreApplication>
+
 namespace lorvane {
 
 namespace {
@@ -56,7 +58,10 @@ QtOptionSplit SplitQtOptions(const QStringList& arguments) {
         const QString name = i == 0 ? QString() : bareName(argument);
         if (kWithValue.contains(name)) {
             if (i + 1 >= arguments.size()) {
-                split.problem = QStringLiteral("missing value after '%1'").arg(argument);
+                //: %1 is one of Qt's own options, such as -style, given last.
+                split.problem =
+                    QCoreApplication::translate("StartOptions", "missing value after '%1'")
+                        .arg(argument);
                 return split;
             }
             split.qt << argument << arguments[i + 1];

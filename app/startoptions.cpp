@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <unistd.h>
 
@@ -137,8 +138,8 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
     if (!parser.parse(split.ours)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
-            return usageError(
-                QStringLiteral("unknown option '%1'").arg(asTyped(split.ours, unknown.front())));
+            return usageError(QCoreApplication::translate("StartOptions", "unknown option '%1'")
+                                  .arg(asTyped(split.ours, unknown.front())));
         }
         return usageError(asProblem(parser.errorText()));
     }
@@ -154,7 +155,8 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
 
     for (const QString& item : parser.positionalArguments()) {
         if (item.isEmpty()) {
-            return usageError(QStringLiteral("an empty name is no file or folder"));
+            return usageError(
+                QCoreApplication::translate("StartOptions", "an empty name is no file or folder"));
         }
         options.items.append(absolute(item));
     }
@@ -165,8 +167,10 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
              {&format, &outputFolder, &besideSource, &extension, &jobs, &keepTree, &update, &quiet,
               &report}) {
             if (parser.isSet(*batchOnly)) {
-                return usageError(QStringLiteral("%1 is for --convert only")
-                                      .arg(dashed(batchOnly->names().front())));
+                //: %1 is an option of the batch mode, such as --format.
+                return usageError(
+                    QCoreApplication::translate("StartOptions", "%1 is for --convert only")
+                        .arg(dashed(batchOnly->names().front())));
             }
         }
         return options;
@@ -174,23 +178,30 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
 
     options.mode = StartOptions::Batch;
     if (!split.qt.isEmpty()) {
-        return usageError(QStringLiteral("%1 is for the window only").arg(split.qt.front()));
+        //: %1 is one of Qt's own options, such as -style.
+        return usageError(QCoreApplication::translate("StartOptions", "%1 is for the window only")
+                              .arg(split.qt.front()));
     }
     if (parser.isSet(format)) {
         const QString value = parser.value(format);
         options.formatLabel = FormatLabelFor(value);
         if (options.formatLabel->isEmpty()) {
-            return usageError(QStringLiteral("no output format '%1'; choose one of %2")
+            //: %1 is the value given; %2 lists the formats: 0 "8-bit PCM", 1 "16-bit PCM" ...
+            return usageError(QCoreApplication::translate("StartOptions",
+                                                          "no output format '%1'; choose one of %2")
                                   .arg(value, formatChoices()));
         }
     }
     if (parser.isSet(outputFolder) && parser.isSet(besideSource)) {
-        return usageError(QStringLiteral("--output-folder and --beside-source exclude each other"));
+        return usageError(QCoreApplication::translate(
+            "StartOptions", "--output-folder and --beside-source exclude each other"));
     }
     if (parser.isSet(outputFolder)) {
         const QString folder = parser.value(outputFolder);
         if (!IsExistingFolder(folder).value_or(false)) {
-            return usageError(QStringLiteral("the output folder '%1' does not exist").arg(folder));
+            return usageError(
+                QCoreApplication::translate("StartOptions", "the output folder '%1' does not exist")
+                    .arg(folder));
         }
         options.outputFolder = absolute(folder);
     }
@@ -202,7 +213,9 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
         for (const QString& value : parser.values(extension)) {
             const QStringList named = TypedExtensions(value);
             if (named.isEmpty() || value.contains(QLatin1Char('/'))) {
-                return usageError(QStringLiteral("'%1' is no file extension").arg(value));
+                return usageError(
+                    QCoreApplication::translate("StartOptions", "'%1' is no file extension")
+                        .arg(value));
             }
             taken.append(named);
         }
@@ -213,9 +226,12 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
         bool ok = false;
         const int n = value.toInt(&ok);
         if (!ok || n < 1 || n > kMaxJobs || !value.front().isDigit()) {
-            return usageError(QStringLiteral("--jobs needs a whole number from 1 to %1, not '%2'")
-                                  .arg(kMaxJobs)
-                                  .arg(value));
+            //: %1 is the most conversions at once; %2 is the value given.
+            return usageError(
+                QCoreApplication::translate("StartOptions",
+                                            "--jobs needs a whole number from 1 to %1, not '%2'")
+                    .arg(kMaxJobs)
+                    .arg(value));
         }
         options.jobs = n;
     }
@@ -228,14 +244,16 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
         const QString folder = FolderOfPath(path);
         if (file.isEmpty() || file.endsWith(QLatin1Char('/')) ||
             IsExistingFolder(path).value_or(false) || !IsExistingFolder(folder).value_or(false)) {
-            return usageError(
-                QStringLiteral("the report '%1' cannot be written: no such folder, or a folder")
-                    .arg(file));
+            return usageError(QCoreApplication::translate(
+                                  "StartOptions",
+                                  "the report '%1' cannot be written: no such folder, or a folder")
+                                  .arg(file));
         }
         options.reportFile = path;
     }
     if (options.items.isEmpty()) {
-        return usageError(QStringLiteral("no files or folders to convert"));
+        return usageError(
+            QCoreApplication::translate("StartOptions", "no files or folders to convert"));
     }
     return options;
 }
@@ -252,64 +270,76 @@ QString HelpText() {
         formats += QStringLiteral("                             %1  %2  %3\n")
                        .arg(index++)
                        .arg(format.label, -static_cast<int>(labelWidth))
-                       .arg(format.description);
+                       .arg(format.described());
     }
-    return QStringLiteral(
-               "Usage: lorvane [FILE|FOLDER]...\n"
-               "  or:  lorvane --convert [OPTION]... FILE|FOLDER...\n"
-               "Convert Ogg Vorbis and Opus files into WAV files with FFmpeg.\n"
-               "\n"
-               "Without --convert, Lorvane opens its window and queues the files as given and\n"
-               "every file of each folder and its subfolders. When a Lorvane window of yours\n"
-               "is already open, the files and folders are queued there instead. The window\n"
-               "takes Qt's standard options (-style Fusion, -platform offscreen, -reverse,\n"
-               "-stylesheet FILE, -display DISPLAY ...) and needs a graphical session.\n"
-               "\n"
-               "With --convert, Lorvane converts without a window and then ends. Each file\n"
-               "becomes a .wav file of the same name. Format and location not given here are\n"
-               "the ones chosen in the window (its settings, which the batch mode never\n"
-               "changes); the summary says where each came from.\n"
-               "\n"
-               "      --convert              convert without a window\n"
-               "      --format=LABEL|INDEX   the WAV format, by its label or its index:\n") +
-           formats +
-           QStringLiteral(
-               "      --output-folder=DIR    save the results in DIR (it must exist)\n"
-               "      --beside-source        save each result in its source's folder\n"
-               "      --extension=EXT[,EXT]  take the files ending in .EXT from the folders\n"
-               "                             given (default: ogg,oga,opus; * for every file)\n"
-               "      --jobs=N               run up to N conversions at once (1 to %1)\n"
-               "      --keep-tree            keep each folder's tree below the output folder:\n"
-               "                             FOLDER/a/b.ogg becomes OUTPUT/a/b.wav\n"
-               "      --update               leave a result alone that this program made from\n"
-               "                             the same source, newer than it and complete\n"
-               "      --report=FILE          write one JSON line per file to FILE: source,\n"
-               "                             result, outcome, reason, and where a file of\n"
-               "                             the result's name went in the trash\n"
-               "      --quiet                show only what was not converted, and the summary\n"
-               "  -h, --help                 display this help and exit\n"
-               "      --version              output version information and exit\n"
-               "\n"
-               "Until a format is chosen in the window the format is 16-bit PCM, and until a\n"
-               "folder is, the results go to the desktop folder (the home folder when there\n"
-               "is none).\n"
-               "\n"
-               "Progress goes to standard error. Exit status of --convert: 0 when every file\n"
-               "was converted or up to date, 1 when some were not (each is named with the\n"
-               "reason), 2 for a usage error or an input, output folder or stored folder\n"
-               "that cannot be used (nothing is converted then), 128+N when stopped by\n"
-               "signal N.\n"
-               "\n"
-               "Example: lorvane --convert --format \"16-bit PCM\" --output-folder ~/wav ~/Music\n")
-               .arg(kMaxJobs);
+    //: The first part of the --help text; the table of formats follows it, then the second
+    //: part. Keep the option names, the program's name and the command lines as they are,
+    //: the descriptions in one column (the format table is indented to that column, the
+    //: 30th), and each line shorter than 80 characters.
+    const QString top = QCoreApplication::translate(
+        "Help",
+        "Usage: lorvane [FILE|FOLDER]...\n"
+        "  or:  lorvane --convert [OPTION]... FILE|FOLDER...\n"
+        "Convert Ogg Vorbis and Opus files into WAV files with FFmpeg.\n"
+        "\n"
+        "Without --convert, Lorvane opens its window and queues the files as given and\n"
+        "every file of each folder and its subfolders. When a Lorvane window of yours\n"
+        "is already open, the files and folders are queued there instead. The window\n"
+        "takes Qt's standard options (-style Fusion, -platform offscreen, -reverse,\n"
+        "-stylesheet FILE, -display DISPLAY ...) and needs a graphical session.\n"
+        "\n"
+        "With --convert, Lorvane converts without a window and then ends. Each file\n"
+        "becomes a .wav file of the same name. Format and location not given here are\n"
+        "the ones chosen in the window (its settings, which the batch mode never\n"
+        "changes); the summary says where each came from.\n"
+        "\n"
+        "      --convert              convert without a window\n"
+        "      --format=LABEL|INDEX   the WAV format, by its label or its index:\n");
+    //: The second part of the --help text, after the table of formats; %1 is the most
+    //: conversions at once. Keep the option names, "16-bit PCM", the extensions and the
+    //: example as they are, the descriptions in the same column as in the first part, and
+    //: each line shorter than 80 characters.
+    const QString bottom =
+        QCoreApplication::translate(
+            "Help",
+            "      --output-folder=DIR    save the results in DIR (it must exist)\n"
+            "      --beside-source        save each result in its source's folder\n"
+            "      --extension=EXT[,EXT]  take the files ending in .EXT from the folders\n"
+            "                             given (default: ogg,oga,opus; * for every file)\n"
+            "      --jobs=N               run up to N conversions at once (1 to %1)\n"
+            "      --keep-tree            keep each folder's tree below the output folder:\n"
+            "                             FOLDER/a/b.ogg becomes OUTPUT/a/b.wav\n"
+            "      --update               leave a result alone that this program made from\n"
+            "                             the same source, newer than it and complete\n"
+            "      --report=FILE          write one JSON line per file to FILE: source,\n"
+            "                             result, outcome, reason, and where a file of\n"
+            "                             the result's name went in the trash\n"
+            "      --quiet                show only what was not converted, and the summary\n"
+            "  -h, --help                 display this help and exit\n"
+            "      --version              output version information and exit\n"
+            "\n"
+            "Until a format is chosen in the window the format is 16-bit PCM, and until a\n"
+            "folder is, the results go to the desktop folder (the home folder when there\n"
+            "is none).\n"
+            "\n"
+            "Progress goes to standard error. Exit status of --convert: 0 when every file\n"
+            "was converted or up to date, 1 when some were not (each is named with the\n"
+            "reason), 2 for a usage error or an input, output folder or stored folder\n"
+            "that cannot be used (nothing is converted then), 128+N when stopped by\n"
+            "signal N.\n"
+            "\n"
+            "Example: lorvane --convert --format \"16-bit PCM\" --output-folder ~/wav ~/Music\n")
+            .arg(kMaxJobs);
+    return top + formats + bottom;
 }
 
 QString VersionText() {
+    // Names and the version number only: the same in every language.
     return QStringLiteral("lorvane (Lorvane) " LORVANE_VERSION "\n");
 }
 
 QString UsageHint() {
-    return QStringLiteral("Try 'lorvane --help' for more information.");
+    return QCoreApplication::translate("Help", "Try 'lorvane --help' for more information.");
 }
 
 }  // namespace lorvane

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -116,7 +117,9 @@ void MainWindow::connectAccessHandlers() {
     for (QPushButton* button :
          {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton7}) {
         button->installEventFilter(enter);
-        button->setAccessibleName(button == PushButton7 ? QStringLiteral("Choose output folder")
+        //: What a screen reader calls the "..." button beside the output folder field.
+        button->setAccessibleName(button == PushButton7 ? QCoreApplication::translate(
+                                                              "MainWindow", "Choose output folder")
                                                         : button->text());
     }
     new FocusRing(this);
@@ -125,19 +128,23 @@ void MainWindow::connectAccessHandlers() {
     }
     keepTabOnSelectedOption();
 
-    ListView1->setAccessibleName(QStringLiteral("Files to convert"));
+    //: What a screen reader calls the file list.
+    ListView1->setAccessibleName(QCoreApplication::translate("MainWindow", "Files to convert"));
     ListView1->setAccessibleDescription(ListView1->toolTip());
-    Text1->setAccessibleName(QStringLiteral("Output folder"));
+    //: What a screen reader calls the field of the folder the WAV files are saved in.
+    Text1->setAccessibleName(QCoreApplication::translate("MainWindow", "Output folder"));
     // On Linux, Qt gives a drop-down its current value as its name, as Orca expects, and
     // labels it by its frame's caption; other platforms take this name.
-    Combo1->setAccessibleName(QStringLiteral("Output WAV format"));
+    //: What a screen reader calls the drop-down of WAV formats.
+    Combo1->setAccessibleName(QCoreApplication::translate("MainWindow", "Output WAV format"));
     // The closed drop-down says what its choice writes, as each entry of its list does: three
     // of the labels do not.
     const auto describeChoice = [combo = Combo1] {
         const QString written = combo->currentData(Qt::AccessibleDescriptionRole).toString();
         combo->setToolTip(written);
-        combo->setAccessibleDescription(written.isEmpty() ? QStringLiteral("Output WAV format")
-                                                          : written);
+        combo->setAccessibleDescription(
+            written.isEmpty() ? QCoreApplication::translate("MainWindow", "Output WAV format")
+                              : written);
     };
     connect(Combo1, qOverload<int>(&QComboBox::currentIndexChanged), Combo1, describeChoice);
     describeChoice();

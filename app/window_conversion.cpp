@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -114,7 +115,8 @@ void MainWindow::PushButton7_Click() {
     QString folder;
     guard.step(100, [&] {
         const QString last = settings().ReadSetting(settingkeys::lastOutputFolder(), QString());
-        folder = dialogs().browseForFolder(QStringLiteral("Please select folder:"), last);
+        folder = dialogs().browseForFolder(
+            QCoreApplication::translate("MainWindow", "Please select folder:"), last);
     });
     if (guard.test(102, [&] { return folder.isEmpty(); })) {
         return;

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -31,7 +32,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOption>
+#include <QtMath>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -298,10 +301,34 @@ void MainWindow::applyDesignedLook() {
 
 void MainWindow::applyDesignedFonts() {
     const QString family = designedFamily();
+    widenOptionsToFit(designedFont(family, 9 * m_layoutScale));
     applyFittingFont({this, Frame2, Frame3, Frame4, Option1, Option2, Text1, Combo1, ListView1},
                      family, 9 * m_layoutScale);
     applyFittingFont({PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton7},
                      family, 11.25 * m_layoutScale);
+}
+
+// The options were drawn for their English captions; a longer one, in another language,
+// takes the empty room to the right of it up to the frame's edge before its letters get
+// smaller. An option that fits keeps its designed place, so a click beside it selects nothing.
+void MainWindow::widenOptionsToFit(const QFont& font) {
+    constexpr int kDesignedWidth = 3615;
+    constexpr int kFrameInnerRight = 7800 - 240;  // Frame3's width, less the options' margin
+    for (auto& [control, twips] : m_designedPlaces) {
+        auto* option = qobject_cast<QRadioButton*>(control);
+        if (option == nullptr) {
+            continue;
+        }
+        QStyleOptionButton look;
+        look.initFrom(option);
+        const int indicator =
+            option->style()->subElementRect(QStyle::SE_RadioButtonContents, &look, option).left();
+        const int needed = indicator + QFontMetrics(font).horizontalAdvance(option->text()) + 2;
+        const int neededTwips = qCeil(needed * 15.0 / m_layoutScale);
+        twips.setWidth(std::clamp(neededTwips, kDesignedWidth, kFrameInnerRight - twips.left()));
+        option->setGeometry(scaled(twips.left()), scaled(twips.top()), scaled(twips.width()),
+                            scaled(twips.height()));
+    }
 }
 
 void MainWindow::applyDesignedColours() {
@@ -340,7 +367,9 @@ void MainWindow::loadHandPointer(const QString& path) {
     const QByteArray bytes = ReadWholeFile(path);
     QPixmap image;
     if (!image.loadFromData(bytes)) {
-        throw AppError(kInvalidPicture, QStringLiteral("Invalid picture"));
+        //: The failure shown when the hand pointer file beside the program is no picture.
+        throw AppError(kInvalidPicture,
+                       QCoreApplication::translate("MainWindow", "Invalid picture"));
     }
     const QPoint hotSpot = CursorHotSpot(bytes).value_or(QPoint(-1, -1));
     look().handPointer = QCursor(image, hotSpot.x(), hotSpot.y());

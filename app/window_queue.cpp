@@ -12,6 +12,7 @@
 #include "platform/eventwait.h"
 #include "platform/paths.h"
 
+#include <QCoreApplication>
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QItemSelectionModel>
@@ -24,10 +25,22 @@ namespace {
 
 const QChar kSep = PathStyle::native().separator;
 
+// Each line of the prompt is a text of its own, so that no translation loses the blank lines
+// between them.
 QString extensionPrompt() {
-    return QStringLiteral("Enter file extension to load:") + QStringLiteral("\r\r") +
-           QStringLiteral("(* for all files, txt for all txt files, doc for all doc files, etc.)") +
-           QStringLiteral("\r\r") + QStringLiteral("(several at once: ogg oga opus)");
+    //: First line of the prompt of "Add All OGG File(s) In Folder"; the field below it takes
+    //: file endings without their dot.
+    return QCoreApplication::translate("MainWindow", "Enter file extension to load:") +
+           QStringLiteral("\r\r") +
+           //: Second line of the same prompt. The endings and the "*" are typed as they
+           //: stand; only the words around them are translated.
+           QCoreApplication::translate(
+               "MainWindow",
+               "(* for all files, txt for all txt files, doc for all doc files, etc.)") +
+           QStringLiteral("\r\r") +
+           //: Third line of the same prompt: several endings go in at once, parted by blanks.
+           //: The endings are typed as they stand.
+           QCoreApplication::translate("MainWindow", "(several at once: ogg oga opus)");
 }
 
 // Vorbis and Opus alike: a first press takes every Ogg audio file. A stored single extension
@@ -37,12 +50,16 @@ QString defaultExtensions() {
 }
 
 QString tooManyFilesText() {
-    return QStringLiteral("You've selected too many files to add.") + QStringLiteral("\r\r") +
-           QStringLiteral("Please try adding via the \"Add All\" button.");
+    return QCoreApplication::translate("MainWindow", "You've selected too many files to add.") +
+           QStringLiteral("\r\r") +
+           //: "Add All" names the button "Add All OGG File(s) In Folder".
+           QCoreApplication::translate("MainWindow",
+                                       "Please try adding via the \"Add All\" button.");
 }
 
 QString openFolderQuestion() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "MainWindow",
         "Would you like this software to open the folder where these sample files are stored "
         "(so that you can view them before working with them)?");
 }
@@ -78,12 +95,21 @@ void MainWindow::PushButton1_Click() {
     guard.step(104, [&] { fileName.clear(); });
     // Multiple selection is what openFiles always offers.
     guard.step(106, [] {});
-    guard.step(108,
-               [&] { title = QStringLiteral("Add File(s) - Hold Ctrl to select multiple files"); });
+    //: Title of the file dialog of "Add OGG File(s)".
+    guard.step(108, [&] {
+        title = QCoreApplication::translate("MainWindow",
+                                            "Add File(s) - Hold Ctrl to select multiple files");
+    });
     // Opus files are Ogg files too, and .oga is the Ogg audio ending; "All files" reaches a
-    // file whose ending says nothing, which the converter's check then judges.
-    guard.step(110,
-               [&] { filter = QStringLiteral("Ogg audio (*.ogg *.oga *.opus);;All files (*)"); });
+    // file whose ending says nothing, which the converter's check then judges. Only the
+    // names are translated: the patterns are what the dialog matches.
+    guard.step(110, [&] {
+        //: The name of the file dialog's filter that shows Ogg Vorbis and Opus files.
+        filter = QCoreApplication::translate("MainWindow", "Ogg audio") +
+                 QStringLiteral(" (*.ogg *.oga *.opus);;") +
+                 //: The name of the file dialog's filter that shows every file.
+                 QCoreApplication::translate("MainWindow", "All files") + QStringLiteral(" (*)");
+    });
     guard.step(112, [&] { fileName = dialogs().openFiles(title, filter); });
     if (guard.aborted()) {
         return;
@@ -133,7 +159,10 @@ void MainWindow::PushButton3_Click() {
     QString folder;
     guard.step(104, [&] {
         m_lastFolder = settings().ReadSetting(settingkeys::lastIntakeFolder(), QString());
-        folder = dialogs().browseForFolder(QStringLiteral("Please select folder:"), m_lastFolder);
+        //: Title of the folder dialogs of "Add All OGG File(s) In Folder" and of the "..."
+        //: button beside the output folder field.
+        folder = dialogs().browseForFolder(
+            QCoreApplication::translate("MainWindow", "Please select folder:"), m_lastFolder);
     });
     if (guard.test(106, [&] { return folder.isEmpty(); })) {
         return;

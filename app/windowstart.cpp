@@ -3,6 +3,7 @@
 #include "app/qtoptions.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <sys/mman.h>
@@ -58,9 +59,14 @@ QString NoWindowLine(const QString& platform, const QString& x11Display,
     for (const QString& name : names) {
         anyWayland = anyWayland || name.startsWith(QLatin1String("wayland"));
     }
+    // The line is made before the window's application object exists: lorvane-window has
+    // installed the translators on a plain one for it.
     QString reason;
     if (!anyX11 && !anyWayland) {
-        reason = QStringLiteral("Qt's platform '%1' could not be started").arg(platform);
+        //: Why the window cannot open: %1 is what -platform or QT_QPA_PLATFORM asked for.
+        reason =
+            QCoreApplication::translate("WindowStart", "Qt's platform '%1' could not be started")
+                .arg(platform);
     } else {
         QStringList displays;
         if (anyX11 && !x11Display.isEmpty()) {
@@ -70,18 +76,28 @@ QString NoWindowLine(const QString& platform, const QString& x11Display,
             displays.append(waylandDisplay);
         }
         if (displays.isEmpty()) {
-            reason = QStringLiteral("no display found");
+            //: Why the window cannot open: neither DISPLAY nor WAYLAND_DISPLAY names one.
+            reason = QCoreApplication::translate("WindowStart", "no display found");
         } else if (displays.size() == 1) {
-            reason = QStringLiteral("the display %1 could not be opened").arg(displays.front());
+            //: Why the window cannot open: %1 is the display's name, as ":0" or "wayland-0".
+            reason =
+                QCoreApplication::translate("WindowStart", "the display %1 could not be opened")
+                    .arg(displays.front());
         } else {
-            reason = QStringLiteral("the displays %1 and %2 could not be opened")
+            //: Why the window cannot open: %1 is the X11 display's name, %2 the Wayland one's.
+            reason = QCoreApplication::translate("WindowStart",
+                                                 "the displays %1 and %2 could not be opened")
                          .arg(displays[0], displays[1]);
         }
     }
-    return QStringLiteral(
-               "lorvane: needs a graphical session (%1); use `lorvane --convert` to convert "
-               "without a window\n")
-        .arg(reason);
+    //: A terminal line. %1 is why the window cannot open; %2 the command that converts
+    //: without a window, which stays as it is.
+    return QStringLiteral("lorvane: ") +
+           QCoreApplication::translate(
+               "WindowStart",
+               "needs a graphical session (%1); use `%2` to convert without a window")
+               .arg(reason, QStringLiteral("lorvane --convert")) +
+           QLatin1Char('\n');
 }
 
 WindowStartGuard::WindowStartGuard(const QStringList& qtOptions) {

@@ -12,6 +12,8 @@
 #include "platform/paths.h"
 #include "platform/stepguard.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <optional>
 
@@ -34,7 +36,9 @@ RunOutcome ConversionRun::run() {
     RunProgress progress(m_events);
     RunOutcome outcome;
     if (!guard.test(104, [&] { return m_list.count() >= 1; })) {
-        guard.step(164, [&] { m_events.refused(QStringLiteral("No files added.")); });
+        guard.step(164, [&] {
+            m_events.refused(QCoreApplication::translate("ConversionRun", "No files added."));
+        });
         return outcome;
     }
     if (!guard.test(106, [&] {
@@ -42,8 +46,8 @@ RunOutcome ConversionRun::run() {
             return IsExistingFolder(chosen.folderText).value_or(false) || chosen.saveBesideSource;
         })) {
         guard.step(162, [&] {
-            m_events.refused(
-                QStringLiteral("Folder does not exist. Please select another folder."));
+            m_events.refused(QCoreApplication::translate(
+                "ConversionRun", "Folder does not exist. Please select another folder."));
         });
         return outcome;
     }
@@ -51,8 +55,8 @@ RunOutcome ConversionRun::run() {
     // refused before anything is removed or started.
     if (!guard.test(107, [&] { return !getWAVFormat(m_choices().formatLabel).isEmpty(); })) {
         guard.step(163, [&] {
-            m_events.refused(
-                QStringLiteral("No output format is chosen. Please select an output format."));
+            m_events.refused(QCoreApplication::translate(
+                "ConversionRun", "No output format is chosen. Please select an output format."));
         });
         return outcome;
     }
@@ -102,7 +106,9 @@ RunOutcome ConversionRun::run() {
 
     guard.step(154, [&] { m_events.busyChanged(false); });
     guard.step(156, [&] { progress.setValue(0); });
-    guard.step(158, [&] { progress.setText(QStringLiteral("Progress Bar")); });
+    guard.step(158, [&] {
+        progress.setText(QCoreApplication::translate("ConversionRun", "Progress Bar"));
+    });
     guard.step(160, [&] {
         m_events.finished(outcome,
                           ClosingMessage(outcome.failures, outcome.endedEarly, outcome.trashed));

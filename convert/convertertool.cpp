@@ -5,6 +5,7 @@
 #include "convert/toolprocess.h"
 #include "platform/eventwait.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QProcess>
@@ -22,9 +23,12 @@ namespace lorvane {
 
 namespace {
 
-const QString kInstallHint = QStringLiteral(
-    "Install FFmpeg with \"sudo apt install ffmpeg\", or name the FFmpeg program to use in "
-    "the environment variable LORVANE_FFMPEG.");
+QString installHint() {
+    return QCoreApplication::translate(
+        "ConverterTool",
+        "Install FFmpeg with \"sudo apt install ffmpeg\", or name the FFmpeg program to use in "
+        "the environment variable LORVANE_FFMPEG.");
+}
 
 // How long the check may take in all, and how much of each answer it reads: FFmpeg's
 // listings are some 20 KiB and come within a second; anything slower or larger is not it.
@@ -89,14 +93,24 @@ QVector<std::optional<QString>> askTool(const QString& program, const QStringLis
 const QStringList kQuestions = {QStringLiteral("-version"), QStringLiteral("-encoders"),
                                 QStringLiteral("-decoders"), QStringLiteral("-muxers")};
 
-// What a kept verdict was reached by: the questions, everything MissingCapabilities looks
-// for (it names all of it when the listings are empty) and a revision to raise whenever the
-// answers are judged in another way. A later version that asks more of the tool does not
-// trust a verdict reached by an earlier one.
+// Everything MissingCapabilities looks for, in words that stay the same in every language: a
+// verdict kept on disk is not to be asked again because the user's language changed.
+QString askedCapabilities() {
+    QStringList asked;
+    for (const OutputFormat& format : OutputFormats()) {
+        asked.append(QStringLiteral("the encoder %1").arg(format.codec));
+    }
+    asked << QStringLiteral("the Vorbis decoder") << QStringLiteral("the WAV writer");
+    return asked.join(QLatin1Char('\n'));
+}
+
+// What a kept verdict was reached by: the questions, everything asked of them and a revision
+// to raise whenever the answers are judged in another way. A later version that asks more of the
+// tool does not trust a verdict reached by an earlier one.
 constexpr int kCheckRevision = 1;
 QString checkAsking() {
     return QStringLiteral("revision %1\n").arg(kCheckRevision) + kQuestions.join(QLatin1Char(' ')) +
-           QLatin1Char('\n') + MissingCapabilities({}, {}, {}).join(QLatin1Char('\n'));
+           QLatin1Char('\n') + askedCapabilities();
 }
 
 QHash<QString, QString>& rememberedChecks() {
@@ -105,9 +119,10 @@ QHash<QString, QString>& rememberedChecks() {
 }
 
 QString describeMissing(const QString& program, const QStringList& missing) {
-    return QStringLiteral("The program %1 cannot do the conversion: it lacks %2.\n\n")
+    return QCoreApplication::translate("ConverterTool",
+                                       "The program %1 cannot do the conversion: it lacks %2.\n\n")
                .arg(program, missing.join(QStringLiteral(", "))) +
-           kInstallHint;
+           installHint();
 }
 
 }  // namespace
@@ -177,15 +192,17 @@ QStringList MissingCapabilities(const ToolListing& encoders, const ToolListing& 
     QStringList missing;
     for (const OutputFormat& format : OutputFormats()) {
         if (!encoders.has(format.codec, QLatin1Char('A'))) {
-            missing.append(QStringLiteral("the encoder %1").arg(format.codec));
+            //: Part of "it lacks %2": an FFmpeg encoder's name, such as pcm_s16le.
+            missing.append(
+                QCoreApplication::translate("ConverterTool", "the encoder %1").arg(format.codec));
         }
     }
     if (!decoders.has(QStringLiteral("vorbis"), QLatin1Char('A')) &&
         !decoders.has(QStringLiteral("libvorbis"), QLatin1Char('A'))) {
-        missing.append(QStringLiteral("the Vorbis decoder"));
+        missing.append(QCoreApplication::translate("ConverterTool", "the Vorbis decoder"));
     }
     if (!muxers.has(QStringLiteral("wav"), QLatin1Char('E'))) {
-        missing.append(QStringLiteral("the WAV writer"));
+        missing.append(QCoreApplication::translate("ConverterTool", "the WAV writer"));
     }
     return missing;
 }
@@ -197,22 +214,28 @@ ToolCheck CheckConverterTool(const QString& program) {
         const QString named = qEnvironmentVariable(converterVariable());
         check.problem =
             named.isEmpty()
-                ? QStringLiteral("FFmpeg, which does the conversion, was not found.\n\n")
-                : QStringLiteral("The converter %1 named in LORVANE_FFMPEG was not found.\n\n")
+                ? QCoreApplication::translate(
+                      "ConverterTool", "FFmpeg, which does the conversion, was not found.\n\n")
+                : QCoreApplication::translate(
+                      "ConverterTool",
+                      "The converter %1 named in LORVANE_FFMPEG was not found.\n\n")
                       .arg(named);
-        check.problem += kInstallHint;
+        check.problem += installHint();
         return check;
     }
     const QFileInfo info(program);
     if (!info.exists()) {
         check.problem =
-            QStringLiteral("The converter %1 was not found.\n\n").arg(program) + kInstallHint;
+            QCoreApplication::translate("ConverterTool", "The converter %1 was not found.\n\n")
+                .arg(program) +
+            installHint();
         return check;
     }
     if (!info.isFile() || !info.isExecutable()) {
-        check.problem =
-            QStringLiteral("The converter %1 is not an executable program.\n\n").arg(program) +
-            kInstallHint;
+        check.problem = QCoreApplication::translate(
+                            "ConverterTool", "The converter %1 is not an executable program.\n\n")
+                            .arg(program) +
+                        installHint();
         return check;
     }
 
@@ -235,13 +258,15 @@ ToolCheck CheckConverterTool(const QString& program) {
     const auto answers = askTool(program, kQuestions);
     const QString name = answers[0] ? ProgramName(*answers[0]) : QString();
     if (!answers[0] || !answers[1] || !answers[2] || !answers[3] || name.isEmpty()) {
-        check.problem =
-            QStringLiteral("The converter %1 did not answer as FFmpeg does.\n\n").arg(program) +
-            kInstallHint;
+        check.problem = QCoreApplication::translate(
+                            "ConverterTool", "The converter %1 did not answer as FFmpeg does.\n\n")
+                            .arg(program) +
+                        installHint();
     } else if (name != QLatin1String("ffmpeg")) {
-        check.problem =
-            QStringLiteral("The converter %1 is %2, not FFmpeg itself.\n\n").arg(program, name) +
-            kInstallHint;
+        check.problem = QCoreApplication::translate(
+                            "ConverterTool", "The converter %1 is %2, not FFmpeg itself.\n\n")
+                            .arg(program, name) +
+                        installHint();
     } else {
         const QStringList missing =
             MissingCapabilities(ParseToolListing(*answers[1]), ParseToolListing(*answers[2]),

@@ -13,6 +13,8 @@
 #include "platform/stepguard.h"
 #include "platform/trash.h"
 
+#include <QCoreApplication>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -97,7 +99,9 @@ void FileSteps::showProgress(const FileJob& file, bool announce) {
         m_events.fileStarted(file.position, m_list.count(), file.source);
     }
     m_guard.step(128, [&] {
-        m_progress.setText(QStringLiteral("Processing: ") + FileNameOfPath(file.source));
+        //: On the progress bar while a file converts; %1 is its name.
+        m_progress.setText(QCoreApplication::translate("ConversionRun", "Processing: %1")
+                               .arg(FileNameOfPath(file.source)));
     });
 }
 

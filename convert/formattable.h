@@ -11,7 +11,11 @@ struct OutputFormat {
     QString codec;  // the FFmpeg encoder that writes it
     // What the file holds, for labels that do not say it: "32-bit PCM" and "64-bit PCM" write
     // floating point, "16-bit PCM µ-law" 8-bit µ-law. Short enough for a column of --help.
+    // In English; described() gives it in the user's language. The label is not translated:
+    // it is stored in the settings and named on the command line.
     QString description;
+
+    QString described() const;
 };
 
 // The six output formats in drop-down order; the index is what "Combo1" stores.

@@ -1,5 +1,7 @@
 #include "convert/looppoints.h"
 
+#include <QCoreApplication>
+
 namespace lorvane {
 
 namespace {
@@ -64,8 +66,8 @@ SourceLoop ReadLoop(const QList<QByteArray>& comments, long rate, qint64 frames)
             }
             const QByteArray value = comment.mid(equals + 1);
             if (values[tag] && *values[tag] != value) {
-                loop.problem =
-                    QStringLiteral("%1 is given twice").arg(QLatin1String(kTagNames[tag]));
+                loop.problem = QCoreApplication::translate("LoopPoints", "%1 is given twice")
+                                   .arg(QLatin1String(kTagNames[tag]));
                 return loop;
             }
             values[tag] = value;
@@ -75,12 +77,13 @@ SourceLoop ReadLoop(const QList<QByteArray>& comments, long rate, qint64 frames)
         return loop;  // no loop marked: nothing to say
     }
     if (!values[kStart]) {
-        loop.problem = QStringLiteral("%1 without LOOPSTART")
+        loop.problem = QCoreApplication::translate("LoopPoints", "%1 without LOOPSTART")
                            .arg(QLatin1String(kTagNames[values[kLength] ? kLength : kEnd]));
         return loop;
     }
     if (!values[kLength] && !values[kEnd]) {
-        loop.problem = QStringLiteral("LOOPSTART without LOOPLENGTH or LOOPEND");
+        loop.problem =
+            QCoreApplication::translate("LoopPoints", "LOOPSTART without LOOPLENGTH or LOOPEND");
         return loop;
     }
     qint64 numbers[kTagCount] = {};
@@ -91,11 +94,12 @@ SourceLoop ReadLoop(const QList<QByteArray>& comments, long rate, qint64 frames)
         const Number number = parseNumber(*values[tag]);
         const QString name = QLatin1String(kTagNames[tag]);
         if (number.kind == Number::Negative) {
-            loop.problem = QStringLiteral("%1 is negative").arg(name);
+            loop.problem = QCoreApplication::translate("LoopPoints", "%1 is negative").arg(name);
             return loop;
         }
         if (number.kind == Number::NotWhole) {
-            loop.problem = QStringLiteral("%1 is not a whole number").arg(name);
+            loop.problem =
+                QCoreApplication::translate("LoopPoints", "%1 is not a whole number").arg(name);
             return loop;
         }
         numbers[tag] = number.value;
@@ -103,22 +107,24 @@ SourceLoop ReadLoop(const QList<QByteArray>& comments, long rate, qint64 frames)
     const qint64 start = numbers[kStart];
     qint64 after = start + numbers[kLength];  // the first frame after the loop
     if (values[kLength] && numbers[kLength] == 0) {
-        loop.problem = QStringLiteral("LOOPLENGTH is 0");
+        loop.problem = QCoreApplication::translate("LoopPoints", "LOOPLENGTH is 0");
         return loop;
     }
     if (values[kEnd]) {
         if (numbers[kEnd] <= start) {
-            loop.problem = QStringLiteral("LOOPEND is not after LOOPSTART");
+            loop.problem =
+                QCoreApplication::translate("LoopPoints", "LOOPEND is not after LOOPSTART");
             return loop;
         }
         if (values[kLength] && numbers[kEnd] != after) {
-            loop.problem = QStringLiteral("LOOPLENGTH and LOOPEND disagree");
+            loop.problem =
+                QCoreApplication::translate("LoopPoints", "LOOPLENGTH and LOOPEND disagree");
             return loop;
         }
         after = numbers[kEnd];
     }
     if (after > frames) {
-        loop.problem = QStringLiteral("the loop runs past the end");
+        loop.problem = QCoreApplication::translate("LoopPoints", "the loop runs past the end");
         return loop;
     }
     loop.points = LoopPoints{start, after - 1, rate};

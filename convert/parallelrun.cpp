@@ -6,6 +6,7 @@
 #include "platform/paths.h"
 #include "platform/stepguard.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <sys/resource.h>
@@ -214,8 +215,8 @@ void ParallelRun::start(const QVector<FileJob>& files, bool inListOrder) {
         m_steps.showProgress(last, false);
         if (files.size() > 1) {
             guard.step(128, [&] {
-                progress.setText(QStringLiteral("Processing: ") +
-                                 FileNameOfPath(files.front().source));
+                progress.setText(QCoreApplication::translate("ConversionRun", "Processing: %1")
+                                     .arg(FileNameOfPath(files.front().source)));
             });
         }
     }

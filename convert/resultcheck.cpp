@@ -3,6 +3,7 @@
 #include "convert/wavheader.h"
 #include "platform/pathbytes.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <cerrno>
@@ -130,7 +131,8 @@ QString ConverterComplaint(const QByteArray& errorTail) {
             line = close < 0 ? line : line.mid(close + 2);
         }
         if (!line.isEmpty() && !line.startsWith("Last message repeated")) {
-            return QStringLiteral("the converter reported: ") + QString::fromUtf8(line);
+            return QCoreApplication::translate("Reasons", "the converter reported: %1")
+                .arg(QString::fromUtf8(line));
         }
     }
     return {};

@@ -2,6 +2,7 @@
 
 #include "platform/eventwait.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <cmath>
@@ -22,7 +23,8 @@ QString WaitNoteText(const QString& baseText, int tick) {
     if (!text.isEmpty()) {
         text += QStringLiteral(", ");
     }
-    return text + QStringLiteral("Please wait.. ") + QString::number(tick - kNoteFromTick);
+    return text + QCoreApplication::translate("ConversionRun", "Please wait.. ") +
+           QString::number(tick - kNoteFromTick);
 }
 
 double CreepValue(int baseValue, int total, int k) {
@@ -57,7 +59,9 @@ void WaitAnimation::tick() {
 
 void WaitAnimation::finish() {
     if (m_indicator != nullptr) {
-        m_indicator->setText(m_baseText.isEmpty() ? QStringLiteral("Progress Bar") : m_baseText);
+        m_indicator->setText(m_baseText.isEmpty()
+                                 ? QCoreApplication::translate("ConversionRun", "Progress Bar")
+                                 : m_baseText);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "convert/runandwait.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace lorvane {
@@ -23,7 +24,7 @@ class RunProgress : public ProgressIndicator {
   private:
     ConversionEvents& m_events;
     double m_value = 0;
-    QString m_caption = QStringLiteral("Progress Bar");
+    QString m_caption = QCoreApplication::translate("ConversionRun", "Progress Bar");
 };
 
 }  // namespace lorvane

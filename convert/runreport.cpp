@@ -3,6 +3,7 @@
 #include "convert/reasons.h"
 #include "platform/pathbytes.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QStringList>
 
@@ -28,7 +29,10 @@ void appendSection(ClosingReport& report, const QString& reason, const QStringLi
         report.details += QLatin1Char('\n') + DisplayPath(files[i]);
     }
     if (files.size() > kNamesListed) {
-        report.text += QStringLiteral("\nand %1 more").arg(files.size() - kNamesListed);
+        const int more = static_cast<int>(files.size() - kNamesListed);
+        //: Under a heading, after the first ten files it lists.
+        report.text += QLatin1Char('\n') +
+                       QCoreApplication::translate("RunReport", "and %n more", nullptr, more);
     }
 }
 
@@ -47,18 +51,21 @@ void appendTrashed(ClosingReport& report, const QVector<TrashedFile>& trashed) {
 }  // namespace
 
 QString TrashedHeading() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "RunReport",
         "moved to the trash to make way for the results (\"Restore\" in the file manager "
         "puts them back)");
 }
 
 QString TrashedLine(const TrashedFile& file) {
-    return QStringLiteral("%1, now %2").arg(file.path, file.trashedAs);
+    //: A file moved to the trash: its old name, then its name in the trash.
+    return QCoreApplication::translate("RunReport", "%1, now %2").arg(file.path, file.trashedAs);
 }
 
 ClosingReport ClosingMessage(const QVector<FileFailure>& failures, const QStringList& endedEarly,
                              const QVector<TrashedFile>& trashed) {
-    ClosingReport report{QStringLiteral("Done."), QString()};
+    //: The run's last word, on the progress bar and atop the closing message.
+    ClosingReport report{QCoreApplication::translate("RunReport", "Done."), QString()};
     if (failures.isEmpty()) {
         if (!endedEarly.isEmpty()) {
             appendSection(report, reasons::endsEarly(), endedEarly);
@@ -74,9 +81,12 @@ ClosingReport ClosingMessage(const QVector<FileFailure>& failures, const QString
         }
         sources[failure.reason].append(failure.source);
     }
-    const qsizetype count = failures.size();
-    report.text += count == 1 ? QStringLiteral("\n\n1 file could not be converted.")
-                              : QStringLiteral("\n\n%1 files could not be converted.").arg(count);
+    const int count = static_cast<int>(failures.size());
+    report.text +=
+        QStringLiteral("\n\n") +
+        (count == 1 ? QCoreApplication::translate("RunReport", "1 file could not be converted.")
+                    : QCoreApplication::translate("RunReport", "%n files could not be converted.",
+                                                  nullptr, count));
     for (const QString& reason : reasonOrder) {
         appendSection(report, reason, sources[reason]);
     }

@@ -3,6 +3,7 @@
 #include "convert/wavheader.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QVector>
 
 #include <unistd.h>
@@ -93,17 +94,20 @@ struct Patch {
 QString AddSamplerLoop(int fd, const LoopPoints& loop) {
     const WavLook wav = LookAtWav(fd);
     if (!wav.wellFormed()) {
-        return QStringLiteral("the result is no whole WAV file");
+        return QCoreApplication::translate("LoopPoints", "the result is no whole WAV file");
     }
     const std::optional<LoopPoints> points = LoopAtRate(loop, static_cast<long>(wav.sampleRate));
     if (!points) {
-        return QStringLiteral("the loop does not survive the change of rate");
+        return QCoreApplication::translate("LoopPoints",
+                                           "the loop does not survive the change of rate");
     }
     if (points->end >= wav.frames) {
-        return QStringLiteral("the loop runs past the end of the result");
+        return QCoreApplication::translate("LoopPoints",
+                                           "the loop runs past the end of the result");
     }
     if (points->end > static_cast<qint64>(kUnknownSize)) {
-        return QStringLiteral("the loop lies beyond what a WAV sampler chunk can point at");
+        return QCoreApplication::translate(
+            "LoopPoints", "the loop lies beyond what a WAV sampler chunk can point at");
     }
     const QByteArray chunk = samplerChunk(*points);
     const quint64 riffSize = static_cast<quint64>(wav.length - 8 + chunk.size());
@@ -147,7 +151,8 @@ QString AddSamplerLoop(int fd, const LoopPoints& loop) {
         read = read && patch(0, head) && patch(wav.junkOffset, ds64.left(8 + kDs64Body)) &&
                patch(wav.dataOffset + 4, unknown);
     } else {
-        return QStringLiteral("the result has no room for the sizes past 4 GiB");
+        return QCoreApplication::translate("LoopPoints",
+                                           "the result has no room for the sizes past 4 GiB");
     }
     if (!read) {
         return QString::fromLocal8Bit(std::strerror(errno));
@@ -173,13 +178,17 @@ QString AddSamplerLoop(int fd, const LoopPoints& loop) {
 
 QString CarryLoopOver(const SourceLoop& loop, int fd) {
     if (!loop.problem.isEmpty()) {
-        return QStringLiteral("its loop tags were ignored: ") + loop.problem;
+        return QCoreApplication::translate("LoopPoints", "its loop tags were ignored: %1")
+            .arg(loop.problem);
     }
     if (!loop.points) {
         return {};
     }
     const QString why = AddSamplerLoop(fd, *loop.points);
-    return why.isEmpty() ? QString() : QStringLiteral("its loop points were left out: ") + why;
+    return why.isEmpty()
+               ? QString()
+               : QCoreApplication::translate("LoopPoints", "its loop points were left out: %1")
+                     .arg(why);
 }
 
 }  // namespace lorvane

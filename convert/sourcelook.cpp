@@ -4,6 +4,9 @@
 #include "convert/opuslength.h"
 #include "platform/pathbytes.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 #include <ogg/ogg.h>
 #include <vorbis/vorbisfile.h>
 
@@ -143,8 +146,10 @@ QString clockText(double seconds) {
     const auto centis = static_cast<qint64>(seconds * 100 + 0.5);
     const qint64 hours = centis / 360000;
     const qint64 minutes = centis / 6000 % 60;
-    const QString rest = QStringLiteral("%1.%2")
+    // The decimal sign of the language the texts are in (a comma in German).
+    const QString rest = QStringLiteral("%1%2%3")
                              .arg(centis / 100 % 60, 2, 10, QLatin1Char('0'))
+                             .arg(QLocale().decimalPoint())
                              .arg(centis % 100, 2, 10, QLatin1Char('0'));
     return hours > 0 ? QStringLiteral("%1:%2:%3")
                            .arg(hours)
@@ -159,7 +164,7 @@ QString clockText(double seconds) {
 QString damageText(const OggPages& pages) {
     const OggPages::Damage& damage = *pages.damage;
     if (damage.link == 0 && damage.inHeaders) {
-        return QStringLiteral("its headers are damaged");
+        return QCoreApplication::translate("SourceLook", "its headers are damaged");
     }
     double before = 0;
     double at = 0;
@@ -176,11 +181,13 @@ QString damageText(const OggPages& pages) {
         }
         before += seconds(link.lastGranule);
     }
-    QString text = QStringLiteral("its audio breaks off at ") + clockText(at);
     if (before > at + 0.005) {
-        text += QStringLiteral(" of ") + clockText(before);
+        //: In "The source is damaged (...)": where its sound stops, of how long it is.
+        return QCoreApplication::translate("SourceLook", "its audio breaks off at %1 of %2")
+            .arg(clockText(at), clockText(before));
     }
-    return text;
+    return QCoreApplication::translate("SourceLook", "its audio breaks off at %1")
+        .arg(clockText(at));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "platform/apperror.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 
@@ -11,19 +13,22 @@ AppError::AppError(int number, QString description)
 namespace errors {
 
 AppError invalidCall() {
-    return AppError(kInvalidCall, QStringLiteral("Invalid procedure call or argument"));
+    return AppError(kInvalidCall,
+                    QCoreApplication::translate("AppError", "Invalid procedure call or argument"));
 }
 AppError overflow() {
-    return AppError(kOverflow, QStringLiteral("Overflow"));
+    return AppError(kOverflow, QCoreApplication::translate("AppError", "Overflow"));
 }
 AppError subscriptOutOfRange() {
-    return AppError(kSubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+    return AppError(kSubscriptOutOfRange,
+                    QCoreApplication::translate("AppError", "Subscript out of range"));
 }
 AppError typeMismatch() {
-    return AppError(kTypeMismatch, QStringLiteral("Type mismatch"));
+    return AppError(kTypeMismatch, QCoreApplication::translate("AppError", "Type mismatch"));
 }
 AppError invalidPropertyValue() {
-    return AppError(kInvalidPropertyValue, QStringLiteral("Invalid property value"));
+    return AppError(kInvalidPropertyValue,
+                    QCoreApplication::translate("AppError", "Invalid property value"));
 }
 
 AppError fromErrno(int err, bool aboutFolder) {

@@ -1,5 +1,6 @@
 #include "platform/desktopnotifier.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -41,7 +42,10 @@ void DesktopNotifier::show(const QString& summary, const QString& body) {
     QVariantMap hints;
     hints.insert(QStringLiteral("desktop-entry"), m_desktopEntry);
     // "default" is the action of a click on the notification itself.
-    const QStringList actions = {QStringLiteral("default"), QStringLiteral("Show")};
+    const QStringList actions = {
+        QStringLiteral("default"),
+        //: The button on the desktop's notification that brings the window forward.
+        QCoreApplication::translate("DesktopNotifier", "Show")};
     call << m_appName << m_shownId << m_desktopEntry << summary << body << actions << hints
          << qint32(-1);
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, kTimeoutMs), this);

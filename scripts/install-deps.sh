@@ -14,10 +14,15 @@ set -eu
 # zsh and fish let the tests run the shell completions as those shells do.
 # dosfstools and fusefat give the tests a case-insensitive FAT folder without the kernel's vfat.
 # vorbis-tools (oggenc) encodes part of the tests' corpus, as most of our users' files are.
+# qt6-tools-dev and qt6-l10n-tools build the translations (CMake's qt_add_translations, lrelease,
+# and lupdate for `make translations`);
+# qt6-translations-l10n gives Qt's own dialogs in the user's language; fonts-wqy-microhei
+# draws the Chinese, Japanese and Korean texts, so the tests can measure them.
 packages="cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayland ffmpeg \
 fonts-liberation libsndfile1-dev libvorbis-dev libopusfile-dev util-linux weston xvfb xdotool \
 dpkg-dev file appstream desktop-file-utils dbus-daemon \
-at-spi2-core python3-pyatspi clang-format dosfstools fusefat vorbis-tools zsh fish"
+at-spi2-core python3-pyatspi clang-format dosfstools fusefat vorbis-tools zsh fish \
+qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei"
 
 missing=""
 for p in $packages; do
