@@ -1,5 +1,8 @@
 // The window's designed look, the skin, and the hand, arrow and busy pointers.
 #include "app/mainwindow.h"
+#include "app/textprogressbar.h"
+#include "app/translations.h"
+#include "convert/formattable.h"
 #include "support/windowfixture.h"
 
 #include <QAbstractItemView>
@@ -20,6 +23,7 @@
 #include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QTreeView>
@@ -27,6 +31,7 @@
 #include <cmath>
 
 using namespace lorvane;
+using lorvane::test::DialogCall;
 using lorvane::test::WindowFixture;
 
 namespace {
@@ -226,14 +231,43 @@ class TestLook : public QObject {
 
     // Also run on a font set without Arial and Liberation Sans (see CMakeLists.txt): the
     // captions then still fit, in a smaller size of the face the platform offers for Arial.
+    // Every language the program ships, and the accented pseudo-language whose texts are 40 %
+    // longer than the English: a new caption too long for its control fails here first.
+    void captionsFitTheirControls_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << QStringLiteral("en");
+        for (const QString& language : AvailableLanguages()) {
+            QTest::newRow(qPrintable(language)) << language;
+        }
+        QTest::newRow("en_XA") << QStringLiteral("en_XA");
+    }
+
     void captionsFitTheirControls() {
+        QFETCH(QString, language);
         const bool withoutArial = qEnvironmentVariableIsSet("LORVANE_FONTS_WITHOUT_ARIAL");
         if (withoutArial) {
             QVERIFY(!QFontDatabase::hasFamily(QStringLiteral("Arial")));
             QVERIFY(!QFontDatabase::hasFamily(QStringLiteral("Liberation Sans")));
         }
+        UseLanguage(language);
+        const auto english = qScopeGuard([] { UseLanguage(QStringLiteral("en")); });
         WindowFixture f;
         auto window = f.loadedWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QStringList clipped;
+        const auto fits = [&](const QString& name, const QString& caption, const QFont& font,
+                              int room) {
+            const int needed = QFontMetrics(font).horizontalAdvance(caption);
+            if (needed > room) {
+                clipped.append(QStringLiteral("%1 in %2: \"%3\" needs %4 of %5 px in %6 %7 pt")
+                                   .arg(name, language, caption)
+                                   .arg(needed)
+                                   .arg(room)
+                                   .arg(QFontInfo(font).family())
+                                   .arg(font.pointSizeF()));
+            }
+        };
         for (const char* name :
              {"PushButton1", "PushButton2", "PushButton3", "PushButton4", "PushButton5",
               "PushButton7", "Option1", "Option2", "Frame2", "Frame3"}) {
@@ -241,16 +275,31 @@ class TestLook : public QObject {
             const QString caption = qobject_cast<QGroupBox*>(widget)
                                         ? qobject_cast<QGroupBox*>(widget)->title()
                                         : qobject_cast<QAbstractButton*>(widget)->text();
-            const int needed = QFontMetrics(widget->font()).horizontalAdvance(caption);
-            QVERIFY2(needed <= captionRoom(widget),
-                     qPrintable(QStringLiteral("%1 \"%2\" needs %3 of %4 px in %5 %6 pt")
-                                    .arg(name, caption)
-                                    .arg(needed)
-                                    .arg(captionRoom(widget))
-                                    .arg(QFontInfo(widget->font()).family())
-                                    .arg(widget->font().pointSizeF())));
+            fits(QLatin1String(name), caption, widget->font(), captionRoom(widget));
             QVERIFY(widget->font().bold());
         }
+        // The drop-down's formats, the list's heading and the progress bar's caption.
+        auto* combo = control<QComboBox>(*window, "Combo1");
+        QStyleOptionComboBox box;
+        box.initFrom(combo);
+        const int field =
+            combo->style()
+                ->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField, combo)
+                .width();
+        for (int i = 0; i < combo->count(); ++i) {
+            fits(QStringLiteral("Combo1"), combo->itemText(i), combo->font(), field);
+        }
+        auto* list = control<QAbstractItemView>(*window, "ListView1");
+        if (auto* tree = qobject_cast<QTreeView*>(list)) {
+            QHeaderView* header = tree->header();
+            fits(QStringLiteral("ListView1"),
+                 header->model()->headerData(0, Qt::Horizontal).toString(), header->font(),
+                 header->width() - 8);
+        }
+        auto* bar = control<TextProgressBar>(*window, "ProgressBar1");
+        fits(QStringLiteral("ProgressBar1"), bar->caption(), bar->font(), bar->width() - 8);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+
         // Each group of controls keeps one size, the designed one at most.
         const qreal text = control<QWidget>(*window, "Option2")->font().pointSizeF();
         const qreal buttons = control<QWidget>(*window, "PushButton1")->font().pointSizeF();
@@ -268,6 +317,66 @@ class TestLook : public QObject {
             QVERIFY2(shown != QLatin1String("Arial") && shown != QLatin1String("Liberation Sans"),
                      qPrintable(shown));
         }
+    }
+
+    // In the pseudo-language every text the program wrote is accented and in brackets: one that
+    // is not never went through translation. The format labels, the product's name and the
+    // "..." of the folder button are the same in every language.
+    void everyTextGoesThroughTranslation() {
+        UseLanguage(QStringLiteral("en_XA"));
+        const auto english = qScopeGuard([] { UseLanguage(QStringLiteral("en")); });
+        WindowFixture f;
+        auto window = f.loadedWindow();
+        QStringList kept = {QStringLiteral("Lorvane"), QStringLiteral("...")};
+        for (const OutputFormat& format : OutputFormats()) {
+            kept.append(format.label);
+        }
+        QStringList untranslated;
+        const auto check = [&](const QString& where, const QString& text) {
+            if (!text.isEmpty() && !kept.contains(text) && !text.contains(QLatin1Char('~')) &&
+                !text.contains(f.programFolder) && !QDir::isAbsolutePath(text)) {
+                untranslated.append(where + QStringLiteral(": \"") + text + QLatin1Char('"'));
+            }
+        };
+        check(QStringLiteral("window title"), window->windowTitle());
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            const QString name = widget->objectName();
+            // The focus holder sits off the window, hidden from screen readers too.
+            if (name == QLatin1String("Command1")) {
+                continue;
+            }
+            if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                check(name, button->text());
+            } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+                check(name, frame->title());
+            } else if (auto* bar = qobject_cast<TextProgressBar*>(widget)) {
+                check(name, bar->caption());
+            } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+                for (int i = 0; i < combo->count(); ++i) {
+                    check(name, combo->itemText(i));
+                    check(name, combo->itemData(i, Qt::ToolTipRole).toString());
+                    check(name, combo->itemData(i, Qt::AccessibleDescriptionRole).toString());
+                }
+            } else if (auto* tree = qobject_cast<QTreeView*>(widget)) {
+                check(name, tree->header()->model()->headerData(0, Qt::Horizontal).toString());
+            }
+            check(name + QStringLiteral(" tooltip"), widget->toolTip());
+            check(name + QStringLiteral(" accessible name"), widget->accessibleName());
+            check(name + QStringLiteral(" accessible description"),
+                  widget->accessibleDescription());
+        }
+        // What the buttons ask and say: the open dialog, the folder intake's questions, and a
+        // run with nothing queued.
+        for (const char* name : {"PushButton1", "PushButton3", "PushButton7", "PushButton2"}) {
+            QTest::mouseClick(control<QPushButton>(*window, name), Qt::LeftButton);
+        }
+        QVERIFY(!f.dialogs.calls.isEmpty());
+        for (const DialogCall& call : f.dialogs.calls) {
+            check(call.kind, call.text);
+            check(call.kind + QStringLiteral(" title"), call.title);
+            check(call.kind + QStringLiteral(" details"), call.details);
+        }
+        QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
     }
 
     void skinAbsentKeepsWhiteDesign() {

@@ -3,6 +3,7 @@
 // usable converter. The converter is a stand-in that forwards to the real FFmpeg and can be
 // held until the test has looked at the window.
 #include "app/textprogressbar.h"
+#include "app/translations.h"
 #include "convert/convertsupport.h"
 #include "filelist/filelistmodel.h"
 #include "support/fakedesktop.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <QTimer>
@@ -43,6 +45,7 @@ class ConversionRunTest : public QObject {
     void outputGoesWhereTheOptionsSay_data();
     void outputGoesWhereTheOptionsSay();
     void progressPerFile();
+    void aRunSpeaksTheUsersLanguage();
     void waitNoteAndCreepOnTheBar();
     void whileWaiting();
     void entriesRemovedWhileWaitingEndTheRun();
@@ -349,6 +352,33 @@ void ConversionRunTest::progressPerFile() {
 
 // While the first converter runs, the bar counts and creeps from the share of the file it
 // names: for 4 files by 2 at ticks 50, 200, 350.
+// In the accented pseudo-language every word a run shows is bracketed and accented: none of
+// the bar's captions nor of the closing message, with a failure's reason, skipped translation.
+void ConversionRunTest::aRunSpeaksTheUsersLanguage() {
+    UseLanguage(QStringLiteral("en_XA"));
+    const auto english = qScopeGuard([] { UseLanguage(QStringLiteral("en")); });
+    m_window = m_fx->loadedWindow();
+    const QStringList sources = {makeSource("in/1.ogg"), makeSource("in/2.ogg")};
+    const QString bad = m_fx->dir.filePath("in/not audio.ogg");
+    QVERIFY(writeFile(bad, "not audio"));
+    m_window->fileList().addEntries(sources + QStringList{bad});
+    control<QRadioButton>("Option2")->setChecked(true);
+    QStringList shown;
+    connect(bar(), &TextProgressBar::captionChanged, this,
+            [&](const QString& caption) { shown.append(caption); });
+    run([](int) { return true; });
+    QCOMPARE(m_fx->dialogs.messages().size(), 1);
+    shown += m_fx->dialogs.messages();
+    QVERIFY(shown.size() > 3);
+    for (const QString& text : std::as_const(shown)) {
+        for (const QString& line : text.split(QLatin1Char('\n'))) {
+            QVERIFY2(line.isEmpty() || line.startsWith(QLatin1Char('/')) ||
+                         line.contains(QLatin1Char('~')),
+                     qPrintable(line));
+        }
+    }
+}
+
 void ConversionRunTest::waitNoteAndCreepOnTheBar() {
     for (int i = 1; i <= 4; ++i) {
         m_window->fileList().AddListEntry(makeSource(QStringLiteral("in/%1.ogg").arg(i)));
