@@ -39,7 +39,7 @@ test-sanitize: deps
 # where drawing and pointer changes cost what they cost on a desktop.
 bench: build
 	@cmake --build $(BUILD) --target benchmarks -j $(JOBS)
-	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done; true
+	@for b in $(BUILD)/bench/*; do [ -f "$$b" ] && [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done; true
 	@xvfb-run -a env QT_QPA_PLATFORM=xcb $(BUILD)/bench/bench_conversion
 
 format:
