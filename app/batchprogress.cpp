@@ -28,11 +28,44 @@ QString timeLeftUnknown() {
     return QCoreApplication::translate("BatchProgress", "--:-- left");
 }
 
+// How many of a terminal's columns a character takes: two for the wide letters of Chinese,
+// Japanese and Korean (East Asian Wide and Fullwidth), none for a combining mark.
+int columnsOf(char32_t c) {
+    const auto within = [c](char32_t first, char32_t last) { return c >= first && c <= last; };
+    if (QChar::isMark(c)) {
+        return 0;
+    }
+    return within(0x1100, 0x115F) || within(0x2E80, 0x303E) || within(0x3041, 0x33FF) ||
+                   within(0x3400, 0x4DBF) || within(0x4E00, 0x9FFF) || within(0xA000, 0xA4CF) ||
+                   within(0xAC00, 0xD7A3) || within(0xF900, 0xFAFF) || within(0xFE30, 0xFE4F) ||
+                   within(0xFF00, 0xFF60) || within(0xFFE0, 0xFFE6) || within(0x20000, 0x3FFFD)
+               ? 2
+               : 1;
+}
+
+// The line cut to what fits in so many columns, whole characters only.
+QString fitToColumns(const QString& line, int columns) {
+    int used = 0;
+    qsizetype end = 0;
+    while (end < line.size()) {
+        const bool pair = line.at(end).isHighSurrogate() && end + 1 < line.size() &&
+                          line.at(end + 1).isLowSurrogate();
+        used += columnsOf(pair ? QChar::surrogateToUcs4(line.at(end), line.at(end + 1))
+                               : line.at(end).unicode());
+        if (used > columns) {
+            break;
+        }
+        end += pair ? 2 : 1;
+    }
+    return line.left(end);
+}
+
 }  // namespace
 
 void BatchConsole::progress(const QString& line) {
     if (m_terminal) {
-        m_write(QStringLiteral("\r\x1b[K") + (m_width > 1 ? line.left(m_width - 1) : line));
+        m_write(QStringLiteral("\r\x1b[K") +
+                (m_width > 1 ? fitToColumns(line, m_width - 1) : line));
         m_lineOpen = true;
     } else {
         m_write(line + QLatin1Char('\n'));

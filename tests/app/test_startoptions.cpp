@@ -649,6 +649,11 @@ void TestStartOptions::progress_data() {
     QTest::newRow("cut to the terminal's width")
         << QStringList{"f:1:/x/a.ogg", "t:Processing: a.ogg"} << true << false << 40
         << "\r\x1b[K0 of 2 files converted, 0:00 elapsed, -";
+    // Chinese, Japanese and Korean letters take two columns each: the cut counts columns.
+    QTest::newRow("cut by columns, wide letters two each")
+        << QStringList{"f:1:/x/音声ファイルの名前.ogg", "t:Processing: a.ogg"} << true << false
+        << 80
+        << "\r\x1b[K0 of 2 files converted, 0:00 elapsed, --:-- left; Processing: 音声ファイルの名";
 }
 
 void TestStartOptions::progress() {
