@@ -29,14 +29,19 @@ int stop(const char* why) {
     return 1;
 }
 
-// One batch start with the locale given, timed around the whole process.
-bool batchStart(const QString& program, const QString& locale, const QStringList& arguments) {
-    QProcess process;
+// A console's environment in the locale given, and nothing else choosing a language.
+QProcessEnvironment environmentIn(const QString& locale) {
     QProcessEnvironment env = ConsoleEnvironment();
     for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
         env.remove(QString::fromLatin1(name));
     }
     env.insert(QStringLiteral("LANG"), locale);
+    return env;
+}
+
+// One start of the program, timed around the whole process.
+bool started(const QString& program, const QProcessEnvironment& env, const QStringList& arguments) {
+    QProcess process;
     process.setProcessEnvironment(env);
     process.start(program, arguments);
     return process.waitForFinished(60000) && process.exitCode() == 0;
@@ -69,7 +74,10 @@ int main(int argc, char* argv[]) {
             QStringLiteral("lorvane --convert, LANG=%1%2")
                 .arg(QLatin1String(locale), bin == here ? QString() : QStringLiteral(", baseline")),
             out,
-            [=] { return batchStart(bin + QStringLiteral("lorvane"), locale, arguments); },
+            [=] {
+                return started(bin + QStringLiteral("lorvane"),
+                               environmentIn(QLatin1String(locale)), arguments);
+            },
             {}};
     };
     // The window as the menu starts it, on the offscreen platform, ended by the preloaded
@@ -88,20 +96,13 @@ int main(int argc, char* argv[]) {
                      queued.isEmpty() ? QString() : QStringLiteral(", a Japanese name queued")),
             dir.filePath(QStringLiteral("unused")),
             [=] {
-                QProcess process;
-                QProcessEnvironment env = ConsoleEnvironment();
-                for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
-                    env.remove(QString::fromLatin1(name));
-                }
-                env.insert(QStringLiteral("LANG"), QLatin1String(locale));
+                QProcessEnvironment env = environmentIn(QLatin1String(locale));
                 env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
                 env.insert(QStringLiteral("HOME"), home);
                 env.insert(QStringLiteral("XDG_CONFIG_HOME"), home);
                 env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(LORVANE_QUIT_WHEN_SHOWN));
-                process.setProcessEnvironment(env);
-                process.start(bin + QStringLiteral("lorvane"),
-                              {queued.isEmpty() ? source : queued});
-                return process.waitForFinished(30000) && process.exitCode() == 0;
+                return started(bin + QStringLiteral("lorvane"), env,
+                               {queued.isEmpty() ? source : queued});
             },
             {}};
     };
