@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QStringList>
 
 #include <algorithm>
@@ -202,7 +203,7 @@ QString BatchProgress::paceAndTimeLeft(qint64 elapsed) const {
         //: In the progress line: %1 is how many seconds of sound are converted a second, %2
         //: the time left (minutes:seconds).
         return QCoreApplication::translate("BatchProgress", "%1x real time, %2 left")
-            .arg(pace, 0, 'f', pace < 10 ? 1 : 0)
+            .arg(QLocale().toString(pace, 'f', pace < 10 ? 1 : 0))
             .arg(ClockText(static_cast<qint64>(left / pace * 1000.0)));
     }
     if (m_filesDone == 0) {
@@ -213,7 +214,7 @@ QString BatchProgress::paceAndTimeLeft(qint64 elapsed) const {
     //: In the progress line, when no file's length is known: %1 is how many files are
     //: converted a second, %2 the time left (minutes:seconds).
     return QCoreApplication::translate("BatchProgress", "%1 files/s, %2 left")
-        .arg(perSecond, 0, 'f', perSecond < 10 ? 1 : 0)
+        .arg(QLocale().toString(perSecond, 'f', perSecond < 10 ? 1 : 0))
         .arg(ClockText((m_total - m_filesDone) * elapsed / m_filesDone));
 }
 
